@@ -1,0 +1,23 @@
+#include "paths.h"
+
+namespace Paths {
+
+const QString &serverConfiguration()
+{
+    static const QString path = QStringLiteral("/etc/bind/named.conf");
+    return path;
+}
+
+const QString &managedIncludeFile()
+{
+    static const QString path = QStringLiteral("/etc/bind/tamzor.conf");
+    return path;
+}
+
+const QString &zoneDirectory()
+{
+    static const QString path = QStringLiteral("/etc/bind/tamzor");
+    return path;
+}
+
+} // namespace Paths

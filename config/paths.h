@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// The fixed places of the server's files.
+namespace Paths {
+const QString &serverConfiguration(); // /etc/bind/named.conf
+const QString &managedIncludeFile();  // /etc/bind/tamzor.conf
+const QString &zoneDirectory();       // /etc/bind/tamzor
+} // namespace Paths

@@ -1,0 +1,35 @@
+#include "record.h"
+
+#include "common/validation.h"
+
+#include <QObject>
+
+Record::~Record() = default;
+
+QString Record::toString() const
+{
+    return joinFields({fullName(), QString::number(m_ttl), m_recordClass, m_type, content()});
+}
+
+QStringList Record::validate() const
+{
+    QStringList messages;
+    const ValidationResult result = validateDomainName(m_name, QStringLiteral("."));
+    if (!result.valid)
+        messages.append(QObject::tr("Domain name is invalid.\n%1").arg(result.message));
+    return messages;
+}
+
+void Record::assignRecord(const Record &other)
+{
+    m_zone = other.m_zone;
+    m_name = other.m_name;
+    m_ttl = other.m_ttl;
+    m_recordClass = other.m_recordClass;
+    m_type = other.m_type;
+}
+
+QString Record::joinFields(const QStringList &fields)
+{
+    return fields.join(QLatin1Char(' '));
+}

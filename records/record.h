@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QSharedPointer>
+#include <QString>
+#include <QStringList>
+
+class Zone;
+
+// One line of zone text: owner name, time to live, class, type word and the type's data.
+class Record
+{
+public:
+    Record() = default;
+    Record(const Record &) = default;
+    Record &operator=(const Record &) = default;
+    Record(Record &&) = default;
+    Record &operator=(Record &&) = default;
+    virtual ~Record();
+
+    virtual QString fullName() const = 0;
+    virtual QString content() const = 0;
+    virtual QString toString() const;
+    virtual QStringList validate() const;
+    virtual Record *clone() const = 0;
+    virtual Record &assign(const Record &other) = 0;
+
+    Zone *zone() const { return m_zone; }
+    void setZone(Zone *zone) { m_zone = zone; }
+
+    QString name() const { return m_name; }
+    void setName(const QString &name) { m_name = name; }
+
+    quint64 ttl() const { return m_ttl; }
+    void setTtl(const quint64 &ttl) { m_ttl = ttl; }
+
+    QString recordClass() const { return m_recordClass; }
+    void setRecordClass(const QString &recordClass) { m_recordClass = recordClass; }
+
+    QString type() const { return m_type; }
+    void setType(const QString &type) { m_type = type; }
+
+protected:
+    explicit Record(const QString &type) : m_type(type) {}
+    void assignRecord(const Record &other);
+    static QString joinFields(const QStringList &fields);
+
+private:
+    Zone *m_zone = nullptr;
+    QString m_name;
+    quint64 m_ttl = 86400;
+    QString m_recordClass = QStringLiteral("IN");
+    QString m_type;
+};
+
+using PRecord = QSharedPointer<Record>;

@@ -1,0 +1,46 @@
+#include "srvrecord.h"
+
+#include "common/validation.h"
+
+#include <QObject>
+
+SRVRecord::SRVRecord() : Record(QStringLiteral("SRV")) {}
+
+QString SRVRecord::fullName() const
+{
+    return QStringList{m_service, m_proto, name()}.join(QLatin1Char('.'));
+}
+
+QString SRVRecord::content() const
+{
+    return joinFields({QString::number(m_priority), QString::number(m_weight),
+                       QString::number(m_port), m_target});
+}
+
+QStringList SRVRecord::validate() const
+{
+    QStringList messages = Record::validate();
+    const ValidationResult service = validateServiceLabel(m_service);
+    if (!service.valid)
+        messages.append(QObject::tr("Service name %1").arg(service.message));
+    const ValidationResult proto = validateServiceLabel(m_proto);
+    if (!proto.valid)
+        messages.append(QObject::tr("Proto name %1").arg(proto.message));
+    const ValidationResult target = validateDomainName(m_target, QStringLiteral("."));
+    if (!target.valid)
+        messages.append(QObject::tr("Target name is not valid.\n%1").arg(target.message));
+    return messages;
+}
+
+SRVRecord &SRVRecord::assign(const Record &other)
+{
+    const auto &source = dynamic_cast<const SRVRecord &>(other);
+    assignRecord(source);
+    m_service = source.m_service;
+    m_proto = source.m_proto;
+    m_priority = source.m_priority;
+    m_weight = source.m_weight;
+    m_port = source.m_port;
+    m_target = source.m_target;
+    return *this;
+}
