@@ -1,0 +1,30 @@
+#pragma once
+
+#include "zone.h"
+
+#include <QObject>
+
+// Writes zone changes to disk: the managed include file, the include line of the server
+// configuration, foreign statements cut out, and zone files after the checker accepted them.
+class ZoneStorage : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    static void addZone(const PZone &zone, const QList<PZone> &zones);
+    static void saveZone(const PZone &zone, const QList<PZone> &zones);
+    static void removeZone(const PZone &zone, const QList<PZone> &zones);
+    static void saveZoneRecords(const PZone &zone);
+    static bool isManaged(const PZone &zone);
+
+private:
+    static void setManaged(const PZone &zone);
+    static void saveZones(const QList<PZone> &zones);
+    static bool hasInclude();
+    static void appendInclude();
+    static void ensureInclude();
+    static void removeZoneFromConf(const PZone &zone);
+    static void removeZoneFile(const PZone &zone);
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+struct CheckResult
+{
+    bool ok = false;
+    QString report;
+};
