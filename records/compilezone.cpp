@@ -27,7 +27,8 @@ CompileResult CompileZone::compile(const QString &zoneName, const QString &fileN
     // A compiler that never ran printed nothing; taking that for an empty zone could later
     // overwrite the real file with nothing.
     if (!process.waitForStarted(-1))
-        return {false, tr("%1 could not be started: %2").arg(compilerProgram, process.errorString())};
+        return {false,
+                tr("%1 could not be started: %2").arg(compilerProgram, process.errorString())};
     process.waitForFinished(-1);
     if (process.exitStatus() != QProcess::NormalExit)
         return {false, tr("Process crashed")};

@@ -28,8 +28,8 @@ const QRegularExpression soaContentExpression(QStringLiteral(
     "(?<expire>[[:digit:]]+)[[:space:]]+(?<minimum>[[:digit:]]+)$"));
 const QRegularExpression mxContentExpression(
     QStringLiteral("^((?<preference>[[:digit:]]+)[[:space:]]+)?(?<exchange>.*)$"));
-const QRegularExpression srvOwnerExpression(
-    QStringLiteral(R"(^(?<service>.*?)\.(?<proto>.*?)\.(?<name>.*)$)"));
+const QRegularExpression
+    srvOwnerExpression(QStringLiteral(R"(^(?<service>.*?)\.(?<proto>.*?)\.(?<name>.*)$)"));
 const QRegularExpression srvContentExpression(
     QStringLiteral("^(?<priority>[[:digit:]]+)[[:space:]]+(?<weight>[[:digit:]]+)[[:space:]]+"
                    "(?<port>[[:digit:]]+)[[:space:]]+(?<target>.*)$"));

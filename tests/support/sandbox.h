@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// A private world for the tests that touch the server's fixed paths: a mount namespace of this
+// process alone, a temporary directory mounted on /etc/bind and a directory of fake programs
+// first on PATH. Nothing done here reaches the machine's own files.
+namespace Sandbox {
+
+// Must run before the application object starts any thread. False, with the reason, when the
+// namespace cannot be made (no root, no unshare).
+bool enter(QString *reason);
+
+// Empties /etc/bind and undoes every mount made since enter() (read-only, tmpfs, programs).
+void reset();
+// Copies the configuration that Debian's bind9 package installs into /etc/bind.
+void installDebianDefaults();
+
+void writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+
+// Mounts /etc/bind read-only (or a fresh tmpfs of the given size on it) until reset().
+void makeReadOnly(const QString &path = QStringLiteral("/etc/bind"));
+void mountTmpfs(const QString &path, int kilobytes);
+// Puts a shell script in place of a program (for a crash, a refusal) until reset().
+void replaceProgram(const QString &program, const QByteArray &script);
+// Hides a program, as if it were not installed, until reset().
+void removeProgram(const QString &program);
+
+// A private scratch directory beside the sandbox, outside /etc/bind.
+QString scratchDirectory();
+
+// The fake systemctl that stands first on PATH: it logs its arguments, keeps the service state
+// in a file and answers with the exit codes and messages set here.
+namespace Systemctl {
+void reset();
+void setActive(bool active);
+bool isActive();
+// The next runs of `command` (start, stop, restart, is-active) end with this code and print
+// this text on standard error.
+void setAnswer(const QString &command, int exitCode, const QByteArray &standardError = {});
+// A shell script run by `command` before it answers (the end-to-end test starts named here).
+void setHook(const QString &command, const QByteArray &script);
+QStringList calls();
+} // namespace Systemctl
+
+} // namespace Sandbox
