@@ -31,7 +31,6 @@ private slots:
     void backspaceAtOctetStart_deletesInPreviousOctet();
     void pastingDottedAddress_fillsAllOctets();
     void dynamicTextProperty_isTolerated();
-    void formSettings_matchTheForms();
 
 private:
     // Shows the entry in an active window so that the octets can take the focus in turn.
@@ -191,15 +190,6 @@ void TestKivoHostAddress::dynamicTextProperty_isTolerated()
     entry.setProperty("text1", QVariant(QString()));
     QCOMPARE(entry.property("text1"), QVariant(QString()));
     QCOMPARE(entry.address().toString(), QStringLiteral("192.0.2.1"));
-}
-
-void TestKivoHostAddress::formSettings_matchTheForms()
-{
-    KivoHostAddress entry(nullptr);
-    QCOMPARE(entry.frameShape(), QFrame::StyledPanel);
-    QCOMPARE(entry.frameShadow(), QFrame::Raised);
-    QCOMPARE(entry.sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
-    QVERIFY(entry.sizeHint().height() >= 32);
 }
 
 TAMZOR_TEST_MAIN(TestKivoHostAddress)
