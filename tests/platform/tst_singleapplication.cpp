@@ -15,7 +15,7 @@
 namespace {
 // The test binary doubles as the other instances: "--second ID MESSAGE" starts, reports whether
 // it found one running and whether its message arrived, and ends; "--hold ID" keeps its place
-// until killed; "--busy ID" keeps its place but never answers messages.
+// until it is sent "quit"; "--busy ID" keeps its place for three seconds without answering.
 int runOtherInstance(int argc, char *argv[])
 {
     const QByteArray mode = argv[1];
@@ -28,9 +28,14 @@ int runOtherInstance(int argc, char *argv[])
         return 0;
     }
     if (mode == "--busy") {
-        QThread::sleep(60);
+        QThread::sleep(3);
         return 0;
     }
+    QObject::connect(&application, &SingleApplication::messageReceived, &application,
+                     [&application](const QString &message) {
+                         if (message == QLatin1String("quit"))
+                             application.quit();
+                     });
     return application.exec();
 }
 
@@ -148,8 +153,8 @@ void TestSingleApplication::crashedInstance_leavesNoBlockingLock()
     QVERIFY(startOther(successor, {QStringLiteral("--hold"), id}, &line));
     QCOMPARE(line, QByteArray("running=0"));
     const QByteArray output = runSecond(id, QStringLiteral("raise"));
-    successor.kill();
-    successor.waitForFinished(5000);
+    runSecond(id, QStringLiteral("quit"));
+    QTRY_COMPARE(successor.state(), QProcess::NotRunning);
     QCOMPARE(output, QByteArray("running=1\ndelivered=1\n"));
 }
 
@@ -165,8 +170,7 @@ void TestSingleApplication::busyInstance_sendMessageFailsAfterTimeout()
     timer.start();
     const QByteArray output = runSecond(id, QStringLiteral("raise"));
     const qint64 elapsed = timer.elapsed();
-    busy.kill();
-    busy.waitForFinished(5000);
+    QTRY_COMPARE_WITH_TIMEOUT(busy.state(), QProcess::NotRunning, 10000);
     QCOMPARE(output, QByteArray("running=1\ndelivered=0\n"));
     QVERIFY2(elapsed < 8000, qPrintable(QString::number(elapsed)));
 }
