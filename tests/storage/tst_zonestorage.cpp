@@ -159,23 +159,6 @@ private slots:
 
     void cleanupTestCase() { Sandbox::reset(); }
 
-    void isManaged_byExactPath_data()
-    {
-        QTest::addColumn<QString>("conf");
-        QTest::addColumn<bool>("managed");
-        QTest::newRow("the managed include file") << managedConf << true;
-        QTest::newRow("relative path to it is foreign") << "tamzor.conf" << false;
-        QTest::newRow("other spelling of it is foreign") << "/etc/bind/./tamzor.conf" << false;
-        QTest::newRow("server configuration is foreign") << namedConf << false;
-    }
-
-    void isManaged_byExactPath()
-    {
-        QFETCH(QString, conf);
-        QFETCH(bool, managed);
-        QCOMPARE(ZoneStorage::isManaged(makeZone("example.com", genericZoneFile, conf)), managed);
-    }
-
     // --- the managed include file and the include line
 
     void saveZone_managedZones_headerAndStatementsInListOrder()
@@ -564,6 +547,50 @@ private slots:
                  QStringLiteral("Can't save zones\nCan't write file /etc/bind/tamzor.conf"));
         QCOMPARE(Sandbox::readFile(foreignConf), before);
         QCOMPARE(zone->conf(), foreignConf);
+    }
+
+    void debianDefaults_takeOverAddAndRemove_serverAcceptsEachStep()
+    {
+        Sandbox::installDebianDefaults();
+        const QString defaultZones = QStringLiteral("/etc/bind/named.conf.default-zones");
+        const QByteArray loopback = "zone \"127.in-addr.arpa\" {\n\ttype master;\n"
+                                    "\tfile \"/etc/bind/db.127\";\n};";
+        const QByteArray broadcast = "zone \"255.in-addr.arpa\" {\n\ttype master;\n"
+                                     "\tfile \"/etc/bind/db.255\";\n};";
+        const QByteArray namedConfBefore = Sandbox::readFile(namedConf);
+        QByteArray zonesLeft = Sandbox::readFile(defaultZones);
+        QVERIFY(zonesLeft.contains(loopback) && zonesLeft.contains(broadcast));
+        const PZone taken = makeZone("127.in-addr.arpa", "/etc/bind/db.127", defaultZones);
+        const PZone removed = makeZone("255.in-addr.arpa", "/etc/bind/db.255", defaultZones);
+        const PZone added(new Zone);
+        added->setName(QStringLiteral("example.com"));
+        added->setRecords(exampleRecords());
+
+        QCOMPARE(failureOf([&] { ZoneStorage::saveZone(taken, {taken, removed}); }), QString());
+        zonesLeft.replace(loopback, "");
+        QCOMPARE(Sandbox::readFile(defaultZones), zonesLeft);
+        QCOMPARE(Sandbox::readFile(namedConf), namedConfBefore + includeLine);
+        VERIFY_SERVER_ACCEPTS();
+
+        QCOMPARE(failureOf([&] {
+                     ZoneStorage::addZone(added, {taken, removed, added});
+                 }),
+                 QString());
+        VERIFY_SERVER_ACCEPTS();
+
+        QCOMPARE(failureOf([&] { ZoneStorage::removeZone(removed, {taken, added}); }), QString());
+        zonesLeft.replace(broadcast, "");
+        QCOMPARE(Sandbox::readFile(defaultZones), zonesLeft);
+        QVERIFY(!QFile::exists("/etc/bind/db.255"));
+        QCOMPARE(
+            Sandbox::readFile(managedConf),
+            header +
+                "zone \"127.in-addr.arpa\" IN {\n\ttype master;\n\tfile \"/etc/bind/db.127\";\n};\n"
+                "\n"
+                "zone \"example.com\" IN {\n\ttype master;\n\tfile \"" +
+                added->file().toUtf8() + "\";\n};\n\n");
+        QCOMPARE(Sandbox::readFile(namedConf), namedConfBefore + includeLine);
+        VERIFY_SERVER_ACCEPTS();
     }
 
     // --- removing zones
