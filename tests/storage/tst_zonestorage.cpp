@@ -463,9 +463,10 @@ private slots:
         QTest::addColumn<QByteArray>("conf");
         QTest::newRow("zone renamed before being taken over")
             << "renamed.com" << options + foreignStatement + "\n";
-        QTest::newRow("only in comments") << "example.com"
-                                          << "// " + foreignStatement + "\n/* " + foreignStatement +
-                                                 " */\n# " + foreignStatement + "\n";
+        QTest::newRow("only in comments")
+            << "example.com"
+            << "// " + foreignStatement + "\n/*/ " + foreignStatement + " */\n# " +
+                   foreignStatement + "\n";
         QTest::newRow("only inside a view") << "example.com"
                                             << "view \"inside\" { " + foreignStatement + " };\n";
         QTest::newRow("only with another class")
