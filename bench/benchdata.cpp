@@ -22,14 +22,15 @@ QByteArray recordLine(const QByteArray &origin, int index)
                QByteArray::number((index >> 8) & 255) + '.' + QByteArray::number(index & 255) +
                '\n';
     case 1:
-        return host + " 3600 IN AAAA 2001:db8::" + QByteArray::number(index, 16) + '\n';
+        return host + " 3600 IN AAAA 2001:db8::" + QByteArray::number(index >> 16, 16) + ':' +
+               QByteArray::number(index & 0xffff, 16) + '\n';
     case 2:
-        return host + " 3600 IN MX 10 mail" + n + '.' + origin + '\n';
+        return host + " 3600 IN MX 10 host" + QByteArray::number(index - 2) + '.' + origin + '\n';
     case 3:
         return host + " 3600 IN TXT \"record number " + n + " with spaces\"\n";
     case 4:
-        return "_sip._tcp.host" + n + '.' + origin + " 3600 IN SRV 10 20 5060 sip" + n + '.' +
-               origin + '\n';
+        return "_sip._tcp.host" + n + '.' + origin + " 3600 IN SRV 10 20 5060 host" +
+               QByteArray::number(index - 4) + '.' + origin + '\n';
     default:
         return "alias" + n + '.' + origin + " 3600 IN CNAME host" + QByteArray::number(index - 5) +
                '.' + origin + '\n';
