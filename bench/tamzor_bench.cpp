@@ -39,6 +39,14 @@ struct Options
     int zones = 500;
     int zoneRecords = 20;
     int runs = 5;
+    QStringList only;
+};
+
+struct Figure
+{
+    const char *name;
+    const char *format;
+    std::function<double()> measure;
 };
 
 using Work = std::function<void()>;
@@ -289,7 +297,11 @@ Options parseOptions(const QStringList &arguments)
                                          QStringLiteral("n"));
     const QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("Runs per figure."),
                                   QStringLiteral("n"));
-    parser.addOptions({records, zones, zoneRecords, runs});
+    const QCommandLineOption only(QStringLiteral("only"),
+                                  QStringLiteral("Measure only these figures (read, save, "
+                                                 "startup, memory, table), separated by commas."),
+                                  QStringLiteral("figures"));
+    parser.addOptions({records, zones, zoneRecords, runs, only});
     parser.addHelpOption();
     parser.process(arguments);
     Options options;
@@ -301,6 +313,8 @@ Options parseOptions(const QStringList &arguments)
         options.zoneRecords = parser.value(zoneRecords).toInt();
     if (parser.isSet(runs))
         options.runs = std::max(1, parser.value(runs).toInt());
+    if (parser.isSet(only))
+        options.only = parser.value(only).split(QLatin1Char(','));
     return options;
 }
 
@@ -332,22 +346,27 @@ int main(int argc, char *argv[])
     writeFile(emptyFile, BenchData::bigZone(0));
     QDir().mkpath(directory.filePath(QStringLiteral("zones")));
 
-    double read = 0, save = 0, startup = 0, memory = 0, table = 0;
+    const std::vector<Figure> figures = {
+        {"read", "read: %.2fx (target <= 1.25)\n", [&] { return benchRead(options, file); }},
+        {"save", "save: %.2fx (target <= 1.25)\n",
+         [&] { return benchSave(options, file, directory.path()); }},
+        {"startup", "startup: %.2fx (target <= 0.60)\n",
+         [&] { return benchStartup(options, directory.filePath(QStringLiteral("zones"))); }},
+        {"memory", "memory: %.1f MB (target <= 60)\n",
+         [&] { return benchMemory(file, emptyFile); }},
+        {"table", "table: %.3f s (target <= 0.20)\n", [&] { return benchTable(options, file); }},
+    };
+    std::vector<std::pair<const Figure *, double>> results;
     try {
-        read = benchRead(options, file);
-        save = benchSave(options, file, directory.path());
-        startup = benchStartup(options, directory.filePath(QStringLiteral("zones")));
-        memory = benchMemory(file, emptyFile);
-        table = benchTable(options, file);
+        for (const Figure &figure : figures) {
+            if (options.only.isEmpty() || options.only.contains(QLatin1String(figure.name)))
+                results.emplace_back(&figure, figure.measure());
+        }
     } catch (const ErrorStackException &e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.text()));
         return 1;
     }
-
-    std::printf("read: %.2fx (target <= 1.25)\n", read);
-    std::printf("save: %.2fx (target <= 1.25)\n", save);
-    std::printf("startup: %.2fx (target <= 0.60)\n", startup);
-    std::printf("memory: %.1f MB (target <= 60)\n", memory);
-    std::printf("table: %.3f s (target <= 0.20)\n", table);
+    for (const auto &[figure, value] : results)
+        std::printf(figure->format, value);
     return 0;
 }
