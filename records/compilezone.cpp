@@ -15,6 +15,8 @@ const QString compilerProgram = QStringLiteral("/usr/bin/named-compilezone");
 const QLatin1Char commentStart(';');
 const char lineEnd = '\n';
 const char textEnd = '\0';
+// Each running compiler holds half a dozen file descriptors of this process.
+const int maximumCompilers = 16;
 
 QString decodeOutput(const QByteArray &bytes)
 {
@@ -202,7 +204,7 @@ void readZoneRecords(const PZone &zone)
 // finished in the zones' order; the compilers behind the first one run on meanwhile.
 std::vector<ZoneReadFailure> readRecordsOfZones(const QList<PZone> &zones)
 {
-    const int width = std::max(1, QThread::idealThreadCount());
+    const int width = std::clamp(QThread::idealThreadCount(), 1, maximumCompilers);
     std::vector<ZoneReadFailure> failures;
     failures.reserve(zones.size());
     std::deque<std::unique_ptr<ZoneRead>> running;
