@@ -337,6 +337,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // Line by line, so that the figures stay last even when standard error shares the output.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const Options options = parseOptions(QCoreApplication::arguments());
 
     QTemporaryDir directory;

@@ -79,9 +79,9 @@ public:
     {
         if (!m_process.waitForStarted(-1))
             return compilerFailed(notStarted(m_process));
-        do
+        takeOutput();
+        while (m_process.waitForReadyRead(-1))
             takeOutput();
-        while (m_process.waitForReadyRead(-1));
         m_process.waitForFinished(-1);
         takeOutput();
         if (!m_ended)
