@@ -38,7 +38,13 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(&hParser, &HParser::error, this, &MainWindow::onHParserError);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // A check still running is killed when its checker goes, and reports that: not to a window
+    // that is half gone.
+    disconnect(&confChecker, nullptr, this, nullptr);
+    disconnect(&zoneChecker, nullptr, this, nullptr);
+}
 
 void MainWindow::connectSelection()
 {
@@ -49,11 +55,12 @@ void MainWindow::connectSelection()
             &MainWindow::enableTableViewRecord);
     connect(&zoneController, &ZoneController::zoneNotSelected, this,
             &MainWindow::disableTableViewRecord);
-    // A new record list resets the table without a selection signal, so the record commands
-    // are switched off here.
     connect(&zoneController, &ZoneController::zoneSelected, this,
             &MainWindow::disableRecordActions);
     connect(&zoneController, &ZoneController::zoneSelected, this, &MainWindow::setupRecordModel);
+    // Every new record list drops the table's selection without a signal: when the zone
+    // selection is lost, and when failed changes are rolled back.
+    connect(&recordModel, &QAbstractItemModel::modelReset, this, &MainWindow::disableRecordActions);
     connect(&recordController, &RecordController::recordSelected, this,
             &MainWindow::enableRecordActions);
     connect(&recordController, &RecordController::recordNotSelected, this,

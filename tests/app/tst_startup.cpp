@@ -148,9 +148,16 @@ private slots:
 
     void cleanup()
     {
+        // Quitting, rather than killing, lets an instance give up its lock in /tmp.
         for (QProcess *process : qAsConst(processes)) {
             ::kill(pid_t(process->processId()), SIGCONT);
-            process->kill();
+            const QStringList windows = windowsOf(process);
+            if (!windows.isEmpty()) {
+                xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), windows.last()});
+                xdotool({QStringLiteral("key"), QStringLiteral("ctrl+q")});
+            }
+            if (!process->waitForFinished(5000))
+                process->kill();
             process->waitForFinished(5000);
         }
         qDeleteAll(processes);
@@ -229,6 +236,13 @@ private slots:
         QVERIFY(waitForWindows(QStringLiteral("Tamzor"), 2));
         pressEnter();
         QCOMPARE(exitCode(tamzor), 1);
+
+        // The failed start left its lock behind; the next start must not take it for a running
+        // instance.
+        init();
+        QProcess *next = startTamzor();
+        QVERIFY(waitForWindows(QStringLiteral("Tamzor"), 1));
+        QCOMPARE(next->state(), QProcess::Running);
     }
 };
 
