@@ -186,6 +186,9 @@ void MainWindow::setupRecordModel()
 {
     const PZone zone = zoneController.selectedZone();
     recordModel.setRecords(zone ? zone->records() : QList<PRecord>());
+    // Owner names are what one reads first; the content column takes the rest of the width.
+    ui->tableViewRecord->resizeColumnToContents(0);
+    ui->tableViewRecord->resizeColumnToContents(1);
 }
 
 void MainWindow::addRecord()

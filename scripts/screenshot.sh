@@ -39,10 +39,12 @@ try=$!
 window="$(timeout 60 xdotool search --sync --onlyvisible --name '^Tamzor$' | head -n 1)"
 sleep 1
 xdotool windowfocus --sync "$window"
-# The zone table holds the focus at start: pick the first zone, then one of its records.
-xdotool key Down
-sleep 0.3
-xdotool key Tab Down Down Down Down Down Down
+# The first zone of the sample, then one of its records; the window has no decorations here, so
+# these points are fixed places in the window's own layout.
+xdotool mousemove --window "$window" 100 92 click 1
+sleep 0.5
+xdotool mousemove --window "$window" 500 330 click 1
+xdotool mousemove --window "$window" 780 515
 sleep 0.5
 
 mkdir -p "$(dirname "$output")"
