@@ -649,13 +649,6 @@ private slots:
         QCOMPARE(contextMenu(recordTable(), empty), QStringList({QStringLiteral("Add record")}));
     }
 
-    void quit_closesTheWindow()
-    {
-        start();
-        action(QStringLiteral("actionQuit"))->trigger();
-        QVERIFY(!window->isVisible());
-    }
-
     void initialize_failure_showsWhyAndEndsWithStatus1_data()
     {
         QTest::addColumn<QByteArray>("configuration");

@@ -45,14 +45,6 @@ PRecord makeCustom()
     record->setData(QStringLiteral("TYPE65534 \\# 0"));
     return PRecord(record);
 }
-
-QStringList column(const RecordModel &model, int column)
-{
-    QStringList texts;
-    for (int row = 0; row < model.rowCount(); ++row)
-        texts.append(model.index(row, column).data().toString());
-    return texts;
-}
 } // namespace
 
 class TestRecordModel : public QObject
@@ -162,18 +154,6 @@ private slots:
         QCOMPARE(model.headerData(section, Qt::Orientation(orientation), role), expected);
     }
 
-    void appendRecord_isLastRow()
-    {
-        RecordModel model;
-        QAbstractItemModelTester tester(&model);
-        model.setRecords({makeA(QStringLiteral("b."), QStringLiteral("192.0.2.2"))});
-        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        model.appendRecord(makeA(QStringLiteral("a."), QStringLiteral("192.0.2.1")));
-        QCOMPARE(column(model, 0), QStringList({QStringLiteral("b."), QStringLiteral("a.")}));
-        QCOMPARE(inserted.count(), 1);
-        QCOMPARE(inserted.at(0).at(1).toInt(), 1);
-    }
-
     void removeRecord_removesThatRowOnly_outsideRowChangesNothing()
     {
         ProbeRecordModel model;
@@ -187,17 +167,6 @@ private slots:
         model.removeRecord(model.index(0, 2));
         QCOMPARE(removed.count(), 1);
         QCOMPARE(model.records(), QList<PRecord>({kept}));
-    }
-
-    void setRecords_emptyList_emptiesTable()
-    {
-        RecordModel model;
-        QAbstractItemModelTester tester(&model);
-        model.setRecords({makeSrv(), makeCustom()});
-        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-        model.setRecords({});
-        QCOMPARE(model.rowCount(), 0);
-        QCOMPARE(reset.count(), 1);
     }
 };
 

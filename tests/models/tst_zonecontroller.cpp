@@ -55,12 +55,6 @@ private slots:
         delete model;
     }
 
-    void noSelection_noZone()
-    {
-        QVERIFY(!controller->hasSelectedZone());
-        QVERIFY(controller->selectedZone().isNull());
-    }
-
     void clickZone_emitsSelected_handsOutThatZone()
     {
         QSignalSpy selected(controller, &ZoneController::zoneSelected);
@@ -81,15 +75,6 @@ private slots:
         QCOMPARE(selected.count(), 1);
         QCOMPARE(notSelected.count(), 0);
         QCOMPARE(controller->selectedZone().data(), zones.at(2).data());
-    }
-
-    void clearSelection_emitsNotSelected()
-    {
-        clickRow(0);
-        QSignalSpy notSelected(controller, &ZoneController::zoneNotSelected);
-        view->clearSelection();
-        QCOMPARE(notSelected.count(), 1);
-        QVERIFY(controller->selectedZone().isNull());
     }
 
     void removeSelectedZone_leavesNoSelection_emitsNotSelectedOnce_data()

@@ -81,27 +81,6 @@ private slots:
         }
     }
 
-    void zone_givesTheSameObject()
-    {
-        ZoneModel model;
-        const PZone zone = makeZone(QStringLiteral("example.com"));
-        model.setZones({makeZone(QStringLiteral("a.")), zone});
-        QCOMPARE(model.zone(model.index(1)).data(), zone.data());
-        QCOMPARE(model.zones().at(1).data(), zone.data());
-    }
-
-    void appendZone_emptyModel_oneRow()
-    {
-        ZoneModel model;
-        QAbstractItemModelTester tester(&model);
-        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        model.appendZone(makeZone(QStringLiteral("example.com")));
-        QCOMPARE(model.rowCount(), 1);
-        QCOMPARE(inserted.count(), 1);
-        QCOMPARE(inserted.at(0).at(1).toInt(), 0);
-        QCOMPARE(inserted.at(0).at(2).toInt(), 0);
-    }
-
     void appendZone_nameSortingFirst_isLastRow()
     {
         ZoneModel model;
@@ -180,19 +159,6 @@ private slots:
         QCOMPARE(reset.count(), 1);
         QVERIFY(!view.selectionModel()->hasSelection());
         QCOMPARE(shownNames(model), QStringList({QStringLiteral("a."), QStringLiteral("b.")}));
-    }
-
-    void setZones_replacesOldRows_andReleasesThem()
-    {
-        ZoneModel model;
-        QAbstractItemModelTester tester(&model);
-        PZone old = makeZone(QStringLiteral("old."));
-        const QWeakPointer<Zone> watch = old;
-        model.setZones({old});
-        old.reset();
-        model.setZones({makeZone(QStringLiteral("new."))});
-        QCOMPARE(shownNames(model), QStringList({QStringLiteral("new.")}));
-        QVERIFY(watch.isNull());
     }
 };
 
