@@ -1,3 +1,4 @@
+#include "control/systemctl.h"
 #include "namedserver.h"
 #include "testmain.h"
 
@@ -5,6 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -170,6 +172,20 @@ private slots:
         QVERIFY(!server->isRunning());
         QCOMPARE(systemctl(QStringLiteral("is-active")), 3);
         QCOMPARE(systemctl(QStringLiteral("stop")), 0);
+    }
+
+    // What the window's Server menu drives.
+    void serviceControl_startStop_followNamed()
+    {
+        SystemCtl control;
+        QSignalSpy active(&control, &SystemCtl::active);
+        QSignalSpy error(&control, &SystemCtl::error);
+        control.start();
+        QCOMPARE(active.takeLast(), QVariantList({true}));
+        QCOMPARE(server->query(QStringLiteral("localhost."), QStringLiteral("A")).size(), 1);
+        control.stop();
+        QCOMPARE(active.takeLast(), QVariantList({false}));
+        QCOMPARE(error.count(), 0);
     }
 
     void startBind9_brokenConfiguration_failsWithNamedsComplaint()
