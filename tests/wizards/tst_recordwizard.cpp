@@ -32,7 +32,7 @@ QWizardPage *openForm(RecordWizard &wizard, int typeIndex)
 {
     wizard.show();
     wizard.findChild<QComboBox *>(QStringLiteral("comboBoxType"))->setCurrentIndex(typeIndex);
-    wizard.next();
+    pressForward(wizard);
     return wizard.currentPage();
 }
 

@@ -26,7 +26,7 @@ void start(ZoneWizard &wizard, bool reverse)
     auto *lookup =
         wizard.currentPage()->findChild<QComboBox *>(QStringLiteral("comboBoxLookupType"));
     lookup->setCurrentIndex(reverse ? 1 : 0);
-    wizard.next();
+    pressForward(wizard);
 }
 
 QString textOf(ZoneWizard &wizard, const char *lineEdit)
@@ -66,14 +66,14 @@ void TestZoneWizard::forwardZone_finish_yieldsSoaNsAndAddressOfNameServer()
     start(wizard, false);
     QCOMPARE(wizard.currentId(), int(ZoneWizard::NamePage));
     FILL_FORM(wizard.currentPage(), forwardName);
-    wizard.next();
+    pressForward(wizard);
     QCOMPARE(wizard.currentId(), int(ZoneWizard::SOAPage));
     FILL_FORM(wizard.currentPage(), soaData);
     FILL_FORM(wizard.currentPage(), (QVariantMap{{"spinBoxSerial", 4294967295u}}));
-    wizard.next();
+    pressForward(wizard);
     QCOMPARE(wizard.currentId(), int(ZoneWizard::NSPage));
     QCOMPARE(textOf(wizard, "lineEditNSDName"), QStringLiteral("ns.example.com."));
-    wizard.next();
+    pressForward(wizard);
     QCOMPARE(wizard.currentId(), int(ZoneWizard::APage));
     QCOMPARE(textOf(wizard, "lineEditName"), QStringLiteral("ns.example.com."));
     QVERIFY(
@@ -100,10 +100,10 @@ void TestZoneWizard::reverseZone_finish_yieldsSoaNsAndPointerToNameServer()
     QCOMPARE(wizard.currentId(), int(ZoneWizard::ReverseNamePage));
     FILL_FORM(wizard.currentPage(), reverseNetwork);
     QCOMPARE(textOf(wizard, "lineEditName"), QStringLiteral("30.20.10.in-addr.arpa."));
-    wizard.next();
+    pressForward(wizard);
     FILL_FORM(wizard.currentPage(), soaData);
-    wizard.next();
-    wizard.next();
+    pressForward(wizard);
+    pressForward(wizard);
     QCOMPARE(wizard.currentId(), int(ZoneWizard::PTRPage));
     QCOMPARE(textOf(wizard, "lineEditPTRDName"), QStringLiteral("ns.example.com."));
     FILL_FORM(wizard.currentPage(), (QVariantMap{{"kivoHostAddress", "10.20.30.5"}}));
@@ -153,10 +153,10 @@ void TestZoneWizard::forwardZone_nameUnderInAddrArpa_endsOnPointerPage()
     ZoneWizard wizard;
     start(wizard, false);
     FILL_FORM(wizard.currentPage(), (QVariantMap{{"lineEditName", "2.0.192.in-addr.arpa."}}));
-    wizard.next();
+    pressForward(wizard);
     FILL_FORM(wizard.currentPage(), soaData);
-    wizard.next();
-    wizard.next();
+    pressForward(wizard);
+    pressForward(wizard);
     QCOMPARE(wizard.currentId(), int(ZoneWizard::PTRPage));
     FILL_FORM(wizard.currentPage(), (QVariantMap{{"kivoHostAddress", "192.0.2.1"}}));
     QCOMPARE(answerMessageBoxes([&wizard] { pressForward(wizard); }).size(), 0);
@@ -170,13 +170,13 @@ void TestZoneWizard::nsPage_backToSoaAndNext_offersSoaServerAgain()
     ZoneWizard wizard;
     start(wizard, false);
     FILL_FORM(wizard.currentPage(), forwardName);
-    wizard.next();
+    pressForward(wizard);
     FILL_FORM(wizard.currentPage(), soaData);
-    wizard.next();
+    pressForward(wizard);
     FILL_FORM(wizard.currentPage(), (QVariantMap{{"lineEditNSDName", "other.example.net."}}));
     wizard.back();
     QCOMPARE(textOf(wizard, "lineEditMName"), QStringLiteral("ns.example.com."));
-    wizard.next();
+    pressForward(wizard);
 
     QCOMPARE(textOf(wizard, "lineEditNSDName"), QStringLiteral("ns.example.com."));
 }
@@ -186,11 +186,11 @@ void TestZoneWizard::back_toNamePage_keepsTypedInput()
     ZoneWizard wizard;
     start(wizard, false);
     FILL_FORM(wizard.currentPage(), forwardName);
-    wizard.next();
+    pressForward(wizard);
     FILL_FORM(wizard.currentPage(), soaData);
     wizard.back();
     QCOMPARE(textOf(wizard, "lineEditName"), QStringLiteral("example.com."));
-    wizard.next();
+    pressForward(wizard);
 
     QCOMPARE(textOf(wizard, "lineEditMName"), QStringLiteral("ns.example.com."));
     QCOMPARE(textOf(wizard, "lineEditRName"), QStringLiteral("hostmaster.example.com."));
@@ -276,7 +276,7 @@ void TestZoneWizard::pageInput_invalid_staysWithFirstMessage()
     for (int i = 0; i < pages.size(); ++i) {
         FILL_FORM(wizard.currentPage(), pages.at(i).toMap());
         if (i + 1 < pages.size())
-            wizard.next();
+            pressForward(wizard);
     }
     QCOMPARE(wizard.currentId(), refusingPage);
     const QList<ShownBox> boxes = answerMessageBoxes([&wizard] { pressForward(wizard); });
