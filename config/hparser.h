@@ -22,4 +22,5 @@ private:
     void parseZoneList(const PNamedConf &result, const PISCType &list, const QString &directory);
     PZone parseZone(const PISCType &element, const QString &directory);
     static QString asString(const PISCType &value);
+    static QString serverDirectory(const ISCMap &root);
 };

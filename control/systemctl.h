@@ -20,4 +20,7 @@ public slots:
 signals:
     void active(bool active);
     void error(QString error);
+
+private:
+    void runCommand(const QString &command);
 };

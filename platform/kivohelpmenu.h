@@ -9,4 +9,10 @@ class KivoHelpMenu : public QMenu
 
 public:
     explicit KivoHelpMenu(QWidget *parent = nullptr);
+
+public slots:
+    void showAbout();
+
+private:
+    QString aboutText() const;
 };

@@ -1,0 +1,95 @@
+#include "recordmodel.h"
+
+RecordModel::RecordModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+RecordModel::~RecordModel() = default;
+
+int RecordModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return m_records.size();
+}
+
+int RecordModel::columnCount(const QModelIndex &) const
+{
+    return ColumnCount;
+}
+
+QVariant RecordModel::data(const QModelIndex &index, int role) const
+{
+    if (!isRow(index))
+        return QVariant();
+    if (role == Qt::TextAlignmentRole && index.column() == TypeColumn)
+        return int(Qt::AlignCenter);
+    if (role == Qt::DisplayRole)
+        return displayText(*m_records.at(index.row()), index.column());
+    return QVariant();
+}
+
+QVariant RecordModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case NameColumn:
+        return tr("Name");
+    case TypeColumn:
+        return tr("Type");
+    case ContentColumn:
+        return tr("Content");
+    default:
+        return QVariant();
+    }
+}
+
+PRecord RecordModel::record(const QModelIndex &index) const
+{
+    if (!isRow(index))
+        return PRecord();
+    return m_records.at(index.row());
+}
+
+void RecordModel::setRecords(const QList<PRecord> &records)
+{
+    beginResetModel();
+    m_records = records;
+    endResetModel();
+}
+
+void RecordModel::appendRecord(const PRecord &record)
+{
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row);
+    m_records.append(record);
+    endInsertRows();
+}
+
+void RecordModel::removeRecord(const QModelIndex &index)
+{
+    const int row = index.row();
+    if (row < 0 || row >= rowCount())
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    m_records.removeAt(row);
+    endRemoveRows();
+}
+
+bool RecordModel::isRow(const QModelIndex &index) const
+{
+    return index.isValid() && index.model() == this && index.row() < m_records.size();
+}
+
+QVariant RecordModel::displayText(const Record &record, int column) const
+{
+    switch (column) {
+    case NameColumn:
+        return record.fullName();
+    case TypeColumn:
+        return record.type();
+    case ContentColumn:
+        return record.content();
+    default:
+        return QVariant();
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "config/zone.h"
+
+#include <QAbstractListModel>
+#include <QList>
+
+// The zones of the zone table, one row per zone, in the order they were set or appended.
+class ZoneModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    explicit ZoneModel(QObject *parent = nullptr);
+    ~ZoneModel() override;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // A null handle for an index that names no row of this model.
+    PZone zone(const QModelIndex &index) const;
+    QList<PZone> zones() const { return m_zones; }
+    void setZones(const QList<PZone> &zones);
+    void appendZone(const PZone &zone);
+    void removeZone(const QModelIndex &index);
+
+private:
+    bool isRow(const QModelIndex &index) const;
+
+    QList<PZone> m_zones;
+};
