@@ -131,6 +131,8 @@ void TestZoneWizard::reverseNamePage_address_namesZoneAfterNetwork_data()
                                 << "16.172.in-addr.arpa.";
     QTest::newRow("one octet") << "10"
                                << "10.in-addr.arpa.";
+    QTest::newRow("octet skipped in between names the leading network") << "10..30"
+                                                                        << "10.in-addr.arpa.";
     QTest::newRow("nothing entered") << ""
                                      << "";
 }
