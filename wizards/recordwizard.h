@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QSharedPointer>
+#include "records/record.h"
+
 #include <QWizard>
 
 #include <memory>
-
-class Record;
-using PRecord = QSharedPointer<Record>;
 
 class AAAARecordWizardPage;
 class ARecordWizardPage;
