@@ -15,6 +15,19 @@ const QLatin1String doubleUnderscore("__");
 const QLatin1String reverseSuffixIPv4(".in-addr.arpa.");
 const int maximumNameLength = 254;
 const int maximumLabelLength = 63;
+
+// `$` also matches before a final line feed; without this check "www\n" would pass as a label
+// and carry a line break into zone files and configuration statements.
+bool matchesWhole(const QRegularExpression &expression, const QStringRef &text)
+{
+    const QRegularExpressionMatch match = expression.match(text);
+    return match.hasMatch() && match.capturedLength() == text.size();
+}
+
+bool matchesWhole(const QRegularExpression &expression, const QString &text)
+{
+    return matchesWhole(expression, QStringRef(&text));
+}
 } // namespace
 
 ValidationResult validateDomainName(const QString &name, const QString &suffix)
@@ -41,7 +54,7 @@ ValidationResult validateDomainName(const QString &name, const QString &suffix)
         if (label.size() > maximumLabelLength)
             return {false,
                     QObject::tr("Domain label %1 exceeds the maximum size").arg(label.toString())};
-        if (!Patterns::label().match(label).hasMatch())
+        if (!matchesWhole(Patterns::label(), label))
             return {false, QObject::tr("Domain label %1 is invalid").arg(label.toString())};
     }
     return {};
@@ -56,24 +69,24 @@ ValidationResult validateServiceLabel(QString label)
     if (label.contains(doubleUnderscore))
         return {false, QObject::tr("should not contain double underscore")};
     label.remove(0, 1);
-    if (!Patterns::label().match(label).hasMatch())
+    if (!matchesWhole(Patterns::label(), label))
         return {false, QObject::tr("is invalid")};
     return {};
 }
 
 bool isValidIPv4(const QString &text)
 {
-    return Patterns::ipv4().match(text).hasMatch();
+    return matchesWhole(Patterns::ipv4(), text);
 }
 
 bool isValidIPv6(const QString &text)
 {
-    return Patterns::ipv6().match(text).hasMatch();
+    return matchesWhole(Patterns::ipv6(), text);
 }
 
 bool isReverseName(const QString &name)
 {
-    return Patterns::reverseName().match(name).hasMatch();
+    return matchesWhole(Patterns::reverseName(), name);
 }
 
 QString addressFromReverseName(const QString &name)

@@ -6,6 +6,7 @@
 
 // Writes zone changes to disk: the managed include file, the include line of the server
 // configuration, foreign statements cut out, and zone files after the checker accepted them.
+// Every file is replaced whole or left as it was.
 class ZoneStorage : public QObject
 {
     Q_OBJECT
@@ -22,9 +23,10 @@ public:
 private:
     static void setManaged(const PZone &zone);
     static void saveZones(const QList<PZone> &zones);
-    static bool hasInclude();
-    static void appendInclude();
+    static bool hasInclude(const QByteArray &serverConfiguration);
+    static void appendInclude(QByteArray serverConfiguration);
     static void ensureInclude();
-    static void removeZoneFromConf(const PZone &zone);
-    static void removeZoneFile(const PZone &zone);
+    // Returns the file's bytes as they were, for undoing the cut.
+    static QByteArray removeZoneFromConf(const PZone &zone);
+    static void removeZoneFile(const PZone &zone, const QList<PZone> &zones);
 };

@@ -7,6 +7,7 @@
 
 namespace {
 const QString compilerProgram = QStringLiteral("/usr/bin/named-compilezone");
+const QLatin1Char commentStart(';');
 
 QString decodeOutput(const QByteArray &bytes)
 {
@@ -17,9 +18,11 @@ QString decodeOutput(const QByteArray &bytes)
 
 CompileZone::CompileZone(QObject *parent) : QObject(parent) {}
 
-CompileResult CompileZone::compile(const QString &zoneName, const QString &fileName)
+CompileResult CompileZone::compile(const QString &zoneName, const QString &fileName,
+                                   const QString &workingDirectory)
 {
     QProcess process;
+    process.setWorkingDirectory(workingDirectory);
     process.start(compilerProgram,
                   {QStringLiteral("-s"), QStringLiteral("full"), QStringLiteral("-o"),
                    QStringLiteral("-"), zoneName, fileName},
@@ -43,7 +46,8 @@ CompileResult CompileZone::compile(const QString &zoneName, const QString &fileN
 void readZoneRecords(const PZone &zone)
 {
     CompileZone compiler;
-    const CompileResult result = compiler.compile(zone->name(), zone->filePath());
+    const CompileResult result =
+        compiler.compile(zone->name(), zone->filePath(), zone->directory());
     if (!result.ok)
         throw ErrorStackException(QObject::tr("Zone compiler failed: %1").arg(result.text));
 
@@ -51,6 +55,9 @@ void readZoneRecords(const PZone &zone)
     const auto lines = result.text.splitRef(QLatin1Char('\n'), Qt::SkipEmptyParts);
     records.reserve(lines.size());
     for (const QStringRef &line : lines) {
+        // The compiler notes the re-signing time of signed records on a comment line of its own.
+        if (line.startsWith(commentStart))
+            continue;
         PRecord record = parseRecordLine(line);
         record->setZone(zone.data());
         records.append(record);

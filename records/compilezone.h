@@ -18,7 +18,10 @@ class CompileZone : public QObject
 public:
     explicit CompileZone(QObject *parent = nullptr);
 
-    CompileResult compile(const QString &zoneName, const QString &fileName);
+    // A relative $INCLUDE in the zone file is resolved against workingDirectory, as named
+    // resolves it against its `directory`; empty means the current directory.
+    CompileResult compile(const QString &zoneName, const QString &fileName,
+                          const QString &workingDirectory = QString());
 };
 
 // Reads the zone's file through the compiler and gives the zone its records.

@@ -15,6 +15,8 @@
 #include <QObject>
 #include <QRegularExpression>
 
+#include <memory>
+
 namespace {
 
 // A type word begins with a letter and may go on with digits (NSEC3, TYPE65534): named loads
@@ -78,97 +80,112 @@ quint16 toUInt16(const QStringRef &text, const char *message, const QString &val
     return number;
 }
 
-Record *fillMX(const QString &content)
+// The records are held by unique_ptr until they are complete: a number that does not convert
+// throws half-way through.
+using RecordPointer = std::unique_ptr<Record>;
+
+RecordPointer makeMX(const QString &owner, const QString &content)
 {
     const QRegularExpressionMatch match = mxContentExpression.match(content);
     if (!match.hasMatch())
-        fail(QT_TR_NOOP("Can not parse mx record: %1"), content);
-    auto *record = new MXRecord;
-    record->setPreference(toUInt64(match.capturedRef(preferenceGroup),
-                                   QT_TR_NOOP("Can not parse preference in mx record content: %1"),
-                                   content));
+        fail(QT_TRANSLATE_NOOP("QObject", "Can not parse mx record: %1"), content);
+    auto record = std::make_unique<MXRecord>();
+    record->setName(owner);
+    record->setPreference(
+        toUInt64(match.capturedRef(preferenceGroup),
+                 QT_TRANSLATE_NOOP("QObject", "Can not parse preference in mx record content: %1"),
+                 content));
     record->setExchange(match.captured(exchangeGroup));
     return record;
 }
 
-Record *fillSOA(const QString &content)
+RecordPointer makeSOA(const QString &owner, const QString &content)
 {
     const QRegularExpressionMatch match = soaContentExpression.match(content);
     if (!match.hasMatch())
-        fail(QT_TR_NOOP("Can not parse soa record: %1"), content);
-    auto *record = new SOARecord;
+        fail(QT_TRANSLATE_NOOP("QObject", "Can not parse soa record: %1"), content);
+    auto record = std::make_unique<SOARecord>();
+    record->setName(owner);
     record->setMname(match.captured(mnameGroup));
     record->setRname(match.captured(rnameGroup));
-    record->setSerial(toUInt64(match.capturedRef(serialGroup),
-                               QT_TR_NOOP("Can not parse serial in soa record content: %1"),
-                               content));
-    record->setRefresh(toUInt64(match.capturedRef(refreshGroup),
-                                QT_TR_NOOP("Can not parse refresh in soa record content: %1"),
-                                content));
-    record->setRetry(toUInt64(match.capturedRef(retryGroup),
-                              QT_TR_NOOP("Can not parse retry in soa record content: %1"),
-                              content));
-    record->setExpire(toUInt64(match.capturedRef(expireGroup),
-                               QT_TR_NOOP("Can not parse expire in soa record content: %1"),
-                               content));
-    record->setMinimum(toUInt64(match.capturedRef(minimumGroup),
-                                QT_TR_NOOP("Can not parse minimum in soa record content: %1"),
-                                content));
+    record->setSerial(toUInt64(
+        match.capturedRef(serialGroup),
+        QT_TRANSLATE_NOOP("QObject", "Can not parse serial in soa record content: %1"), content));
+    record->setRefresh(toUInt64(
+        match.capturedRef(refreshGroup),
+        QT_TRANSLATE_NOOP("QObject", "Can not parse refresh in soa record content: %1"), content));
+    record->setRetry(toUInt64(
+        match.capturedRef(retryGroup),
+        QT_TRANSLATE_NOOP("QObject", "Can not parse retry in soa record content: %1"), content));
+    record->setExpire(toUInt64(
+        match.capturedRef(expireGroup),
+        QT_TRANSLATE_NOOP("QObject", "Can not parse expire in soa record content: %1"), content));
+    record->setMinimum(toUInt64(
+        match.capturedRef(minimumGroup),
+        QT_TRANSLATE_NOOP("QObject", "Can not parse minimum in soa record content: %1"), content));
     return record;
 }
 
-Record *fillSRV(const QString &owner, const QString &content, QString &domain)
+// The owner of a service record carries the service and protocol labels; name() keeps only the
+// domain after them.
+RecordPointer makeSRV(const QString &owner, const QString &content)
 {
     const QRegularExpressionMatch ownerMatch = srvOwnerExpression.match(owner);
     if (!ownerMatch.hasMatch())
-        fail(QT_TR_NOOP("Can not parse service, proto and name in srv record name: %1"), owner);
+        fail(QT_TRANSLATE_NOOP("QObject",
+                               "Can not parse service, proto and name in srv record name: %1"),
+             owner);
     const QRegularExpressionMatch match = srvContentExpression.match(content);
     if (!match.hasMatch())
-        fail(QT_TR_NOOP("Can not parse srv record content: %1"), content);
-    auto *record = new SRVRecord;
+        fail(QT_TRANSLATE_NOOP("QObject", "Can not parse srv record content: %1"), content);
+    auto record = std::make_unique<SRVRecord>();
+    record->setName(ownerMatch.captured(nameGroup));
     record->setService(ownerMatch.captured(serviceGroup));
     record->setProto(ownerMatch.captured(protoGroup));
-    domain = ownerMatch.captured(nameGroup);
-    record->setPriority(toUInt16(match.capturedRef(priorityGroup),
-                                 QT_TR_NOOP("Can not parse priority in srv record content: %1"),
-                                 content));
-    record->setWeight(toUInt16(match.capturedRef(weightGroup),
-                               QT_TR_NOOP("Can not parse weight in srv record content: %1"),
-                               content));
-    record->setPort(toUInt16(match.capturedRef(portGroup),
-                             QT_TR_NOOP("Can not parse port in srv record content: %1"), content));
+    record->setPriority(toUInt16(
+        match.capturedRef(priorityGroup),
+        QT_TRANSLATE_NOOP("QObject", "Can not parse priority in srv record content: %1"), content));
+    record->setWeight(toUInt16(
+        match.capturedRef(weightGroup),
+        QT_TRANSLATE_NOOP("QObject", "Can not parse weight in srv record content: %1"), content));
+    record->setPort(toUInt16(
+        match.capturedRef(portGroup),
+        QT_TRANSLATE_NOOP("QObject", "Can not parse port in srv record content: %1"), content));
     record->setTarget(match.captured(targetGroup));
     return record;
 }
 
-template <class T> Record *withValue(void (T::*setter)(const QString &), const QString &content)
+template <class T>
+RecordPointer withValue(void (T::*setter)(const QString &), const QString &owner,
+                        const QString &content)
 {
-    auto *record = new T;
-    (record->*setter)(content);
+    auto record = std::make_unique<T>();
+    record->setName(owner);
+    (record.get()->*setter)(content);
     return record;
 }
 
-Record *makeRecord(const QStringRef &type, const QString &content, QString &owner)
+RecordPointer makeRecord(const QStringRef &type, const QString &owner, const QString &content)
 {
     if (type == QLatin1String("AAAA"))
-        return withValue(&AAAARecord::setAddress, content);
+        return withValue(&AAAARecord::setAddress, owner, content);
     if (type == QLatin1String("A"))
-        return withValue(&ARecord::setAddress, content);
+        return withValue(&ARecord::setAddress, owner, content);
     if (type == QLatin1String("CNAME"))
-        return withValue(&CNAMERecord::setCname, content);
+        return withValue(&CNAMERecord::setCname, owner, content);
     if (type == QLatin1String("MX"))
-        return fillMX(content);
+        return makeMX(owner, content);
     if (type == QLatin1String("NS"))
-        return withValue(&NSRecord::setNsdName, content);
+        return withValue(&NSRecord::setNsdName, owner, content);
     if (type == QLatin1String("PTR"))
-        return withValue(&PTRRecord::setPtrdName, content);
+        return withValue(&PTRRecord::setPtrdName, owner, content);
     if (type == QLatin1String("SOA"))
-        return fillSOA(content);
+        return makeSOA(owner, content);
     if (type == QLatin1String("SRV"))
-        return fillSRV(owner, content, owner);
+        return makeSRV(owner, content);
     if (type == QLatin1String("TXT"))
-        return withValue(&TXTRecord::setText, content);
-    return withValue(&CustomRecord::setData, content);
+        return withValue(&TXTRecord::setText, owner, content);
+    return withValue(&CustomRecord::setData, owner, content);
 }
 
 } // namespace
@@ -177,17 +194,16 @@ PRecord parseRecordLine(const QStringRef &line)
 {
     const QRegularExpressionMatch match = recordLineExpression.match(line);
     if (!match.hasMatch())
-        fail(QT_TR_NOOP("Can not parse record: %1"), line.toString());
+        fail(QT_TRANSLATE_NOOP("QObject", "Can not parse record: %1"), line.toString());
 
     bool ok = false;
     const quint64 ttl = match.capturedRef(ttlGroup).toULongLong(&ok, 10);
     if (!ok)
-        fail(QT_TR_NOOP("Can not parse ttl in record: %1"), line.toString());
+        fail(QT_TRANSLATE_NOOP("QObject", "Can not parse ttl in record: %1"), line.toString());
 
-    QString owner = match.captured(nameGroup);
     const QStringRef type = match.capturedRef(typeGroup);
-    PRecord record(makeRecord(type, match.captured(contentGroup), owner));
-    record->setName(owner);
+    PRecord record(
+        makeRecord(type, match.captured(nameGroup), match.captured(contentGroup)).release());
     record->setTtl(ttl);
     record->setRecordClass(match.captured(classGroup));
     record->setType(type.toString());
