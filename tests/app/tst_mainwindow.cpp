@@ -458,18 +458,6 @@ private slots:
             QVERIFY2(box.detailedText.contains(details), qPrintable(box.detailedText));
     }
 
-    void checkConfig_checkerMissing_processErrorBox()
-    {
-        start();
-        Sandbox::removeProgram(QStringLiteral("/usr/bin/named-checkconf"));
-        BoxAnswerer answerer;
-        action(QStringLiteral("actionCheckConfig"))->trigger();
-        QTRY_COMPARE(answerer.boxes.size(), 1);
-        QCOMPARE(answerer.boxes.at(0).title, QStringLiteral("named-checkconf process error"));
-        QCOMPARE(answerer.boxes.at(0).text, QStringLiteral("Failed to start"));
-        QCOMPARE(answerer.boxes.at(0).icon, QMessageBox::Critical);
-    }
-
     void checkZone_passesZoneNameAndResolvedZoneFile_data()
     {
         QTest::addColumn<QString>("zone");
@@ -537,16 +525,34 @@ private slots:
                  qPrintable(answerer.boxes.at(0).detailedText));
     }
 
-    void checkZone_checkerMissing_processErrorBox()
+    void checkerMissing_processErrorBox_data()
     {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("configuration check")
+            << QStringLiteral("/usr/bin/named-checkconf") << QStringLiteral("actionCheckConfig")
+            << QStringLiteral("named-checkconf process error");
+        QTest::newRow("zone check")
+            << QStringLiteral("/usr/bin/named-checkzone") << QStringLiteral("actionCheckZone")
+            << QStringLiteral("named-checkzone process error");
+    }
+
+    void checkerMissing_processErrorBox()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, command);
+        QFETCH(QString, title);
         start();
-        Sandbox::removeProgram(QStringLiteral("/usr/bin/named-checkzone"));
+        Sandbox::removeProgram(program);
         selectZone(QStringLiteral("example.com"));
         BoxAnswerer answerer;
-        action(QStringLiteral("actionCheckZone"))->trigger();
+        action(command)->trigger();
         QTRY_COMPARE(answerer.boxes.size(), 1);
-        QCOMPARE(answerer.boxes.at(0).title, QStringLiteral("named-checkzone process error"));
+        QCOMPARE(answerer.boxes.at(0).title, title);
         QCOMPARE(answerer.boxes.at(0).text, QStringLiteral("Failed to start"));
+        QCOMPARE(answerer.boxes.at(0).icon, QMessageBox::Critical);
+        QVERIFY(answerer.boxes.at(0).hasParent);
     }
 
     void checkZone_noZoneSelected_checksNothing()
