@@ -132,17 +132,16 @@ private slots:
             if (QStandardPaths::findExecutable(tool).isEmpty() && !TestSupport::isCI())
                 QSKIP(qPrintable(tool + QStringLiteral(" is missing")));
         }
-        int number = 120;
-        while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)) ||
-               QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
-            ++number;
-        display = QStringLiteral(":%1").arg(number);
-        xvfb.start(QStringLiteral("Xvfb"), {display, QStringLiteral("-screen"), QStringLiteral("0"),
-                                            QStringLiteral("1024x768x24"),
-                                            QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        QVERIFY(QTest::qWaitFor(
-            [&] { return QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)); },
-            10000));
+        // Xvfb picks a free display itself and names it on the descriptor given: choosing one
+        // here races with other runs on the same machine.
+        xvfb.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                    QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                    QStringLiteral("tcp")});
+        QVERIFY(QTest::qWaitFor([&] { return xvfb.canReadLine(); }, 10000));
+        const QByteArray number = xvfb.readLine().trimmed();
+        QVERIFY(!number.isEmpty());
+        display = QStringLiteral(":") + QString::fromLatin1(number);
     }
 
     void cleanupTestCase()
