@@ -2,6 +2,7 @@
 
 #include "common/errorstackexception.h"
 #include "confscanner.h"
+#include "control/checkconf.h"
 #include "control/checkzone.h"
 #include "filereplacer.h"
 #include "paths.h"
@@ -306,9 +307,31 @@ void ZoneStorage::saveZones(const QList<PZone> &zones)
         statements.append(zone->statement());
     }
     const QByteArray bytes = (header + statements.join(lineSeparator) + lineSeparator).toUtf8();
+    QByteArray previousManaged;
+    const bool managedExisted = readWhole(Paths::managedIncludeFile(), &previousManaged);
+    QByteArray previousServer;
+    const bool serverRead = readWhole(Paths::serverConfiguration(), &previousServer);
     if (FileReplacer::replace(Paths::managedIncludeFile(), bytes) != FileReplacer::Replaced)
         fail({tr("Can't write file %1").arg(Paths::managedIncludeFile()), tr("Can't save zones")});
     ensureInclude();
+
+    // A statement the server would refuse (a slave zone without its primaries, say) must not stay
+    // on disk: the next reload would take the whole server down.
+    const CheckResult check = CheckConf().checkConf();
+    if (check.ok)
+        return;
+    ErrorStackException error;
+    error.push(check.completed
+                   ? tr("named-checkconf refuses the configuration: %1").arg(check.report)
+                   : tr("Can't check the configuration: %1").arg(check.report));
+    error.push(tr("Can't save zones"));
+    if (managedExisted)
+        restoreFile(Paths::managedIncludeFile(), previousManaged, &error);
+    else
+        QFile::remove(Paths::managedIncludeFile());
+    if (serverRead)
+        restoreFile(Paths::serverConfiguration(), previousServer, &error);
+    throw error;
 }
 
 void ZoneStorage::ensureInclude()
