@@ -58,7 +58,6 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::newRow("first zone, others below") << 0;
-        QTest::newRow("middle zone") << 1;
         QTest::newRow("last zone, others above") << 2;
     }
 

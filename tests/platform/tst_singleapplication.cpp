@@ -31,11 +31,8 @@ int runOtherInstance(int argc, char *argv[])
 // Starts a "--hold" instance and returns its first line, "running=N".
 QByteArray startHolding(QProcess &process, const QString &id)
 {
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold"), id});
-    const QDeadlineTimer deadline(10000);
-    while (!process.canReadLine() && !deadline.hasExpired())
-        process.waitForReadyRead(100);
+    process.waitForReadyRead(10000); // the line comes in one write
     return process.readLine().trimmed();
 }
 
@@ -44,7 +41,6 @@ QByteArray startHolding(QProcess &process, const QString &id)
 QByteArray runSecond(const QString &id, bool answering = true)
 {
     QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--second"), id});
     const QDeadlineTimer deadline(10000);
     while (answering && process.state() != QProcess::NotRunning && !deadline.hasExpired())

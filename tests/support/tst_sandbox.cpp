@@ -2,14 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QNetworkInterface>
 #include <QProcess>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
-
-#include <cerrno>
 
 namespace {
 
@@ -18,20 +14,6 @@ namespace {
 QString machinePath(const QString &path)
 {
     return QStringLiteral("/proc/%1/root%2").arg(getppid()).arg(path);
-}
-
-// Connecting a datagram socket only picks a route; nothing is sent.
-int connectError(const char *address)
-{
-    const int socketFd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    sockaddr_in target = {};
-    target.sin_family = AF_INET;
-    target.sin_port = htons(53);
-    inet_pton(AF_INET, address, &target.sin_addr);
-    const int result = connect(socketFd, reinterpret_cast<sockaddr *>(&target), sizeof target);
-    const int error = result == 0 ? 0 : errno;
-    close(socketFd);
-    return error;
 }
 
 } // namespace
@@ -72,12 +54,15 @@ private slots:
         QCOMPARE(Sandbox::Systemctl::calls(), QStringList{"start bind9"});
     }
 
-    void isolatedNetwork_reachesOnlyTheLoopback()
+    void isolatedNetwork_hasNothingButTheLoopback()
     {
         QString reason;
         QVERIFY2(Sandbox::isolateNetwork(&reason), qPrintable(reason));
-        QCOMPARE(connectError("127.0.0.1"), 0);
-        QCOMPARE(connectError("192.0.2.1"), ENETUNREACH);
+        const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+        QCOMPARE(interfaces.size(), 1);
+        const auto flags = interfaces.first().flags();
+        QVERIFY(flags.testFlag(QNetworkInterface::IsLoopBack) &&
+                flags.testFlag(QNetworkInterface::IsUp));
     }
 
     void replacedProgram_runsTheStandIn_machineKeepsItsOwn()
