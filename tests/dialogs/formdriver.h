@@ -2,7 +2,6 @@
 
 #include "platform/kivohostaddress.h"
 
-#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -25,29 +24,20 @@ inline QWidget *editor(QWidget *form, const QString &name)
     return widget;
 }
 
-// Key by key, so the editor's validator judges every character, Latin-1 or not.
-inline void typeKeys(QWidget *widget, const QString &text)
-{
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
 inline void type(QWidget *form, const QString &name, const QString &text)
 {
     QWidget *widget = editor(form, name);
-    auto *combo = qobject_cast<QComboBox *>(widget);
-    if (auto *address = qobject_cast<KivoHostAddress *>(widget)) {
-        address->setAddress(text);
-        return;
-    }
-    if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget)) {
-        spin->selectAll();
-        QTest::keyClick(spin, Qt::Key_Delete);
-    } else if (auto *line = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(widget)) {
+    if (auto *address = qobject_cast<KivoHostAddress *>(widget))
+        return address->setAddress(text);
+    // Key by key, so the validator judges every character, Latin-1 or not. Spin boxes and
+    // editable lists take the keys in their line edit; other lists search by them.
+    auto *line = qobject_cast<QLineEdit *>(widget);
+    if (line || (line = widget->findChild<QLineEdit *>())) {
         line->clear();
         widget = line;
     }
-    typeKeys(widget, text);
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 // What the editor shows (a spin box with its suffix).

@@ -9,66 +9,47 @@ class TestSerialSpinBox : public QObject
     Q_OBJECT
 
 private slots:
-    void stepBy_atEitherEnd_staysInRange_data();
-    void stepBy_atEitherEnd_staysInRange();
-    void typing_digits_valueFollowsAndEnterShowsIt_data();
-    void typing_digits_valueFollowsAndEnterShowsIt();
+    void edit_stepOrDigits_valueInRangeShownAndSignalledOnce_data();
+    void edit_stepOrDigits_valueInRangeShownAndSignalledOnce();
 };
 
-void TestSerialSpinBox::stepBy_atEitherEnd_staysInRange_data()
+// An action "+n" or "-n" steps by n; anything else is typed into the cleared field, then Enter.
+void TestSerialSpinBox::edit_stepOrDigits_valueInRangeShownAndSignalledOnce_data()
 {
     QTest::addColumn<quint32>("start");
-    QTest::addColumn<int>("steps");
-    QTest::addColumn<quint32>("value");
-    QTest::newRow("up from the top") << quint32(4294967295U) << 1 << quint32(4294967295U);
-    QTest::newRow("big step over the top") << quint32(4294967290U) << 100 << quint32(4294967295U);
-    QTest::newRow("up past the signed limit") << quint32(2147483647) << 1 << quint32(2147483648U);
-    QTest::newRow("down from zero") << quint32(0) << -1 << quint32(0);
-    QTest::newRow("down from above the signed limit")
-        << quint32(3000000000U) << -10 << quint32(2999999990U);
-}
-
-void TestSerialSpinBox::stepBy_atEitherEnd_staysInRange()
-{
-    QFETCH(quint32, start);
-    QFETCH(int, steps);
-    QFETCH(quint32, value);
-    SerialSpinBox box;
-    box.setValue(start);
-    box.stepBy(steps);
-    QCOMPARE(box.value(), value);
-    QCOMPARE(box.text(), QString::number(value));
-}
-
-// The field is cleared first; "changes" counts the valueChanged signals on the way.
-void TestSerialSpinBox::typing_digits_valueFollowsAndEnterShowsIt_data()
-{
-    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("action");
     QTest::addColumn<quint32>("value");
     QTest::addColumn<int>("changes");
-    QTest::newRow("largest serial") << "4294967295" << quint32(4294967295U) << 10;
+    QTest::newRow("up from the top") << 4294967295U << "+1" << 4294967295U << 0;
+    QTest::newRow("big step over the top") << 4294967290U << "+100" << 4294967295U << 1;
+    QTest::newRow("up past the signed limit") << 2147483647U << "+1" << 2147483648U << 1;
+    QTest::newRow("down from zero") << 0U << "-1" << 0U << 0;
+    QTest::newRow("typing the largest serial") << 0U << "4294967295" << 4294967295U << 10;
     QTest::newRow("one too many is refused at the last digit")
-        << "4294967296" << quint32(429496729U) << 9;
-    QTest::newRow("eleventh digit is refused") << "12345678901" << quint32(1234567890U) << 10;
-    QTest::newRow("letters and signs are refused") << "1a-2 +3" << quint32(123) << 3;
-    QTest::newRow("cleared and left keeps the value") << "" << quint32(3000000000U) << 0;
-    QTest::newRow("leading zeros dropped, the repeated 0 is no change")
-        << "0042" << quint32(42) << 3;
+        << 0U << "4294967296" << 429496729U << 9;
+    QTest::newRow("letters and signs are refused") << 0U << "1a-2 +3" << 123U << 3;
+    QTest::newRow("cleared and left keeps the value") << 3000000000U << "" << 3000000000U << 0;
+    QTest::newRow("leading zeros dropped, the repeated 0 is no change") << 7U << "0042" << 42U << 3;
 }
 
-void TestSerialSpinBox::typing_digits_valueFollowsAndEnterShowsIt()
+void TestSerialSpinBox::edit_stepOrDigits_valueInRangeShownAndSignalledOnce()
 {
-    QFETCH(QString, keys);
+    QFETCH(quint32, start);
+    QFETCH(QString, action);
     QFETCH(quint32, value);
     QFETCH(int, changes);
     SerialSpinBox box;
-    box.setValue(3000000000U);
+    box.setValue(start);
     QSignalSpy spy(&box, &SerialSpinBox::valueChanged);
     auto *edit = box.findChild<QLineEdit *>();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, keys);
-    QTest::keyClick(&box, Qt::Key_Return);
+    if (action.startsWith('+') || action.startsWith('-')) {
+        box.stepBy(action.toInt());
+    } else {
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, action);
+        QTest::keyClick(&box, Qt::Key_Return);
+    }
 
     QCOMPARE(box.value(), value);
     QCOMPARE(box.text(), QString::number(value));
