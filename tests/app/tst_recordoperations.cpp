@@ -10,8 +10,6 @@
 
 using namespace WindowDriver;
 
-Q_DECLARE_METATYPE(WindowDriver::Answer)
-
 namespace {
 const QString zoneName = QStringLiteral("example.com");
 const QString zoneFile = QStringLiteral("/etc/bind/db.example.com");

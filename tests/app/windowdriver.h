@@ -82,3 +82,5 @@ QString checkConfigurationAndZones();
 QStringList sorted(QStringList lines);
 
 } // namespace WindowDriver
+
+Q_DECLARE_METATYPE(WindowDriver::Answer)
