@@ -94,6 +94,14 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The checkers look up name servers, mail exchangers and service targets outside the
+        // zone: those lookups must not leave this machine.
+        QString reason;
+        QVERIFY2(Sandbox::isolateNetwork(&reason), qPrintable(reason));
+    }
+
     void init()
     {
         Sandbox::reset();
