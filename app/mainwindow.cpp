@@ -2,7 +2,12 @@
 
 #include "common/errorstackexception.h"
 #include "config/paths.h"
+#include "dialogs/createrecorddialog.h"
+#include "dialogs/zonedialog.h"
 #include "platform/kivohelpmenu.h"
+#include "records/record.h"
+#include "wizards/recordwizard.h"
+#include "wizards/zonewizard.h"
 
 #include "ui_mainwindow.h"
 
@@ -17,6 +22,31 @@ const QString editIconName = QStringLiteral("document-edit");
 const QString removeIconName = QStringLiteral("document-close");
 const QString checkIconName = QStringLiteral("document-edit-verify");
 const QString addIconName = QStringLiteral("document-new");
+
+// named tells zones apart by name and class, with or without the root's final dot.
+bool isSameZone(const Zone &zone, const Zone &other)
+{
+    const auto key = [](const Zone &z) {
+        QString name = z.name().toLower();
+        if (name.endsWith(QLatin1Char('.')))
+            name.chop(1);
+        return qMakePair(name, z.zoneClass().toUpper());
+    };
+    return key(zone) == key(other);
+}
+
+// What the zone dialog may change, to put it back when the change is not stored.
+struct ZoneValues
+{
+    explicit ZoneValues(const Zone &zone) : name(zone.name()), type(zone.type()) {}
+    void restore(Zone &zone) const
+    {
+        zone.setName(name);
+        zone.setType(type);
+    }
+    QString name;
+    QString type;
+};
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
@@ -161,17 +191,67 @@ void MainWindow::disableTableViewRecord()
 
 void MainWindow::addZone()
 {
-    // The zone wizard and storage are wired in with the zone workflows.
+    ZoneWizard wizard;
+    if (wizard.exec() != QDialog::Accepted)
+        return;
+    const PZone zone = wizard.zone();
+    if (const PZone twin = namesake(zone)) {
+        showCritical(tr("Zone save error"), tr("Zone %1 already exists").arg(twin->name()));
+        return;
+    }
+    zoneModel.appendZone(zone);
+    try {
+        ZoneStorage::addZone(zone, zoneModel.zones());
+    } catch (const ErrorStackException &exception) {
+        showCritical(tr("Zone save error"), exception.text());
+        // A listed zone is written into the managed file with the next change of any zone: one
+        // whose file was never written must not stay.
+        zoneModel.removeZone(zoneModel.index(zoneModel.zones().indexOf(zone)));
+    }
 }
 
 void MainWindow::editZone()
 {
-    // The zone dialog and storage are wired in with the zone workflows.
+    const PZone zone = zoneController.selectedZone();
+    if (!zone)
+        return;
+    const ZoneValues before(*zone);
+    ZoneDialog dialog(zone);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The table is to show what the server reads; a change that is not stored is undone.
+    if (const PZone twin = namesake(zone)) {
+        before.restore(*zone);
+        showCritical(tr("Zone save error"), tr("Zone %1 already exists").arg(twin->name()));
+        return;
+    }
+    if (!ZoneStorage::isManaged(zone) && !askAboutZoneTransfer(zone)) {
+        before.restore(*zone);
+        return;
+    }
+    try {
+        ZoneStorage::saveZone(zone, zoneModel.zones());
+    } catch (const ErrorStackException &exception) {
+        before.restore(*zone);
+        showCritical(tr("Zone save error"), exception.text());
+    }
+    ui->tableViewZone->viewport()->update();
 }
 
 void MainWindow::removeZone()
 {
-    // The removal question and storage are wired in with the zone workflows.
+    const PZone zone = zoneController.selectedZone();
+    if (!zone || !askAboutRemoveZone(zone))
+        return;
+    zoneController.removeSelectedZone();
+    try {
+        ZoneStorage::removeZone(zone, zoneModel.zones());
+    } catch (const ErrorStackException &exception) {
+        showCritical(tr("Zone remove error"), exception.text());
+        // The zone is still declared: listed again, it is kept by the next write of the managed
+        // file instead of being dropped from it unasked.
+        zoneModel.appendZone(zone);
+    }
 }
 
 void MainWindow::checkZone()
@@ -193,17 +273,78 @@ void MainWindow::setupRecordModel()
 
 void MainWindow::addRecord()
 {
-    // The record wizard and storage are wired in with the record workflows.
+    const PZone zone = zoneController.selectedZone();
+    if (!zone)
+        return;
+    const QList<PRecord> restore = recordModel.records();
+    RecordWizard wizard;
+    if (wizard.exec() != QDialog::Accepted)
+        return;
+    const PRecord record = wizard.record();
+    record->setZone(zone.data());
+    recordModel.appendRecord(record);
+    saveRecordsOrRestore(zone, restore);
 }
 
 void MainWindow::editRecord()
 {
-    // The record dialogs and storage are wired in with the record workflows.
+    // After a failed save the table is reset and nothing is selected, while the command may
+    // still be on.
+    const PZone zone = zoneController.selectedZone();
+    const PRecord record = recordController.selectedRecord();
+    if (!zone || !record)
+        return;
+    const std::unique_ptr<Record> restore(record->clone());
+    const std::unique_ptr<QDialog> dialog = createRecordDialog(*record);
+    if (dialog->exec() != QDialog::Accepted)
+        return;
+    try {
+        ZoneStorage::saveZoneRecords(zone);
+    } catch (const ErrorStackException &exception) {
+        showRecordsNotSaved(exception);
+        record->assign(*restore);
+    }
+    ui->tableViewRecord->viewport()->update();
 }
 
 void MainWindow::removeRecord()
 {
-    // The removal question and storage are wired in with the record workflows.
+    const PZone zone = zoneController.selectedZone();
+    const PRecord record = recordController.selectedRecord();
+    if (!zone || !record)
+        return;
+    const QList<PRecord> restore = recordModel.records();
+    if (!askAboutRemoveRecord(record))
+        return;
+    recordController.removeSelectedRecord();
+    saveRecordsOrRestore(zone, restore);
+}
+
+void MainWindow::saveRecordsOrRestore(const PZone &zone, const QList<PRecord> &restore)
+{
+    zone->setRecords(recordModel.records());
+    try {
+        ZoneStorage::saveZoneRecords(zone);
+    } catch (const ErrorStackException &exception) {
+        showRecordsNotSaved(exception);
+        zone->setRecords(restore);
+        recordModel.setRecords(zone->records());
+    }
+}
+
+void MainWindow::showRecordsNotSaved(const ErrorStackException &exception)
+{
+    showCritical(tr("Can't save zone records"), exception.text() + tr("Records will be restored."));
+}
+
+PZone MainWindow::namesake(const PZone &zone) const
+{
+    const QList<PZone> zones = zoneModel.zones();
+    for (const PZone &other : zones) {
+        if (other != zone && isSameZone(*zone, *other))
+            return other;
+    }
+    return PZone();
 }
 
 void MainWindow::onHParserError(QString message)
@@ -273,22 +414,34 @@ void MainWindow::on_tableViewRecord_customContextMenuRequested(QPoint point)
     menu.exec(ui->tableViewRecord->viewport()->mapToGlobal(point));
 }
 
-bool MainWindow::askAboutZoneTransfer(PZone)
+bool MainWindow::askAboutZoneTransfer(PZone zone)
 {
-    // Asked by the zone workflows.
-    return false;
+    return askQuestion(tr("Zone transfer"),
+                       tr("Zone will be moved from file %1 to file %2.\nSome zone options may be "
+                          "lost.\nDo you want to continue?")
+                           .arg(zone->conf(), Paths::managedIncludeFile()));
 }
 
-bool MainWindow::askAboutRemoveZone(PZone)
+bool MainWindow::askAboutRemoveZone(PZone zone)
 {
-    // Asked by the zone workflows.
-    return false;
+    return askQuestion(tr("Remove"), tr("Do you really want to remove zone %1?").arg(zone->name()));
 }
 
-bool MainWindow::askAboutRemoveRecord(PRecord)
+bool MainWindow::askAboutRemoveRecord(PRecord record)
 {
-    // Asked by the record workflows.
-    return false;
+    return askQuestion(tr("Remove"),
+                       tr("Do you really want to remove record %1?").arg(record->name()));
+}
+
+bool MainWindow::askQuestion(const QString &title, const QString &text)
+{
+    return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::NoButton) == QMessageBox::Yes;
+}
+
+void MainWindow::showCritical(const QString &title, const QString &text)
+{
+    showNotification(QMessageBox::Critical, title, text);
 }
 
 void MainWindow::setZoneActionsEnabled(bool enabled)

@@ -17,6 +17,8 @@
 
 #include <memory>
 
+class ErrorStackException;
+
 namespace Ui {
 class MainWindow;
 }
@@ -69,6 +71,12 @@ private:
     void connectCommands();
     void setZoneActionsEnabled(bool enabled);
     void setRecordActionsEnabled(bool enabled);
+    void saveRecordsOrRestore(const PZone &zone, const QList<PRecord> &restore);
+    void showRecordsNotSaved(const ErrorStackException &exception);
+    // Another listed zone that the server would take for the same one.
+    PZone namesake(const PZone &zone) const;
+    bool askQuestion(const QString &title, const QString &text);
+    void showCritical(const QString &title, const QString &text);
     void showNotification(QMessageBox::Icon icon, const QString &title, const QString &text);
     static void showCheckResult(bool noerror, const QString &okText, const QString &errorText,
                                 const QString &report);

@@ -155,6 +155,17 @@ bool includesManagedFile(const QByteArray &text, QSet<QString> *visited)
     return false;
 }
 
+// named takes a zone name with or without the root's final dot, in any case, for the same zone;
+// the zone dialog insists on the dot that the statement usually lacks.
+bool isSameZoneName(QString name, QString other)
+{
+    if (name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    if (other.endsWith(QLatin1Char('.')))
+        other.chop(1);
+    return name.compare(other, Qt::CaseInsensitive) == 0;
+}
+
 bool isStatementOf(const ConfScanner::Statement &statement, const Zone &zone)
 {
     const QStringList &head = statement.head;
@@ -162,7 +173,7 @@ bool isStatementOf(const ConfScanner::Statement &statement, const Zone &zone)
         return false;
     const QString zoneClass = head.size() == 3 ? head.at(2) : defaultZoneClass;
     return head.first().compare(zoneKeyword, Qt::CaseInsensitive) == 0 &&
-           head.at(1) == zone.name() &&
+           isSameZoneName(head.at(1), zone.name()) &&
            zoneClass.compare(zone.zoneClass(), Qt::CaseInsensitive) == 0;
 }
 

@@ -79,9 +79,16 @@ public:
 private:
     void answer()
     {
-        auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
             return;
+        auto box = qobject_cast<QMessageBox *>(modal);
+        // The record and zone commands open their wizards and dialogs: those are cancelled.
+        if (!box) {
+            if (auto dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+            return;
+        }
         SeenBox seen{box->windowTitle(), box->text(), box->detailedText(), box->icon(),
                      box->parentWidget() != nullptr};
         boxes.append(seen);
