@@ -2,6 +2,7 @@
 
 #include "common/errorstackexception.h"
 #include "confscanner.h"
+#include "control/checkconf.h"
 #include "control/checkzone.h"
 #include "filereplacer.h"
 #include "paths.h"
@@ -154,6 +155,17 @@ bool includesManagedFile(const QByteArray &text, QSet<QString> *visited)
     return false;
 }
 
+// named takes a zone name with or without the root's final dot, in any case, for the same zone;
+// the zone dialog insists on the dot that the statement usually lacks.
+bool isSameZoneName(QString name, QString other)
+{
+    if (name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    if (other.endsWith(QLatin1Char('.')))
+        other.chop(1);
+    return name.compare(other, Qt::CaseInsensitive) == 0;
+}
+
 bool isStatementOf(const ConfScanner::Statement &statement, const Zone &zone)
 {
     const QStringList &head = statement.head;
@@ -161,7 +173,7 @@ bool isStatementOf(const ConfScanner::Statement &statement, const Zone &zone)
         return false;
     const QString zoneClass = head.size() == 3 ? head.at(2) : defaultZoneClass;
     return head.first().compare(zoneKeyword, Qt::CaseInsensitive) == 0 &&
-           head.at(1) == zone.name() &&
+           isSameZoneName(head.at(1), zone.name()) &&
            zoneClass.compare(zone.zoneClass(), Qt::CaseInsensitive) == 0;
 }
 
@@ -310,9 +322,31 @@ void ZoneStorage::saveZones(const QList<PZone> &zones)
         statements.append(zone->statement());
     }
     const QByteArray bytes = (header + statements.join(lineSeparator) + lineSeparator).toUtf8();
+    QByteArray previousManaged;
+    const bool managedExisted = readWhole(Paths::managedIncludeFile(), &previousManaged);
+    QByteArray previousServer;
+    const bool serverRead = readWhole(Paths::serverConfiguration(), &previousServer);
     if (FileReplacer::replace(Paths::managedIncludeFile(), bytes) != FileReplacer::Replaced)
         fail({tr("Can't write file %1").arg(Paths::managedIncludeFile()), tr("Can't save zones")});
     ensureInclude();
+
+    // A statement the server would refuse (a slave zone without its primaries, say) must not stay
+    // on disk: the next reload would take the whole server down.
+    const CheckResult check = CheckConf().checkConf();
+    if (check.ok)
+        return;
+    ErrorStackException error;
+    error.push(check.completed
+                   ? tr("named-checkconf refuses the configuration: %1").arg(check.report)
+                   : tr("Can't check the configuration: %1").arg(check.report));
+    error.push(tr("Can't save zones"));
+    if (managedExisted)
+        restoreFile(Paths::managedIncludeFile(), previousManaged, &error);
+    else
+        QFile::remove(Paths::managedIncludeFile());
+    if (serverRead)
+        restoreFile(Paths::serverConfiguration(), previousServer, &error);
+    throw error;
 }
 
 void ZoneStorage::ensureInclude()

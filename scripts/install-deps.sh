@@ -11,7 +11,7 @@ packages=(
     build-essential cmake pkg-config clang-format
     qtbase5-dev qtbase5-dev-tools libgl-dev
     bind9 bind9-dev bind9-utils bind9-dnsutils
-    util-linux xvfb xauth xdotool imagemagick x11-apps
+    util-linux procps xvfb xauth xdotool imagemagick x11-apps x11-utils
 )
 
 missing=()

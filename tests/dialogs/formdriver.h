@@ -2,24 +2,19 @@
 
 #include "platform/kivohostaddress.h"
 
-#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPair>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWizard>
 
-// Drives a form the way a user does: by the object names of its editors.
+// Drives the record and zone forms the way a user does: by the object names of their editors.
 namespace FormDriver {
-
-// Object name and the text typed into that editor, in the order typed.
-using Edits = QList<QPair<QString, QString>>;
 
 inline QWidget *editor(QWidget *form, const QString &name)
 {
@@ -29,31 +24,20 @@ inline QWidget *editor(QWidget *form, const QString &name)
     return widget;
 }
 
-// Replaces the editor's text by typing, so the editor's validator judges every keystroke.
 inline void type(QWidget *form, const QString &name, const QString &text)
 {
     QWidget *widget = editor(form, name);
-    if (auto *address = qobject_cast<KivoHostAddress *>(widget)) {
-        address->setAddress(text);
-    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
-        combo->lineEdit()->clear();
-        QTest::keyClicks(combo->lineEdit(), text);
-    } else if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget)) {
-        spin->selectAll();
-        QTest::keyClick(spin, Qt::Key_Delete);
-        QTest::keyClicks(spin, text);
-    } else if (auto *line = qobject_cast<QLineEdit *>(widget)) {
+    if (auto *address = qobject_cast<KivoHostAddress *>(widget))
+        return address->setAddress(text);
+    // Key by key, so the validator judges every character, Latin-1 or not. Spin boxes and
+    // editable lists take the keys in their line edit; other lists search by them.
+    auto *line = qobject_cast<QLineEdit *>(widget);
+    if (line || (line = widget->findChild<QLineEdit *>())) {
         line->clear();
-        QTest::keyClicks(line, text);
-    } else {
-        qFatal("cannot type into %s", qPrintable(name));
+        widget = line;
     }
-}
-
-inline void type(QWidget *form, const Edits &edits)
-{
-    for (const auto &edit : edits)
-        type(form, edit.first, edit.second);
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 // What the editor shows (a spin box with its suffix).
@@ -66,66 +50,67 @@ inline QString shown(QWidget *form, const QString &name)
         return combo->currentText();
     if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget))
         return spin->text();
-    if (auto *line = qobject_cast<QLineEdit *>(widget))
-        return line->text();
-    qFatal("cannot read %s", qPrintable(name));
-    return {};
+    return qobject_cast<QLineEdit *>(widget)->text();
 }
 
-// The named editors in the order in which Tab visits them, starting at the first name.
-inline QStringList focusOrder(QWidget *form, const QStringList &names)
+// Fills in "name=text|name=text" in that order; an entry "?name=text" checks what name shows.
+inline void fill(QWidget *form, const QString &edits)
 {
-    QStringList visited;
-    QWidget *start = editor(form, names.first());
-    QWidget *widget = start;
-    do {
-        if (names.contains(widget->objectName()) && !visited.contains(widget->objectName()))
-            visited.append(widget->objectName());
-        widget = widget->nextInFocusChain();
-    } while (widget != start);
-    return visited;
+    for (const QString &edit : edits.split('|', Qt::SkipEmptyParts)) {
+        const QString name = edit.section('=', 0, 0);
+        const QString text = edit.section('=', 1);
+        if (!name.startsWith('?'))
+            type(form, name, text);
+        else if (shown(form, name.mid(1)) != text)
+            QFAIL(qPrintable(name.mid(1) + " shows " + shown(form, name.mid(1)) + ", not " + text));
+    }
 }
 
-inline QAbstractButton *button(QDialog &dialog, QDialogButtonBox::StandardButton which)
+// Clicks the button and answers every message box that opens; returns "title: text" of each,
+// marked when it is not an error box.
+inline QStringList clickAndReadBoxes(QAbstractButton *button)
 {
-    auto *box = dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
-    return box ? box->button(which) : nullptr;
-}
-
-struct SeenBox
-{
-    bool shown = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QWidget *parent = nullptr;
-};
-
-// Clicks the button; a message box that the click opens is read and closed from a queued call.
-inline SeenBox clickAndReadBox(QAbstractButton *button)
-{
-    SeenBox seen;
+    QStringList seen;
     QTimer answer;
-    answer.setSingleShot(true);
+    answer.setInterval(5);
     QObject::connect(&answer, &QTimer::timeout, [&seen] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
+        if (!box || !box->isVisible())
             return;
-        seen = {true,        box->windowTitle(),     box->text(),
-                box->icon(), box->standardButtons(), box->parentWidget()};
-        box->done(QMessageBox::Ok);
+        const bool error = box->icon() == QMessageBox::Critical;
+        seen.append((error ? "" : "(not an error) ") + box->windowTitle() + ": " + box->text());
+        box->buttons().constFirst()->click();
     });
-    answer.start(0);
+    answer.start();
     button->click();
     return seen;
 }
 
-inline SeenBox pressOk(QDialog &dialog)
+inline QStringList refused(const QString &message)
 {
-    return clickAndReadBox(button(dialog, QDialogButtonBox::Ok));
+    return {QStringLiteral("Validation failed: ") + message};
+}
+
+inline QStringList press(QDialog &dialog, QDialogButtonBox::StandardButton which)
+{
+    return clickAndReadBoxes(dialog.findChild<QDialogButtonBox *>()->button(which));
+}
+
+// Presses Next, or Finish on the last page.
+inline QStringList pressForward(QWizard &wizard)
+{
+    const bool last = wizard.currentPage()->nextId() == -1;
+    return clickAndReadBoxes(wizard.button(last ? QWizard::FinishButton : QWizard::NextButton));
+}
+
+inline QString notQualified(const QString &name)
+{
+    return QStringLiteral(
+               "Domain name is not fully qualified.\nA fully qualified domain name consists of a "
+               "list of domain labels representing the hierarchy from the lowest relevant level in "
+               "the DNS to the top-level domain. The DNS root is unnamed, expressed as the empty "
+               "label terminated by the dot.\nDomain name %1 doesn't ends with \".\".")
+        .arg(name);
 }
 
 } // namespace FormDriver
-
-Q_DECLARE_METATYPE(FormDriver::Edits)

@@ -1,50 +1,24 @@
 #include "common/errorstackexception.h"
-#include "records/arecord.h"
 #include "records/compilezone.h"
 #include "records/recordparser.h"
 #include "tests/support/testmain.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 namespace {
 
-const QByteArray zoneText = "$TTL 3600\n"
-                            "@\tIN\tSOA\tns.example. hostmaster.example. ( 2024010101 7200 900 "
-                            "1209600 300 )\n"
-                            "\tIN\tNS\tns.example.\n"
-                            "\tIN\tMX\t10 mail.example.\n"
-                            "www\tIN\tA\t192.0.2.10\n"
-                            "mail\tIN\tA\t192.0.2.20\n"
-                            "ns\tIN\tA\t192.0.2.1\n"
-                            "_sip._tcp\tIN\tSRV\t0 5 5060 www.example.\n"
-                            "txt\t300\tIN\tTXT\t\"hello  world\" \"x\"\n";
+const QString compiler = QStringLiteral("/usr/bin/named-compilezone");
+const QString formerLine = QStringLiteral("former.example. 1 IN A 192.0.2.99");
 
-// What named-compilezone prints for zoneText, one line per record in its own order.
-const QStringList zoneLines = {
-    "example. 3600 IN SOA ns.example. hostmaster.example. 2024010101 7200 900 1209600 300",
-    "example. 3600 IN NS ns.example.",
-    "example. 3600 IN MX 10 mail.example.",
-    "_sip._tcp.example. 3600 IN SRV 0 5 5060 www.example.",
-    "mail.example. 3600 IN A 192.0.2.20",
-    "ns.example. 3600 IN A 192.0.2.1",
-    "txt.example. 300 IN TXT \"hello  world\" \"x\"",
-    "www.example. 3600 IN A 192.0.2.10",
-};
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-PZone makeZone(const QString &name, const QString &file)
+// A zone named example. whose file db.example lies in /etc/bind, holding one record already to
+// see whether a failed read leaves it alone.
+PZone makeZone()
 {
     PZone zone(new Zone);
-    zone->setName(name);
-    zone->setFile(file);
+    zone->setName(QStringLiteral("example."));
+    zone->setFile(QStringLiteral("db.example"));
+    zone->setDirectory(QStringLiteral("/etc/bind"));
+    zone->setRecords({parseRecordLine(formerLine)});
     return zone;
 }
 
@@ -56,22 +30,6 @@ QStringList linesOf(const QList<PRecord> &records)
     return lines;
 }
 
-QString readFailure(const PZone &zone)
-{
-    try {
-        readZoneRecords(zone);
-    } catch (const ErrorStackException &exception) {
-        return exception.text();
-    }
-    return QStringLiteral("(no exception)");
-}
-
-// A zone that already holds a record, to see whether a failed read leaves it alone.
-void giveFormerRecord(const PZone &zone)
-{
-    zone->setRecords({parseRecordLine(QStringLiteral("former.example. 1 IN A 192.0.2.99"))});
-}
-
 } // namespace
 
 class TestCompileZone : public QObject
@@ -79,94 +37,167 @@ class TestCompileZone : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_directory;
-    QString m_formerCurrent;
-
-    QString path(const QString &name) const { return m_directory.filePath(name); }
+    QString m_formerCurrent = QDir::currentPath();
 
 private slots:
-    void initTestCase()
+    void init()
     {
-        QVERIFY(m_directory.isValid());
-        writeFile(path(QStringLiteral("example.db")), zoneText);
-        m_formerCurrent = QDir::currentPath();
+        Sandbox::reset();
+        // Relative names must be found through the zone's directory, not the current one.
+        QVERIFY(QDir::setCurrent(QDir::rootPath()));
     }
 
     void cleanup() { QDir::setCurrent(m_formerCurrent); }
 
-    void readZoneRecords_goodZone_recordsInCompilerOrderWithZoneLink()
+    void readZoneRecords_relativeFileAndInclude_recordsInCompilerOrderWithZoneLink()
     {
-        const PZone zone = makeZone(QStringLiteral("example."), path(QStringLiteral("example.db")));
-        giveFormerRecord(zone);
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.example"),
+                           "$TTL 3600\n"
+                           "@\tIN\tSOA\tns.example. hostmaster.example. ( 2024010101 7200 900 "
+                           "1209600 300 )\n"
+                           "\tIN\tNS\tns.example.\n"
+                           "\tIN\tMX\t10 mail.example.\n"
+                           "www\tIN\tA\t192.0.2.10\n"
+                           "$INCLUDE \"hosts.inc\"\n"
+                           "_sip._tcp\tIN\tSRV\t0 5 5060 www.example.\n"
+                           "txt\t300\tIN\tTXT\t\"hello  world\" \"x\"\n");
+        Sandbox::writeFile(QStringLiteral("/etc/bind/hosts.inc"),
+                           "mail IN A 192.0.2.20\nns IN A 192.0.2.1\n");
+        const PZone zone = makeZone();
 
         readZoneRecords(zone);
 
         const QList<PRecord> records = zone->records();
-        QCOMPARE(linesOf(records), zoneLines);
+        QCOMPARE(
+            linesOf(records),
+            QStringList({"example. 3600 IN SOA ns.example. hostmaster.example. 2024010101 "
+                         "7200 900 1209600 300",
+                         "example. 3600 IN NS ns.example.", "example. 3600 IN MX 10 mail.example.",
+                         "_sip._tcp.example. 3600 IN SRV 0 5 5060 www.example.",
+                         "mail.example. 3600 IN A 192.0.2.20", "ns.example. 3600 IN A 192.0.2.1",
+                         "txt.example. 300 IN TXT \"hello  world\" \"x\"",
+                         "www.example. 3600 IN A 192.0.2.10"}));
         for (const PRecord &record : records)
             QCOMPARE(record->zone(), zone.data());
     }
 
-    void readZoneRecords_relativeFile_readBesideTheZoneDirectory()
+    void compile_passesStyleOutputZoneAndFile()
     {
-        const PZone zone = makeZone(QStringLiteral("example."), QStringLiteral("example.db"));
-        zone->setDirectory(m_directory.path());
-        QVERIFY(QDir::setCurrent(QDir::rootPath()));
+        const QByteArray log = Sandbox::scratchDirectory().toUtf8() + "/arguments";
+        Sandbox::replaceProgram(compiler, "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + log + "'\n");
+
+        const CompileResult result =
+            CompileZone().compile(QStringLiteral("example."), QStringLiteral("/etc/bind/db.x"));
+
+        QVERIFY(result.ok);
+        QCOMPARE(Sandbox::readFile(QString::fromUtf8(log)),
+                 QByteArray("-s\nfull\n-o\n-\nexample.\n/etc/bind/db.x\n"));
+    }
+
+    // The zone file, or a stand-in compiler ("missing" hides it), and the start of the error.
+    void readZoneRecords_fails_keepsRecords_data()
+    {
+        QTest::addColumn<QByteArray>("zoneText");
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("part");
+
+        QTest::newRow("zone file missing")
+            << QByteArray() << QByteArray()
+            << "Zone compiler failed: " + compiler + " exited with code 1.\n"
+            << "/etc/bind/db.example failed: file not found";
+        // named accepts a service record at the apex of a one-label zone, whose owner has no room
+        // for service and protocol labels.
+        QTest::newRow("line the parser refuses")
+            << QByteArray("$TTL 60\n@ IN SOA ns.example. host.example. 1 7200 900 1209600 300\n"
+                          "@ IN NS ns.example.\n@ IN SRV 0 0 1 ns.example.\nns IN A 192.0.2.1\n")
+            << QByteArray() << "Can not parse service, proto and name in srv record name: example."
+            << "";
+        QTest::newRow("compiler crashes")
+            << QByteArray() << QByteArray("#!/bin/sh\nkill -SEGV $$\n")
+            << "Zone compiler failed: Process crashed"
+            << "";
+        QTest::newRow("compiler missing")
+            << QByteArray() << QByteArray("missing")
+            << "Zone compiler failed: " + compiler + " could not be started: "
+            << "";
+        QTest::newRow("compiler refuses: code and standard error, not its output")
+            << QByteArray()
+            << QByteArray("#!/bin/sh\necho 'line one' >&2\necho 'caf\xc3\xa9' >&2\n"
+                          "echo 'partial output'\nexit 3\n")
+            << "Zone compiler failed: " + compiler +
+                   QString::fromUtf8(" exited with code 3.\nline one\ncaf\xc3\xa9\n")
+            << "";
+    }
+
+    void readZoneRecords_fails_keepsRecords()
+    {
+        QFETCH(QByteArray, zoneText);
+        QFETCH(QByteArray, script);
+        QFETCH(QString, prefix);
+        QFETCH(QString, part);
+        if (!zoneText.isEmpty())
+            Sandbox::writeFile(QStringLiteral("/etc/bind/db.example"), zoneText);
+        if (script == "missing")
+            Sandbox::removeProgram(compiler);
+        else if (!script.isEmpty())
+            Sandbox::replaceProgram(compiler, script);
+        const PZone zone = makeZone();
+
+        QString text;
+        try {
+            readZoneRecords(zone);
+        } catch (const ErrorStackException &exception) {
+            text = exception.text();
+        }
+
+        if (script == "missing")
+            QVERIFY2(text.size() > prefix.size() && text.startsWith(prefix), qPrintable(text));
+        else if (part.isEmpty())
+            QCOMPARE(text, prefix);
+        else
+            QVERIFY2(text.startsWith(prefix) && text.contains(part), qPrintable(text));
+        QCOMPARE(linesOf(zone->records()), QStringList{formerLine});
+    }
+
+    void readZoneRecords_compilerOutput_data()
+    {
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<QStringList>("lines");
+
+        QTest::newRow("empty lines dropped")
+            << QByteArray(
+                   "\n\na.example.\t1 IN A\t192.0.2.1\n\n\nb.example.\t2 IN NS\tns.example.\n")
+            << QStringList({"a.example. 1 IN A 192.0.2.1", "b.example. 2 IN NS ns.example."});
+        QTest::newRow("only line ends empty the zone") << QByteArray("\n\n\n") << QStringList();
+        QTest::newRow("comment lines of signed zones skipped")
+            << QByteArray(
+                   "example.\t1 IN RRSIG\tNS 8 1 1 20901231235959 20250630034615 3495 "
+                   "example. AbCd\n; resign=20901231235959\nns.example.\t1 IN A\t192.0.2.1\n")
+            << QStringList({"example. 1 IN RRSIG NS 8 1 1 20901231235959 20250630034615 3495 "
+                            "example. AbCd",
+                            "ns.example. 1 IN A 192.0.2.1"});
+        QTest::newRow("bytes that are not UTF-8")
+            << QByteArray(
+                   "\xff\xfe.example.\t1 IN A\t192.0.2.1\nt.example.\t1 IN TXT\t\"\xc0\x80\"\n")
+            << QStringList({QString::fromUtf8("\xff\xfe.example. 1 IN A 192.0.2.1"),
+                            QString::fromUtf8("t.example. 1 IN TXT \"\xc0\x80\"")});
+    }
+
+    void readZoneRecords_compilerOutput()
+    {
+        QFETCH(QByteArray, output);
+        QFETCH(QStringList, lines);
+        const QString printed = Sandbox::scratchDirectory() + QStringLiteral("/output");
+        Sandbox::writeFile(printed, output);
+        Sandbox::replaceProgram(compiler, "#!/bin/sh\ncat '" + printed.toUtf8() + "'\n");
+        const PZone zone = makeZone();
 
         readZoneRecords(zone);
 
-        QCOMPARE(linesOf(zone->records()), zoneLines);
-    }
-
-    void readZoneRecords_relativeInclude_resolvedInTheZoneDirectory()
-    {
-        writeFile(path(QStringLiteral("main.db")),
-                  "$TTL 60\n@ IN SOA ns.example. host.example. 1 7200 900 1209600 300\n"
-                  "@ IN NS ns.example.\n$INCLUDE \"hosts.inc\"\n");
-        writeFile(path(QStringLiteral("hosts.inc")), "ns IN A 192.0.2.1\n");
-        const PZone zone = makeZone(QStringLiteral("example."), QStringLiteral("main.db"));
-        zone->setDirectory(m_directory.path());
-        QVERIFY(QDir::setCurrent(QDir::rootPath()));
-
-        readZoneRecords(zone);
-
-        QCOMPARE(linesOf(zone->records()),
-                 QStringList({"example. 60 IN SOA ns.example. host.example. 1 7200 900 1209600 300",
-                              "example. 60 IN NS ns.example.", "ns.example. 60 IN A 192.0.2.1"}));
-    }
-
-    void readZoneRecords_missingFile_throwsExitCodeAndCompilerMessage_keepsRecords()
-    {
-        const QString missing = path(QStringLiteral("missing.db"));
-        const PZone zone = makeZone(QStringLiteral("example."), missing);
-        giveFormerRecord(zone);
-
-        const QString text = readFailure(zone);
-
-        QVERIFY2(text.startsWith(QStringLiteral("Zone compiler failed: /usr/bin/named-compilezone "
-                                                "exited with code 1.\n")),
-                 qPrintable(text));
-        QVERIFY2(text.contains(missing + QStringLiteral(" failed: file not found")),
-                 qPrintable(text));
-        QCOMPARE(linesOf(zone->records()), QStringList{"former.example. 1 IN A 192.0.2.99"});
-    }
-
-    void readZoneRecords_lineTheParserRefuses_throwsItsMessage_keepsRecords()
-    {
-        // named accepts a service record at the apex of a one-label zone, whose owner has no
-        // room for service and protocol labels.
-        writeFile(path(QStringLiteral("apex.db")),
-                  "$TTL 60\n@ IN SOA ns.example. host.example. 1 7200 900 1209600 300\n"
-                  "@ IN NS ns.example.\n@ IN SRV 0 0 1 ns.example.\nns IN A 192.0.2.1\n");
-        const PZone zone = makeZone(QStringLiteral("example."), path(QStringLiteral("apex.db")));
-        giveFormerRecord(zone);
-
-        QCOMPARE(
-            readFailure(zone),
-            QStringLiteral("Can not parse service, proto and name in srv record name: example."));
-        QCOMPARE(linesOf(zone->records()), QStringList{"former.example. 1 IN A 192.0.2.99"});
+        QCOMPARE(linesOf(zone->records()), lines);
     }
 };
 
-TAMZOR_TEST_MAIN(TestCompileZone)
+TAMZOR_SANDBOX_TEST_MAIN(TestCompileZone)
 #include "tst_compilezone.moc"

@@ -422,6 +422,10 @@ private slots:
             << "/* zone \"example.com\" { }; */\n# zone example.com { };\n"
                "options { version \"}; zone example.com {\"; };\n\n" +
                    otherStatement + "\n" + includeLine;
+        QTest::newRow("name with the final dot and in other case")
+            << QByteArray(
+                   "zone \"Example.COM.\" { type master; file \"/etc/bind/db.generic\"; };\n")
+            << "\n" + includeLine;
         QTest::newRow("CRLF line ends and bytes that are not UTF-8 stay byte for byte")
             << "// caf\xe9\r\n" + foreignStatement + "\r\noptions { version \"\xff\"; };\r\n"
             << "// caf\xe9\r\n\r\noptions { version \"\xff\"; };\r\n" + includeLine;

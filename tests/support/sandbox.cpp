@@ -6,8 +6,12 @@
 #include <QTemporaryDir>
 #include <QtGlobal>
 
+#include <net/if.h>
 #include <sched.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -17,6 +21,20 @@
 namespace {
 
 const QString bindDirectory = QStringLiteral("/etc/bind");
+const QString runDirectory = QStringLiteral("/run");
+
+// Where named keeps its working files and its pid, lock and session key files: a named started
+// in the sandbox must write there and nowhere on the machine.
+struct NamedDirectory
+{
+    QString path;
+    QString privateName;
+    bool madeAtBoot;
+};
+const NamedDirectory namedDirectories[] = {
+    {QStringLiteral("/var/cache/bind"), QStringLiteral("cache"), false},
+    {QStringLiteral("/run/named"), QStringLiteral("run"), true},
+};
 
 struct State
 {
@@ -56,6 +74,55 @@ void trackedMount(const QString &source, const QString &target, const char *type
     state().mounts.append(target);
 }
 
+void emptyDirectory(const QString &path)
+{
+    const auto entries =
+        QDir(path).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isDir() && !entry.isSymLink())
+            QDir(entry.filePath()).removeRecursively();
+        else
+            QFile::remove(entry.filePath());
+    }
+}
+
+void mountNamedDirectories()
+{
+    for (const NamedDirectory &directory : namedDirectories) {
+        const QString source = rootPath(directory.privateName);
+        QDir().mkpath(source);
+        // /run/named is made by the service at boot and may be missing; a private /run gives
+        // it a place without creating it on the machine. A missing package directory stays
+        // missing: named then fails, and writes nothing.
+        if (!QFileInfo(directory.path).isDir()) {
+            if (!directory.madeAtBoot)
+                continue;
+            doMount(QStringLiteral("tmpfs"), runDirectory, "tmpfs", 0, "size=1024k");
+            QDir().mkpath(directory.path);
+        }
+        doMount(source, directory.path, nullptr, MS_BIND);
+    }
+}
+
+// A new network starts with its loopback down; up, it has 127.0.0.1 and ::1.
+bool bringLoopbackUp()
+{
+    const int control = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (control < 0)
+        return false;
+    ifreq request = {};
+    qstrncpy(request.ifr_name, "lo", IFNAMSIZ);
+    bool up = ioctl(control, SIOCGIFFLAGS, &request) == 0;
+    if (up) {
+        request.ifr_flags |= IFF_UP;
+        up = ioctl(control, SIOCSIFFLAGS, &request) == 0;
+    }
+    const int error = errno;
+    close(control);
+    errno = error;
+    return up;
+}
+
 void writeExecutable(const QString &path, const QByteArray &script)
 {
     Sandbox::writeFile(path, script);
@@ -78,7 +145,7 @@ const QByteArray fakeSystemctl = R"SH(#!/bin/sh
 state="$(dirname "$0")/../systemctl"
 echo "$*" >> "$state/calls"
 command="$1"
-if [ -x "$state/$command.hook" ]; then "$state/$command.hook"; fi
+if [ -x "$state/$command.hook" ]; then "$state/$command.hook" || exit $?; fi
 if [ -f "$state/$command.stderr" ]; then cat "$state/$command.stderr" >&2; fi
 if [ -f "$state/$command.exit" ]; then exit "$(cat "$state/$command.exit")"; fi
 case "$command" in
@@ -110,6 +177,7 @@ bool enter(QString *reason)
         if (!QFileInfo(bindDirectory).isDir())
             fail(QStringLiteral("%1 is missing; install bind9").arg(bindDirectory));
         doMount(rootPath(QStringLiteral("bind")), bindDirectory, nullptr, MS_BIND);
+        mountNamedDirectories();
     } catch (const std::exception &error) {
         if (reason)
             *reason = QString::fromStdString(error.what());
@@ -130,18 +198,28 @@ void reset()
         if (umount2(QFile::encodeName(target).constData(), MNT_DETACH) != 0)
             fail(QStringLiteral("umount %1").arg(target));
     }
-    QDir bind(bindDirectory);
-    const auto entries = bind.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QFileInfo &entry : entries) {
-        if (entry.isDir() && !entry.isSymLink())
-            QDir(entry.filePath()).removeRecursively();
-        else
-            QFile::remove(entry.filePath());
-    }
+    emptyDirectory(bindDirectory);
+    for (const NamedDirectory &directory : namedDirectories)
+        emptyDirectory(directory.path);
     QDir scratch(scratchDirectory());
     scratch.removeRecursively();
     QDir().mkpath(scratchDirectory());
     Systemctl::reset();
+}
+
+bool isolateNetwork(QString *reason)
+{
+    try {
+        if (unshare(CLONE_NEWNET) != 0)
+            fail(QStringLiteral("unshare"));
+        if (!bringLoopbackUp())
+            fail(QStringLiteral("loopback"));
+    } catch (const std::exception &error) {
+        if (reason)
+            *reason = QString::fromStdString(error.what());
+        return false;
+    }
+    return true;
 }
 
 void installDebianDefaults()

@@ -5,15 +5,22 @@
 #include <QStringList>
 
 // A private world for the tests that touch the server's fixed paths: a mount namespace of this
-// process alone, a temporary directory mounted on /etc/bind and a directory of fake programs
-// first on PATH. Nothing done here reaches the machine's own files.
+// process alone, temporary directories mounted on /etc/bind and on named's /var/cache/bind and
+// /run/named, and a directory of fake programs first on PATH. Nothing done here reaches the
+// machine's own files.
 namespace Sandbox {
 
 // Must run before the application object starts any thread. False, with the reason, when the
 // namespace cannot be made (no root, no unshare).
 bool enter(QString *reason);
 
-// Empties /etc/bind and undoes every mount made since enter() (read-only, tmpfs, programs).
+// Moves the calling thread, and every program it starts from now on, into a network of its own
+// with nothing but a loopback: a server started there answers on 127.0.0.1 to this process alone
+// and reaches nothing outside. False, with the reason, when that cannot be done.
+bool isolateNetwork(QString *reason);
+
+// Empties /etc/bind and named's private directories, and undoes every mount made since enter()
+// (read-only, tmpfs, programs).
 void reset();
 // Copies the configuration that Debian's bind9 package installs into /etc/bind.
 void installDebianDefaults();
@@ -41,7 +48,8 @@ bool isActive();
 // The next runs of `command` (start, stop, restart, is-active) end with this code and print
 // this text on standard error.
 void setAnswer(const QString &command, int exitCode, const QByteArray &standardError = {});
-// A shell script run by `command` before it answers (the end-to-end test starts named here).
+// A shell script run by `command` before it answers (the end-to-end test starts named here); when
+// the script fails, systemctl fails with its exit code.
 void setHook(const QString &command, const QByteArray &script);
 QStringList calls();
 } // namespace Systemctl

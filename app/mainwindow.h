@@ -1,0 +1,96 @@
+#pragma once
+
+#include "config/hparser.h"
+#include "config/iscparser.h"
+#include "config/zonestorage.h"
+#include "control/checkconf.h"
+#include "control/checkzone.h"
+#include "control/systemctl.h"
+#include "models/recordcontroller.h"
+#include "models/recordmodel.h"
+#include "models/zonecontroller.h"
+#include "models/zonemodel.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMessageBox>
+
+#include <memory>
+
+class ErrorStackException;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The one window: zones and their records side by side, the server, zone and record commands,
+// and the state of the BIND service in the status bar. It owns every long-lived object.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+public slots:
+    void initialize();
+
+private slots:
+    void showCriticalErrorAndQuit(QString error);
+    void onServiceActiveChanged(bool active);
+    void enableZoneActions();
+    void disableZoneActions();
+    void enableRecordActions();
+    void disableRecordActions();
+    void enableTableViewRecord();
+    void disableTableViewRecord();
+    void addZone();
+    void editZone();
+    void removeZone();
+    void checkZone();
+    void setupRecordModel();
+    void addRecord();
+    void editRecord();
+    void removeRecord();
+    void onHParserError(QString message);
+    void onSystemCtlError(QString message);
+    void onConfChecked(bool noerror, QString report);
+    void onCheckConfProcessError(QString error);
+    void onZoneChecked(bool noerror, QString report);
+    void onCheckZoneProcessError(QString error);
+    void on_tableViewZone_customContextMenuRequested(QPoint point);
+    void on_tableViewRecord_customContextMenuRequested(QPoint point);
+    bool askAboutZoneTransfer(PZone zone);
+    bool askAboutRemoveZone(PZone zone);
+    bool askAboutRemoveRecord(PRecord record);
+
+private:
+    void connectSelection();
+    void connectService();
+    void connectCommands();
+    void setZoneActionsEnabled(bool enabled);
+    void setRecordActionsEnabled(bool enabled);
+    void saveRecordsOrRestore(const PZone &zone, const QList<PRecord> &restore);
+    void showRecordsNotSaved(const ErrorStackException &exception);
+    // Another listed zone that the server would take for the same one.
+    PZone namesake(const PZone &zone) const;
+    bool askQuestion(const QString &title, const QString &text);
+    void showCritical(const QString &title, const QString &text);
+    void showNotification(QMessageBox::Icon icon, const QString &title, const QString &text);
+    static void showCheckResult(bool noerror, const QString &okText, const QString &errorText,
+                                const QString &report);
+
+    ISCParser iscParser;
+    HParser hParser;
+    ZoneModel zoneModel;
+    RecordModel recordModel;
+    ZoneController zoneController;
+    RecordController recordController;
+    ZoneStorage zoneStorage;
+    SystemCtl systemCtl;
+    CheckConf confChecker;
+    CheckZone zoneChecker;
+    QLabel serviceStateLabel;
+    const std::unique_ptr<Ui::MainWindow> ui;
+};

@@ -1,0 +1,259 @@
+#include "windowdriver.h"
+
+#include "app/mainwindow.h"
+#include "common/errorstackexception.h"
+#include "models/recordmodel.h"
+#include "models/zonemodel.h"
+#include "records/compilezone.h"
+#include "records/record.h"
+#include "tests/wizards/wizardtesting.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QWizard>
+
+namespace WindowDriver {
+
+namespace {
+const QString checkConfProgram = QStringLiteral("/usr/bin/named-checkconf");
+
+QString describe(QWidget *modal)
+{
+    return QStringLiteral("%1 \"%2\"").arg(modal->objectName(), modal->windowTitle());
+}
+
+SeenBox seen(QMessageBox *box)
+{
+    return {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+            box->parentWidget() != nullptr};
+}
+
+void fillCurrentPage(QWizard *wizard, const QVariantMap &values)
+{
+    WizardTesting::fillForm(wizard->currentPage(), values);
+    WizardTesting::pressForward(*wizard);
+}
+
+void startZoneWizard(QWizard *wizard, int lookupType)
+{
+    wizard->currentPage()
+        ->findChild<QComboBox *>(QStringLiteral("comboBoxLookupType"))
+        ->setCurrentIndex(lookupType);
+    WizardTesting::pressForward(*wizard);
+}
+
+void finishZoneWizard(QWizard *wizard, const QString &nameServer, const QString &address)
+{
+    fillCurrentPage(wizard, {{QStringLiteral("lineEditMName"), nameServer},
+                             {QStringLiteral("lineEditRName"),
+                              QString(QStringLiteral("hostmaster.") + nameServer)}});
+    fillCurrentPage(wizard, {});
+    fillCurrentPage(wizard, {{QStringLiteral("kivoHostAddress"), address}});
+}
+
+template <typename Model> Model *modelOf(QTableView *table)
+{
+    return qobject_cast<Model *>(table->model());
+}
+} // namespace
+
+ModalScript::ModalScript(const QList<Answer> &answers) : answers(answers)
+{
+    connect(&timer, &QTimer::timeout, this, &ModalScript::poll);
+    timer.start(10);
+}
+
+void ModalScript::poll()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible())
+        return;
+    if (modal == handled || answers.isEmpty()) {
+        unexpected.append(describe(modal));
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        return;
+    }
+    if (auto *box = qobject_cast<QMessageBox *>(modal))
+        boxes.append(seen(box));
+    handled = modal;
+    answers.takeFirst()(modal);
+}
+
+Answer press(QMessageBox::StandardButton button)
+{
+    return [button](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (box && box->button(button))
+            box->button(button)->click();
+    };
+}
+
+Answer cancel()
+{
+    return [](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+    };
+}
+
+Answer recordWizard(const QString &type, const QVariantMap &values)
+{
+    return [type, values](QWidget *modal) {
+        auto *wizard = qobject_cast<QWizard *>(modal);
+        if (!wizard)
+            return;
+        fillCurrentPage(wizard, {{QStringLiteral("comboBoxType"), type}});
+        fillCurrentPage(wizard, values);
+    };
+}
+
+Answer fillAndAccept(const QVariantMap &values)
+{
+    return [values](QWidget *modal) {
+        WizardTesting::fillForm(modal, values);
+        auto *buttons = modal->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        if (buttons)
+            buttons->button(QDialogButtonBox::Ok)->click();
+    };
+}
+
+Answer forwardZoneWizard(const QString &name, const QString &nameServer,
+                         const QString &nameServerAddress)
+{
+    return [=](QWidget *modal) {
+        auto *wizard = qobject_cast<QWizard *>(modal);
+        if (!wizard)
+            return;
+        startZoneWizard(wizard, 0);
+        fillCurrentPage(wizard, {{QStringLiteral("lineEditName"), name}});
+        finishZoneWizard(wizard, nameServer, nameServerAddress);
+    };
+}
+
+Answer reverseZoneWizard(const QString &network, const QString &nameServer,
+                         const QString &nameServerAddress)
+{
+    return [=](QWidget *modal) {
+        auto *wizard = qobject_cast<QWizard *>(modal);
+        if (!wizard)
+            return;
+        startZoneWizard(wizard, 1);
+        fillCurrentPage(wizard, {{QStringLiteral("kivoHostAddress"), network}});
+        finishZoneWizard(wizard, nameServer, nameServerAddress);
+    };
+}
+
+QAction *action(MainWindow &window, const QString &name)
+{
+    return window.findChild<QAction *>(name);
+}
+
+QTableView *zoneTable(MainWindow &window)
+{
+    return window.findChild<QTableView *>(QStringLiteral("tableViewZone"));
+}
+
+QTableView *recordTable(MainWindow &window)
+{
+    return window.findChild<QTableView *>(QStringLiteral("tableViewRecord"));
+}
+
+QStringList zoneNames(MainWindow &window)
+{
+    QStringList names;
+    const QList<PZone> zones = modelOf<ZoneModel>(zoneTable(window))->zones();
+    for (const PZone &zone : zones)
+        names.append(zone->name());
+    return names;
+}
+
+QStringList listedRecords(MainWindow &window)
+{
+    QStringList lines;
+    const QList<PRecord> records = modelOf<RecordModel>(recordTable(window))->records();
+    for (const PRecord &record : records)
+        lines.append(record->toString());
+    return sorted(lines);
+}
+
+static void clickRow(QTableView *table, int row)
+{
+    const QRect cell = table->visualRect(table->model()->index(row, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+}
+
+void selectZone(MainWindow &window, const QString &name)
+{
+    const int row = zoneNames(window).indexOf(name);
+    QVERIFY2(row >= 0, qPrintable(QStringLiteral("no zone %1 listed").arg(name)));
+    zoneTable(window)->scrollTo(zoneTable(window)->model()->index(row, 0));
+    clickRow(zoneTable(window), row);
+}
+
+void selectRecord(MainWindow &window, const QString &linePrefix)
+{
+    const QList<PRecord> records = modelOf<RecordModel>(recordTable(window))->records();
+    for (int row = 0; row < records.size(); ++row) {
+        if (!records.at(row)->toString().startsWith(linePrefix))
+            continue;
+        recordTable(window)->scrollTo(recordTable(window)->model()->index(row, 0));
+        clickRow(recordTable(window), row);
+        return;
+    }
+    QFAIL(qPrintable(QStringLiteral("no record %1 listed").arg(linePrefix)));
+}
+
+QStringList recordsOnDisk(const QString &zoneName, const QString &filePath)
+{
+    const PZone zone(new Zone);
+    zone->setName(zoneName);
+    zone->setFile(filePath);
+    try {
+        readZoneRecords(zone);
+    } catch (const ErrorStackException &exception) {
+        return {QStringLiteral("unreadable: ") + exception.text()};
+    }
+    QStringList lines;
+    const QList<PRecord> records = zone->records();
+    for (const PRecord &record : records)
+        lines.append(record->toString());
+    return sorted(lines);
+}
+
+PZone listedZone(MainWindow &window, const QString &name)
+{
+    const QList<PZone> zones = modelOf<ZoneModel>(zoneTable(window))->zones();
+    for (const PZone &zone : zones) {
+        if (zone->name() == name)
+            return zone;
+    }
+    return PZone();
+}
+
+QString checkConfigurationAndZones()
+{
+    QProcess checker;
+    checker.setProcessChannelMode(QProcess::MergedChannels);
+    checker.start(checkConfProgram, {QStringLiteral("-z")});
+    if (!checker.waitForFinished(30000))
+        return QStringLiteral("named-checkconf did not end");
+    if (checker.exitStatus() == QProcess::NormalExit && checker.exitCode() == 0)
+        return QString();
+    return QString::fromUtf8(checker.readAll());
+}
+
+QStringList sorted(QStringList lines)
+{
+    lines.sort();
+    return lines;
+}
+
+} // namespace WindowDriver
