@@ -1,6 +1,6 @@
 #include "app/mainwindow.h"
+#include "tests/dialogs/formdriver.h"
 #include "tests/support/testmain.h"
-#include "tests/wizards/wizardtesting.h"
 #include "windowdriver.h"
 
 #include <QAction>
@@ -189,7 +189,7 @@ private slots:
         QTest::newRow("record dialog cancelled after typing")
             << "actionEditRecord"
             << "www." << Answer([](QWidget *dialog) {
-                   WizardTesting::fillForm(dialog, {{"kivoHostAddress", "192.0.2.99"}});
+                   FormDriver::fill(dialog, QStringLiteral("kivoHostAddress=192.0.2.99"));
                    cancel()(dialog);
                });
         QTest::newRow("removal declined") << "actionRemoveRecord"

@@ -6,7 +6,7 @@
 #include "models/zonemodel.h"
 #include "records/compilezone.h"
 #include "records/record.h"
-#include "tests/wizards/wizardtesting.h"
+#include "tests/dialogs/formdriver.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -29,6 +29,18 @@ QString describe(QWidget *modal)
     return QStringLiteral("%1 \"%2\"").arg(modal->objectName(), modal->windowTitle());
 }
 
+// Lists are chosen by their text; every other editor is typed into key by key.
+void fillForm(QWidget *form, const QVariantMap &values)
+{
+    for (auto value = values.cbegin(); value != values.cend(); ++value) {
+        auto *combo = form->findChild<QComboBox *>(value.key());
+        if (combo && !combo->isEditable())
+            combo->setCurrentIndex(combo->findText(value.value().toString()));
+        else
+            FormDriver::type(form, value.key(), value.value().toString());
+    }
+}
+
 SeenBox seen(QMessageBox *box)
 {
     return {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
@@ -37,8 +49,8 @@ SeenBox seen(QMessageBox *box)
 
 void fillCurrentPage(QWizard *wizard, const QVariantMap &values)
 {
-    WizardTesting::fillForm(wizard->currentPage(), values);
-    WizardTesting::pressForward(*wizard);
+    fillForm(wizard->currentPage(), values);
+    FormDriver::pressForward(*wizard);
 }
 
 void startZoneWizard(QWizard *wizard, int lookupType)
@@ -46,7 +58,7 @@ void startZoneWizard(QWizard *wizard, int lookupType)
     wizard->currentPage()
         ->findChild<QComboBox *>(QStringLiteral("comboBoxLookupType"))
         ->setCurrentIndex(lookupType);
-    WizardTesting::pressForward(*wizard);
+    FormDriver::pressForward(*wizard);
 }
 
 void finishZoneWizard(QWizard *wizard, const QString &nameServer, const QString &address)
@@ -118,7 +130,7 @@ Answer recordWizard(const QString &type, const QVariantMap &values)
 Answer fillAndAccept(const QVariantMap &values)
 {
     return [values](QWidget *modal) {
-        WizardTesting::fillForm(modal, values);
+        fillForm(modal, values);
         auto *buttons = modal->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
         if (buttons)
             buttons->button(QDialogButtonBox::Ok)->click();
