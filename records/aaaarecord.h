@@ -13,6 +13,7 @@ public:
 
     QString fullName() const override { return name(); }
     QString content() const override { return m_address; }
+    QString toString() const override { return line(ownerName(), m_address); }
     QStringList validate() const override;
     AAAARecord *clone() const override { return new AAAARecord(*this); }
     AAAARecord &assign(const Record &other) override;

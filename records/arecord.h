@@ -13,6 +13,7 @@ public:
 
     QString fullName() const override { return name(); }
     QString content() const override { return m_address; }
+    QString toString() const override { return line(ownerName(), m_address); }
     QStringList validate() const override;
     ARecord *clone() const override { return new ARecord(*this); }
     ARecord &assign(const Record &other) override;

@@ -13,6 +13,7 @@ public:
 
     QString fullName() const override { return name(); }
     QString content() const override { return m_cname; }
+    QString toString() const override { return line(ownerName(), m_cname); }
     QStringList validate() const override;
     CNAMERecord *clone() const override { return new CNAMERecord(*this); }
     CNAMERecord &assign(const Record &other) override;

@@ -13,6 +13,7 @@ public:
 
     QString fullName() const override { return name(); }
     QString content() const override { return m_data; }
+    QString toString() const override { return line(ownerName(), m_data); }
     CustomRecord *clone() const override { return new CustomRecord(*this); }
     CustomRecord &assign(const Record &other) override;
 

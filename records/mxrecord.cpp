@@ -11,6 +11,11 @@ QString MXRecord::content() const
     return QString::number(m_preference) + QLatin1Char(' ') + m_exchange;
 }
 
+QString MXRecord::toString() const
+{
+    return line(ownerName(), QString::number(m_preference) + QLatin1Char(' ') + m_exchange);
+}
+
 QStringList MXRecord::validate() const
 {
     QStringList messages = Record::validate();

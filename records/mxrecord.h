@@ -13,6 +13,7 @@ public:
 
     QString fullName() const override { return name(); }
     QString content() const override;
+    QString toString() const override;
     QStringList validate() const override;
     MXRecord *clone() const override { return new MXRecord(*this); }
     MXRecord &assign(const Record &other) override;

@@ -13,6 +13,7 @@ public:
 
     QString fullName() const override { return name(); }
     QString content() const override { return m_nsdName; }
+    QString toString() const override { return line(ownerName(), m_nsdName); }
     QStringList validate() const override;
     NSRecord *clone() const override { return new NSRecord(*this); }
     NSRecord &assign(const Record &other) override;

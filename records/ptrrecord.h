@@ -13,6 +13,7 @@ public:
 
     QString fullName() const override { return name(); }
     QString content() const override { return m_ptrdName; }
+    QString toString() const override { return line(ownerName(), m_ptrdName); }
     QStringList validate() const override;
     PTRRecord *clone() const override { return new PTRRecord(*this); }
     PTRRecord &assign(const Record &other) override;

@@ -8,9 +8,14 @@ Record::~Record() = default;
 
 QString Record::toString() const
 {
+    return line(fullName(), content());
+}
+
+QString Record::line(const QString &owner, const QString &content) const
+{
     const QLatin1Char separator(' ');
-    return fullName() + separator + QString::number(m_ttl) + separator + m_recordClass + separator +
-           m_type + separator + content();
+    return owner + separator + QString::number(m_ttl) + separator + m_recordClass + separator +
+           m_type + separator + content;
 }
 
 QStringList Record::validate() const

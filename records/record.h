@@ -41,6 +41,11 @@ public:
 
 protected:
     explicit Record(const QString &type) : m_type(type) {}
+    // A zone file line from an owner and a content read where they lie. Copying a string writes
+    // its reference count, and after each program that the system starts, the first write to a
+    // page faults: for a big zone that cost more than the lines themselves.
+    QString line(const QString &owner, const QString &content) const;
+    const QString &ownerName() const { return m_name; }
     void assignRecord(const Record &other);
     static QString joinFields(const QStringList &fields);
 

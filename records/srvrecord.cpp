@@ -9,7 +9,7 @@ SRVRecord::SRVRecord() : Record(QStringLiteral("SRV")) {}
 QString SRVRecord::fullName() const
 {
     const QLatin1Char separator('.');
-    return m_service + separator + m_proto + separator + name();
+    return m_service + separator + m_proto + separator + ownerName();
 }
 
 QString SRVRecord::content() const

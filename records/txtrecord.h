@@ -13,6 +13,7 @@ public:
 
     QString fullName() const override { return name(); }
     QString content() const override { return m_text; }
+    QString toString() const override { return line(ownerName(), m_text); }
     TXTRecord *clone() const override { return new TXTRecord(*this); }
     TXTRecord &assign(const Record &other) override;
 
