@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <vector>
+
 namespace {
 const QString zoneKey = QStringLiteral("zone");
 const QString optionsKey = QStringLiteral("options");
@@ -17,6 +19,13 @@ const QString masterType = QStringLiteral("master");
 const QString slaveType = QStringLiteral("slave");
 // systemd starts named in the root directory, so that is where a relative `directory` points.
 const QString serverWorkingDirectory = QStringLiteral("/");
+
+// A zone statement read, or why it could not be.
+struct Statement
+{
+    PZone zone;
+    QString error;
+};
 
 bool isAuthoritative(const QString &type)
 {
@@ -34,18 +43,38 @@ PNamedConf HParser::parseZones(const PISCType &root)
     return result;
 }
 
+// The statements become zones first and the files of all of them are read together afterwards,
+// so that several compilers can run at once; zones and messages still follow the statements'
+// order, as if each zone had been read as soon as its statement was.
 void HParser::parseZoneList(const PNamedConf &result, const PISCType &list,
                             const QString &directory)
 {
     const std::vector<PISCType> elements = iscCast<ISCList>(list).items();
-    QList<PZone> zones;
+    std::vector<Statement> statements;
+    QList<PZone> authoritative;
     for (const PISCType &element : elements) {
         try {
-            PZone zone = parseZone(element, directory);
+            const PZone zone = parseZone(element, directory);
+            statements.push_back({zone, {}});
             if (isAuthoritative(zone->type()))
-                zones.append(zone);
+                authoritative.append(zone);
         } catch (const ErrorStackException &e) {
-            emit error(tr("Failed to parse zone. %1").arg(e.text()));
+            statements.push_back({{}, e.text()});
+        }
+    }
+
+    const std::vector<ZoneReadFailure> readFailures = readRecordsOfZones(authoritative);
+    auto readFailure = readFailures.cbegin();
+    QList<PZone> zones;
+    for (const Statement &statement : statements) {
+        if (!statement.zone) {
+            emit error(tr("Failed to parse zone. %1").arg(statement.error));
+        } else if (isAuthoritative(statement.zone->type())) {
+            const ZoneReadFailure &failure = *readFailure++;
+            if (failure)
+                emit error(tr("Failed to parse zone. %1").arg(failure->text()));
+            else
+                zones.append(statement.zone);
         }
     }
     result->setZones(zones);
@@ -72,7 +101,6 @@ PZone HParser::parseZone(const PISCType &element, const QString &directory)
         throw ErrorStackException(tr("Expected file key"));
     zone->setFile(asString(options.get(fileKey)));
     zone->setDirectory(directory);
-    readZoneRecords(zone);
     return zone;
 }
 

@@ -192,13 +192,17 @@ bool findZoneStatement(const QByteArray &text, const Zone &zone, int *begin, int
     return false;
 }
 
+// Line by line straight into UTF-8: a big zone's text is never held a second time in UTF-16.
 QByteArray zoneFileBytes(const Zone &zone)
 {
-    QStringList lines;
+    const QByteArray separator = lineSeparator.toUtf8();
     const QList<PRecord> records = zone.records();
+    if (records.isEmpty())
+        return separator;
+    QByteArray bytes;
     for (const PRecord &record : records)
-        lines.append(record->toString());
-    return (lines.join(lineSeparator) + lineSeparator).toUtf8();
+        bytes += record->toString().toUtf8() + separator;
+    return bytes;
 }
 
 bool sameFile(const Zone &zone, const Zone &other)

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "common/errorstackexception.h"
 #include "config/zone.h"
 
 #include <QObject>
+
+#include <optional>
+#include <vector>
 
 struct CompileResult
 {
@@ -26,3 +30,9 @@ public:
 
 // Reads the zone's file through the compiler and gives the zone its records.
 void readZoneRecords(const PZone &zone);
+
+// Reads the files of several zones, each exactly as readZoneRecords() reads it, with as many
+// compilers running at once as there are processors. Holds, in the zones' order, why a zone's
+// read failed, or nothing for a zone that got its records.
+using ZoneReadFailure = std::optional<ErrorStackException>;
+std::vector<ZoneReadFailure> readRecordsOfZones(const QList<PZone> &zones);

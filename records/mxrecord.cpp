@@ -8,7 +8,7 @@ MXRecord::MXRecord() : Record(QStringLiteral("MX")) {}
 
 QString MXRecord::content() const
 {
-    return joinFields({QString::number(m_preference), m_exchange});
+    return QString::number(m_preference) + QLatin1Char(' ') + m_exchange;
 }
 
 QStringList MXRecord::validate() const

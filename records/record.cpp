@@ -8,7 +8,9 @@ Record::~Record() = default;
 
 QString Record::toString() const
 {
-    return joinFields({fullName(), QString::number(m_ttl), m_recordClass, m_type, content()});
+    const QLatin1Char separator(' ');
+    return fullName() + separator + QString::number(m_ttl) + separator + m_recordClass + separator +
+           m_type + separator + content();
 }
 
 QStringList Record::validate() const

@@ -15,7 +15,7 @@
 #include <QObject>
 #include <QRegularExpression>
 
-#include <memory>
+#include <optional>
 
 namespace {
 
@@ -57,12 +57,185 @@ const QString weightGroup = QStringLiteral("weight");
 const QString portGroup = QStringLiteral("port");
 const QString targetGroup = QStringLiteral("target");
 
-[[noreturn]] void fail(const char *message, const QString &value)
+// The pieces of a line and of the contents that the expressions capture, as views into the line.
+struct LineFields
 {
-    throw ErrorStackException(QObject::tr(message).arg(value));
+    QStringRef name, ttl, recordClass, type, content;
+};
+
+struct MXFields
+{
+    QStringRef preference, exchange;
+};
+
+struct SRVOwnerFields
+{
+    QStringRef service, proto, name;
+};
+
+struct SRVFields
+{
+    QStringRef priority, weight, port, target;
+};
+
+// The group of a match as a view into the text that was matched; null when it took no part.
+QStringRef captured(const QStringRef &text, const QRegularExpressionMatch &match,
+                    const QString &group)
+{
+    const int start = match.capturedStart(group);
+    return start < 0 ? QStringRef() : text.mid(start, match.capturedLength(group));
 }
 
-quint64 toUInt64(const QStringRef &text, const char *message, const QString &value)
+std::optional<LineFields> matchLine(const QStringRef &line)
+{
+    const QRegularExpressionMatch match = recordLineExpression.match(line);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return LineFields{captured(line, match, nameGroup), captured(line, match, ttlGroup),
+                      captured(line, match, classGroup), captured(line, match, typeGroup),
+                      captured(line, match, contentGroup)};
+}
+
+std::optional<MXFields> matchMX(const QStringRef &content)
+{
+    const QRegularExpressionMatch match = mxContentExpression.match(content);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return MXFields{captured(content, match, preferenceGroup),
+                    captured(content, match, exchangeGroup)};
+}
+
+std::optional<SRVOwnerFields> matchSRVOwner(const QStringRef &owner)
+{
+    const QRegularExpressionMatch match = srvOwnerExpression.match(owner);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return SRVOwnerFields{captured(owner, match, serviceGroup), captured(owner, match, protoGroup),
+                          captured(owner, match, nameGroup)};
+}
+
+std::optional<SRVFields> matchSRV(const QStringRef &content)
+{
+    const QRegularExpressionMatch match = srvContentExpression.match(content);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return SRVFields{captured(content, match, priorityGroup), captured(content, match, weightGroup),
+                     captured(content, match, portGroup), captured(content, match, targetGroup)};
+}
+
+// The compiler prints plain ASCII lines, and an expression costs about as much as the rest of a
+// record's reading. On such a line each class run that the expressions ask for is followed by
+// another class or by the end, so a greedy run is the only way they can match, and the scans
+// below take exactly those runs. Any other line, and the rare SOA line, goes to the expressions.
+bool isPlain(const QStringRef &text)
+{
+    for (const QChar character : text) {
+        if (character.unicode() >= 0x80 || character == QLatin1Char('\n'))
+            return false;
+    }
+    return true;
+}
+
+// [[:space:]] without the line feed, which a plain line does not hold.
+bool isSpace(ushort character)
+{
+    return character == ' ' || (character >= '\t' && character <= '\r');
+}
+
+bool isDigit(ushort character)
+{
+    return character >= '0' && character <= '9';
+}
+
+bool isAlpha(ushort character)
+{
+    return (character >= 'a' && character <= 'z') || (character >= 'A' && character <= 'Z');
+}
+
+bool isAlnum(ushort character)
+{
+    return isAlpha(character) || isDigit(character);
+}
+
+// Where the run of characters of one class that starts at `from` ends.
+int runEnd(const QStringRef &text, int from, bool (*inClass)(ushort))
+{
+    while (from < text.size() && inClass(text.at(from).unicode()))
+        ++from;
+    return from;
+}
+
+QStringRef between(const QStringRef &text, int start, int end)
+{
+    return text.mid(start, end - start);
+}
+
+// The owner name is as short as it can be: the first run of spaces after which the rest fits.
+std::optional<LineFields> scanLine(const QStringRef &line)
+{
+    for (int nameEnd = 0; nameEnd < line.size(); ++nameEnd) {
+        if (!isSpace(line.at(nameEnd).unicode()))
+            continue;
+        const int ttlStart = runEnd(line, nameEnd, isSpace);
+        const int ttlEnd = runEnd(line, ttlStart, isDigit);
+        const int classStart = runEnd(line, ttlEnd, isSpace);
+        const int classEnd = runEnd(line, classStart, isAlpha);
+        const int typeStart = runEnd(line, classEnd, isSpace);
+        const int typeEnd = typeStart < line.size() && isAlpha(line.at(typeStart).unicode())
+                                ? runEnd(line, typeStart + 1, isAlnum)
+                                : typeStart;
+        const int contentStart = runEnd(line, typeEnd, isSpace);
+        if (ttlEnd > ttlStart && classStart > ttlEnd && classEnd > classStart &&
+            typeStart > classEnd && typeEnd > typeStart && contentStart > typeEnd)
+            return LineFields{line.left(nameEnd), between(line, ttlStart, ttlEnd),
+                              between(line, classStart, classEnd),
+                              between(line, typeStart, typeEnd), line.mid(contentStart)};
+    }
+    return std::nullopt;
+}
+
+// The preference and its spaces are optional and the exchange takes anything, so every plain
+// content matches.
+MXFields scanMX(const QStringRef &content)
+{
+    const int preferenceEnd = runEnd(content, 0, isDigit);
+    const int exchangeStart = runEnd(content, preferenceEnd, isSpace);
+    if (preferenceEnd > 0 && exchangeStart > preferenceEnd)
+        return {content.left(preferenceEnd), content.mid(exchangeStart)};
+    return {QStringRef(), content};
+}
+
+std::optional<SRVOwnerFields> scanSRVOwner(const QStringRef &owner)
+{
+    const int serviceEnd = owner.indexOf(QLatin1Char('.'));
+    const int protoEnd = serviceEnd < 0 ? -1 : owner.indexOf(QLatin1Char('.'), serviceEnd + 1);
+    if (protoEnd < 0)
+        return std::nullopt;
+    return SRVOwnerFields{owner.left(serviceEnd), between(owner, serviceEnd + 1, protoEnd),
+                          owner.mid(protoEnd + 1)};
+}
+
+std::optional<SRVFields> scanSRV(const QStringRef &content)
+{
+    const int priorityEnd = runEnd(content, 0, isDigit);
+    const int weightStart = runEnd(content, priorityEnd, isSpace);
+    const int weightEnd = runEnd(content, weightStart, isDigit);
+    const int portStart = runEnd(content, weightEnd, isSpace);
+    const int portEnd = runEnd(content, portStart, isDigit);
+    const int targetStart = runEnd(content, portEnd, isSpace);
+    if (priorityEnd > 0 && weightStart > priorityEnd && weightEnd > weightStart &&
+        portStart > weightEnd && portEnd > portStart && targetStart > portEnd)
+        return SRVFields{content.left(priorityEnd), between(content, weightStart, weightEnd),
+                         between(content, portStart, portEnd), content.mid(targetStart)};
+    return std::nullopt;
+}
+
+[[noreturn]] void fail(const char *message, const QStringRef &value)
+{
+    throw ErrorStackException(QObject::tr(message).arg(value.toString()));
+}
+
+quint64 toUInt64(const QStringRef &text, const char *message, const QStringRef &value)
 {
     bool ok = false;
     const quint64 number = text.toULongLong(&ok, 10);
@@ -71,7 +244,7 @@ quint64 toUInt64(const QStringRef &text, const char *message, const QString &val
     return number;
 }
 
-quint16 toUInt16(const QStringRef &text, const char *message, const QString &value)
+quint16 toUInt16(const QStringRef &text, const char *message, const QStringRef &value)
 {
     bool ok = false;
     const quint16 number = text.toUShort(&ok, 10);
@@ -80,133 +253,143 @@ quint16 toUInt16(const QStringRef &text, const char *message, const QString &val
     return number;
 }
 
-// The records are held by unique_ptr until they are complete: a number that does not convert
-// throws half-way through.
-using RecordPointer = std::unique_ptr<Record>;
+// A record is made with its handle in one allocation, which also releases it when a number that
+// does not convert throws half-way through.
+using RecordPointer = PRecord;
 
-RecordPointer makeMX(const QString &owner, const QString &content)
+RecordPointer makeMX(const QStringRef &owner, const QStringRef &content, bool plain)
 {
-    const QRegularExpressionMatch match = mxContentExpression.match(content);
-    if (!match.hasMatch())
+    const std::optional<MXFields> fields = plain ? scanMX(content) : matchMX(content);
+    if (!fields)
         fail(QT_TRANSLATE_NOOP("QObject", "Can not parse mx record: %1"), content);
-    auto record = std::make_unique<MXRecord>();
-    record->setName(owner);
+    auto record = QSharedPointer<MXRecord>::create();
+    record->setName(owner.toString());
     record->setPreference(
-        toUInt64(match.capturedRef(preferenceGroup),
+        toUInt64(fields->preference,
                  QT_TRANSLATE_NOOP("QObject", "Can not parse preference in mx record content: %1"),
                  content));
-    record->setExchange(match.captured(exchangeGroup));
+    record->setExchange(fields->exchange.toString());
     return record;
 }
 
-RecordPointer makeSOA(const QString &owner, const QString &content)
+RecordPointer makeSOA(const QStringRef &owner, const QStringRef &contentRef)
 {
+    const QString content = contentRef.toString();
     const QRegularExpressionMatch match = soaContentExpression.match(content);
     if (!match.hasMatch())
-        fail(QT_TRANSLATE_NOOP("QObject", "Can not parse soa record: %1"), content);
-    auto record = std::make_unique<SOARecord>();
-    record->setName(owner);
+        fail(QT_TRANSLATE_NOOP("QObject", "Can not parse soa record: %1"), contentRef);
+    auto record = QSharedPointer<SOARecord>::create();
+    record->setName(owner.toString());
     record->setMname(match.captured(mnameGroup));
     record->setRname(match.captured(rnameGroup));
-    record->setSerial(toUInt64(
-        match.capturedRef(serialGroup),
-        QT_TRANSLATE_NOOP("QObject", "Can not parse serial in soa record content: %1"), content));
-    record->setRefresh(toUInt64(
-        match.capturedRef(refreshGroup),
-        QT_TRANSLATE_NOOP("QObject", "Can not parse refresh in soa record content: %1"), content));
+    record->setSerial(
+        toUInt64(match.capturedRef(serialGroup),
+                 QT_TRANSLATE_NOOP("QObject", "Can not parse serial in soa record content: %1"),
+                 contentRef));
+    record->setRefresh(
+        toUInt64(match.capturedRef(refreshGroup),
+                 QT_TRANSLATE_NOOP("QObject", "Can not parse refresh in soa record content: %1"),
+                 contentRef));
     record->setRetry(toUInt64(
         match.capturedRef(retryGroup),
-        QT_TRANSLATE_NOOP("QObject", "Can not parse retry in soa record content: %1"), content));
-    record->setExpire(toUInt64(
-        match.capturedRef(expireGroup),
-        QT_TRANSLATE_NOOP("QObject", "Can not parse expire in soa record content: %1"), content));
-    record->setMinimum(toUInt64(
-        match.capturedRef(minimumGroup),
-        QT_TRANSLATE_NOOP("QObject", "Can not parse minimum in soa record content: %1"), content));
+        QT_TRANSLATE_NOOP("QObject", "Can not parse retry in soa record content: %1"), contentRef));
+    record->setExpire(
+        toUInt64(match.capturedRef(expireGroup),
+                 QT_TRANSLATE_NOOP("QObject", "Can not parse expire in soa record content: %1"),
+                 contentRef));
+    record->setMinimum(
+        toUInt64(match.capturedRef(minimumGroup),
+                 QT_TRANSLATE_NOOP("QObject", "Can not parse minimum in soa record content: %1"),
+                 contentRef));
     return record;
 }
 
 // The owner of a service record carries the service and protocol labels; name() keeps only the
 // domain after them.
-RecordPointer makeSRV(const QString &owner, const QString &content)
+RecordPointer makeSRV(const QStringRef &owner, const QStringRef &content, bool plain)
 {
-    const QRegularExpressionMatch ownerMatch = srvOwnerExpression.match(owner);
-    if (!ownerMatch.hasMatch())
+    const std::optional<SRVOwnerFields> labels = plain ? scanSRVOwner(owner) : matchSRVOwner(owner);
+    if (!labels)
         fail(QT_TRANSLATE_NOOP("QObject",
                                "Can not parse service, proto and name in srv record name: %1"),
              owner);
-    const QRegularExpressionMatch match = srvContentExpression.match(content);
-    if (!match.hasMatch())
+    const std::optional<SRVFields> fields = plain ? scanSRV(content) : matchSRV(content);
+    if (!fields)
         fail(QT_TRANSLATE_NOOP("QObject", "Can not parse srv record content: %1"), content);
-    auto record = std::make_unique<SRVRecord>();
-    record->setName(ownerMatch.captured(nameGroup));
-    record->setService(ownerMatch.captured(serviceGroup));
-    record->setProto(ownerMatch.captured(protoGroup));
+    auto record = QSharedPointer<SRVRecord>::create();
+    record->setName(labels->name.toString());
+    record->setService(labels->service.toString());
+    if (record->proto() != labels->proto)
+        record->setProto(labels->proto.toString());
     record->setPriority(toUInt16(
-        match.capturedRef(priorityGroup),
+        fields->priority,
         QT_TRANSLATE_NOOP("QObject", "Can not parse priority in srv record content: %1"), content));
     record->setWeight(toUInt16(
-        match.capturedRef(weightGroup),
+        fields->weight,
         QT_TRANSLATE_NOOP("QObject", "Can not parse weight in srv record content: %1"), content));
     record->setPort(toUInt16(
-        match.capturedRef(portGroup),
-        QT_TRANSLATE_NOOP("QObject", "Can not parse port in srv record content: %1"), content));
-    record->setTarget(match.captured(targetGroup));
+        fields->port, QT_TRANSLATE_NOOP("QObject", "Can not parse port in srv record content: %1"),
+        content));
+    record->setTarget(fields->target.toString());
     return record;
 }
 
 template <class T>
-RecordPointer withValue(void (T::*setter)(const QString &), const QString &owner,
-                        const QString &content)
+RecordPointer withValue(void (T::*setter)(const QString &), const QStringRef &owner,
+                        const QStringRef &content)
 {
-    auto record = std::make_unique<T>();
-    record->setName(owner);
-    (record.get()->*setter)(content);
+    auto record = QSharedPointer<T>::create();
+    record->setName(owner.toString());
+    (record.get()->*setter)(content.toString());
     return record;
 }
 
-RecordPointer makeRecord(const QStringRef &type, const QString &owner, const QString &content)
+RecordPointer makeRecord(const LineFields &fields, bool plain)
 {
+    const QStringRef &type = fields.type;
     if (type == QLatin1String("AAAA"))
-        return withValue(&AAAARecord::setAddress, owner, content);
+        return withValue(&AAAARecord::setAddress, fields.name, fields.content);
     if (type == QLatin1String("A"))
-        return withValue(&ARecord::setAddress, owner, content);
+        return withValue(&ARecord::setAddress, fields.name, fields.content);
     if (type == QLatin1String("CNAME"))
-        return withValue(&CNAMERecord::setCname, owner, content);
+        return withValue(&CNAMERecord::setCname, fields.name, fields.content);
     if (type == QLatin1String("MX"))
-        return makeMX(owner, content);
+        return makeMX(fields.name, fields.content, plain);
     if (type == QLatin1String("NS"))
-        return withValue(&NSRecord::setNsdName, owner, content);
+        return withValue(&NSRecord::setNsdName, fields.name, fields.content);
     if (type == QLatin1String("PTR"))
-        return withValue(&PTRRecord::setPtrdName, owner, content);
+        return withValue(&PTRRecord::setPtrdName, fields.name, fields.content);
     if (type == QLatin1String("SOA"))
-        return makeSOA(owner, content);
+        return makeSOA(fields.name, fields.content);
     if (type == QLatin1String("SRV"))
-        return makeSRV(owner, content);
+        return makeSRV(fields.name, fields.content, plain);
     if (type == QLatin1String("TXT"))
-        return withValue(&TXTRecord::setText, owner, content);
-    return withValue(&CustomRecord::setData, owner, content);
+        return withValue(&TXTRecord::setText, fields.name, fields.content);
+    return withValue(&CustomRecord::setData, fields.name, fields.content);
 }
 
 } // namespace
 
 PRecord parseRecordLine(const QStringRef &line)
 {
-    const QRegularExpressionMatch match = recordLineExpression.match(line);
-    if (!match.hasMatch())
-        fail(QT_TRANSLATE_NOOP("QObject", "Can not parse record: %1"), line.toString());
+    const bool plain = isPlain(line);
+    const std::optional<LineFields> fields = plain ? scanLine(line) : matchLine(line);
+    if (!fields)
+        fail(QT_TRANSLATE_NOOP("QObject", "Can not parse record: %1"), line);
 
     bool ok = false;
-    const quint64 ttl = match.capturedRef(ttlGroup).toULongLong(&ok, 10);
+    const quint64 ttl = fields->ttl.toULongLong(&ok, 10);
     if (!ok)
-        fail(QT_TRANSLATE_NOOP("QObject", "Can not parse ttl in record: %1"), line.toString());
+        fail(QT_TRANSLATE_NOOP("QObject", "Can not parse ttl in record: %1"), line);
 
-    const QStringRef type = match.capturedRef(typeGroup);
-    PRecord record(
-        makeRecord(type, match.captured(nameGroup), match.captured(contentGroup)).release());
+    PRecord record = makeRecord(*fields, plain);
     record->setTtl(ttl);
-    record->setRecordClass(match.captured(classGroup));
-    record->setType(type.toString());
+    // The usual class and the known type words stay shared with the records' defaults instead of
+    // taking a string of their own in every record.
+    if (record->recordClass() != fields->recordClass)
+        record->setRecordClass(fields->recordClass.toString());
+    if (record->type() != fields->type)
+        record->setType(fields->type.toString());
     return record;
 }
 

@@ -8,13 +8,15 @@ SRVRecord::SRVRecord() : Record(QStringLiteral("SRV")) {}
 
 QString SRVRecord::fullName() const
 {
-    return QStringList{m_service, m_proto, name()}.join(QLatin1Char('.'));
+    const QLatin1Char separator('.');
+    return m_service + separator + m_proto + separator + name();
 }
 
 QString SRVRecord::content() const
 {
-    return joinFields({QString::number(m_priority), QString::number(m_weight),
-                       QString::number(m_port), m_target});
+    const QLatin1Char separator(' ');
+    return QString::number(m_priority) + separator + QString::number(m_weight) + separator +
+           QString::number(m_port) + separator + m_target;
 }
 
 QStringList SRVRecord::validate() const

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 
 namespace {
 
@@ -54,6 +55,25 @@ private:
         return "zone \"" + name + "\" { type master; file \"" + file.toUtf8() + "\"; };\n";
     }
 
+    // A master zone statement whose zone file holds the given text.
+    QByteArray masterZone(const QByteArray &name, const QByteArray &text)
+    {
+        const QString file = write("db." + QString::fromUtf8(name), text);
+        return "zone \"" + name + "\" { type master; file \"" + file.toUtf8() + "\"; };\n";
+    }
+
+    // The real compiler behind a stand-in that first runs the given shell code; $5 is the zone.
+    void compilerRunsFirst(const QByteArray &code)
+    {
+        const QString compiler = QStringLiteral("/usr/bin/named-compilezone");
+        const QString real =
+            Sandbox::scratchDirectory() + QStringLiteral("/real/named-compilezone");
+        QVERIFY(QDir().mkpath(QFileInfo(real).path()));
+        QVERIFY(QFile::copy(compiler, real));
+        Sandbox::replaceProgram(compiler,
+                                "#!/bin/sh\n" + code + "\nexec '" + real.toUtf8() + "' \"$@\"\n");
+    }
+
     QList<PZone> read(const QString &confPath)
     {
         HParser reader;
@@ -71,6 +91,8 @@ private:
     }
 
 private slots:
+    void init() { Sandbox::reset(); }
+
     // Each statement goes before a good master zone, which must be listed whatever came first.
     void zonesListed_data()
     {
@@ -167,6 +189,92 @@ private slots:
                  qPrintable(m_errors.first()));
     }
 
+    // Start-up reads the zone files with several compilers at once; the zones listed and the
+    // messages must be exactly what reading one zone after another gives. The first zones take
+    // longest here, so that their compilers end after those of later zones.
+    void parseZones_earlierZonesFinishLast_zonesAndMessagesInStatementOrder()
+    {
+        compilerRunsFirst("case \"$5\" in\n"
+                          "slowest) sleep 0.6 ;;\n"
+                          "gone) sleep 0.4 ;;\n"
+                          "slow) sleep 0.2 ;;\n"
+                          "esac");
+        const QByteArray head = "$TTL 3600\n@ IN SOA ns.example. admin.example. 1 3600 600 86400 "
+                                "300\n@ IN NS ns.example.\n";
+        const QList<PZone> zones = readText(
+            masterZone("slowest", head + "www IN A 192.0.2.1\n") + "zone \"gone\" { type master; " +
+            "file \"" + path(QStringLiteral("db.gone")).toUtf8() + "\"; };\n" +
+            masterZone("slow", head + "mail IN A 192.0.2.25\n") +
+            "zone \"nofile\" { type slave; masters { 192.0.2.1; }; };\n" +
+            masterZone("refused", head + "@ IN SRV 0 0 53 ns.example.\n") +
+            "zone \".\" { type hint; file \"/nonexistent/root.hints\"; };\n" +
+            masterZone("quick", head) + masterZone("last", head + "x IN TXT \"a b\"\n"));
+
+        QCOMPARE(namesOf(zones), QStringList({"slowest", "slow", "quick", "last"}));
+        QCOMPARE(m_errors.size(), 3);
+        QVERIFY2(m_errors.at(0).startsWith("Failed to parse zone. Zone compiler failed: "
+                                           "/usr/bin/named-compilezone exited with code 1.\n") &&
+                     m_errors.at(0).contains("db.gone"),
+                 qPrintable(m_errors.at(0)));
+        QCOMPARE(m_errors.mid(1),
+                 QStringList({"Failed to parse zone. Expected file key",
+                              "Failed to parse zone. Can not parse service, proto and name in srv "
+                              "record name: refused."}));
+        QStringList lastRecords;
+        for (const PZone &zone : zones) {
+            lastRecords << zone->records().last()->toString();
+            for (const PRecord &record : zone->records())
+                QCOMPARE(record->zone(), zone.data());
+        }
+        QCOMPARE(lastRecords,
+                 QStringList({"www.slowest. 3600 IN A 192.0.2.1", "mail.slow. 3600 IN A 192.0.2.25",
+                              "quick. 3600 IN NS ns.example.", "x.last. 3600 IN TXT \"a b\""}));
+    }
+
+    void parseZones_manyZones_allListedInStatementOrder()
+    {
+        QByteArray configuration;
+        QStringList names;
+        for (int index = 0; index < 40; ++index) {
+            names << QStringLiteral("zone%1").arg(index);
+            configuration += masterZone(names.last().toUtf8(), exampleZoneText);
+        }
+
+        const QList<PZone> zones = readText(configuration);
+
+        QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
+        QCOMPARE(namesOf(zones), names);
+        QCOMPARE(zones.last()->records().last()->toString(),
+                 QStringLiteral("www.zone39. 3600 IN A 192.0.2.1"));
+    }
+
+    void parseZones_firstCompilerWaitsForSecond_bothRunAtOnce()
+    {
+        if (QThread::idealThreadCount() < 2)
+            QSKIP("one processor: the compilers run one after another");
+        const QByteArray marker = Sandbox::scratchDirectory().toUtf8() + "/second-started";
+        compilerRunsFirst("case \"$5\" in\n"
+                          "first) i=0\n"
+                          "  while [ ! -e '" +
+                          marker +
+                          "' ] && [ $i -lt 100 ]; do\n"
+                          "    sleep 0.05; i=$((i+1))\n"
+                          "  done\n"
+                          "  [ -e '" +
+                          marker +
+                          "' ] || { echo 'ran alone' >&2; exit 9; } ;;\n"
+                          "second) touch '" +
+                          marker +
+                          "' ;;\n"
+                          "esac");
+
+        const QList<PZone> zones =
+            readText(masterZone("first", exampleZoneText) + masterZone("second", exampleZoneText));
+
+        QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
+        QCOMPARE(namesOf(zones), QStringList({"first", "second"}));
+    }
+
     void serverDirectory_givenToZones_data()
     {
         QTest::addColumn<QByteArray>("options");
@@ -218,5 +326,5 @@ private slots:
     }
 };
 
-TAMZOR_TEST_MAIN(TestHParser)
+TAMZOR_SANDBOX_TEST_MAIN(TestHParser)
 #include "tst_hparser.moc"

@@ -138,6 +138,62 @@ private slots:
         QVERIFY(!record->zone());
     }
 
+    // A line feed at the very end sends a line through the expressions themselves, which let
+    // their final $ stand before it; a plain line is split by a scan. Both must read alike.
+    void parseSplit_withAndWithoutFinalLineFeed_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("fields");
+
+        QTest::newRow("owner holding a space")
+            << "a b 1 IN A 192.0.2.1" << QStringList{"a b", "1", "A", "192.0.2.1"};
+        QTest::newRow("number in the owner before the ttl")
+            << "host 1 2 IN A 192.0.2.1" << QStringList{"host 1", "2", "A", "192.0.2.1"};
+        QTest::newRow("empty owner")
+            << "\t7 IN A 192.0.2.1" << QStringList{"", "7", "A", "192.0.2.1"};
+        QTest::newRow("vertical tab, form feed and carriage return are spaces")
+            << "a.\v1\fIN\rA\t192.0.2.1" << QStringList{"a.", "1", "A", "192.0.2.1"};
+        QTest::newRow("content keeps its trailing spaces")
+            << "a. 1 IN TXT \"x y\"  " << QStringList{"a.", "1", "TXT", "\"x y\"  "};
+        QTest::newRow("spaces before the content are not content")
+            << "a. 1 IN A  \t 192.0.2.1" << QStringList{"a.", "1", "A", "192.0.2.1"};
+        QTest::newRow("type followed by a space only has empty content")
+            << "a. 1 IN NULL " << QStringList{"a.", "1", "NULL", ""};
+        QTest::newRow("type word with digits")
+            << "a. 1 IN TYPE65534 \\# 0" << QStringList{"a.", "1", "TYPE65534", "\\# 0"};
+        QTest::newRow("MX preference followed by tabs")
+            << "a. 1 IN MX 10\t\tmail.a." << QStringList{"a.", "1", "MX", "10 mail.a."};
+        QTest::newRow("SRV fields apart by several spaces")
+            << "_s._tcp.a. 1 IN SRV 1  2\t3   t.a."
+            << QStringList{"_s._tcp.a.", "1", "SRV", "1 2 3 t.a."};
+        QTest::newRow("SRV owner with dots only")
+            << "... 1 IN SRV 1 2 3 t." << QStringList{"...", "1", "SRV", "1 2 3 t."};
+        QTest::newRow("MX number glued to the name")
+            << "a. 1 IN MX 10mail.a."
+            << QStringList{"Can not parse preference in mx record content: 10mail.a."};
+        QTest::newRow("SRV without a port")
+            << "_s._tcp.a. 1 IN SRV 1 2 t.a."
+            << QStringList{"Can not parse srv record content: 1 2 t.a."};
+    }
+
+    void parseSplit_withAndWithoutFinalLineFeed()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, fields);
+
+        for (const QString &text : QStringList{line, line + QLatin1Char('\n')}) {
+            QStringList read;
+            try {
+                const PRecord record = parseRecordLine(text);
+                read = QStringList{record->fullName(), QString::number(record->ttl()),
+                                   record->type(), record->content()};
+            } catch (const ErrorStackException &exception) {
+                read = exception.messages();
+            }
+            QCOMPARE(read, fields);
+        }
+    }
+
     void parse_view_readsOnlyItsLine()
     {
         const QString text =

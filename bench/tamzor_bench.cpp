@@ -1,0 +1,374 @@
+// Measures the system's reading, saving, start-up, memory and record table against BIND's own
+// programs on the same generated data, and prints one ratio or figure per line.
+#include "benchdata.h"
+#include "common/errorstackexception.h"
+#include "config/hparser.h"
+#include "config/iscparser.h"
+#include "config/zonestorage.h"
+#include "models/recordmodel.h"
+#include "records/compilezone.h"
+#include "records/record.h"
+#include "tests/support/sandbox.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHeaderView>
+#include <QProcess>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+const QString bigOrigin = QStringLiteral("bench.example.");
+const QString compiler = QStringLiteral("/usr/bin/named-compilezone");
+const QString zoneChecker = QStringLiteral("/usr/bin/named-checkzone");
+const QString confChecker = QStringLiteral("/usr/bin/named-checkconf");
+const QString savedZoneFile = QStringLiteral("/etc/bind/bench.db");
+
+struct Options
+{
+    int records = 100000;
+    int zones = 500;
+    int zoneRecords = 20;
+    int runs = 5;
+    QStringList only;
+};
+
+struct Figure
+{
+    const char *name;
+    const char *format;
+    std::function<double()> measure;
+};
+
+using Work = std::function<void()>;
+
+// What is measured, and what is undone after each run outside the clock (freeing the records
+// that a read left behind, which an application keeps until it ends).
+struct Contender
+{
+    Work work;
+    Work undo = [] {};
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+double seconds(const Work &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e9;
+}
+
+// The contenders take turns run by run, so that a burst of load from elsewhere on the machine
+// falls on all of them alike; one warm-up round fills the page cache first.
+std::vector<double> medianSeconds(int runs, const std::vector<Contender> &contenders)
+{
+    for (const Contender &contender : contenders) {
+        contender.work();
+        contender.undo();
+    }
+    std::vector<std::vector<double>> times(contenders.size());
+    for (int run = 0; run < runs; ++run) {
+        for (size_t index = 0; index < contenders.size(); ++index) {
+            times[index].push_back(seconds(contenders[index].work));
+            contenders[index].undo();
+        }
+    }
+    std::vector<double> medians;
+    for (const std::vector<double> &series : times)
+        medians.push_back(median(series));
+    return medians;
+}
+
+void runQuietly(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        qFatal("%s failed on %s", qPrintable(program), qPrintable(arguments.join(' ')));
+}
+
+QStringList compilerArguments(const QString &zoneName, const QString &file)
+{
+    return {QStringLiteral("-s"),
+            QStringLiteral("full"),
+            QStringLiteral("-o"),
+            QStringLiteral("-"),
+            zoneName,
+            file};
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+PZone bigZone(const QString &file)
+{
+    PZone zone(new Zone);
+    zone->setName(bigOrigin);
+    zone->setFile(file);
+    return zone;
+}
+
+PZone readBigZone(const QString &file, int expected)
+{
+    PZone zone = bigZone(file);
+    readZoneRecords(zone);
+    if (zone->records().size() < expected)
+        qFatal("the reader found %d records", int(zone->records().size()));
+    return zone;
+}
+
+// The zone file text the system writes, one record line each.
+QByteArray zoneText(const QList<PRecord> &records)
+{
+    QString text;
+    for (const PRecord &record : records)
+        text += record->toString() + QLatin1Char('\n');
+    return text.toUtf8();
+}
+
+double benchRead(const Options &options, const QString &file)
+{
+    PZone held;
+    const std::vector<double> times = medianSeconds(
+        options.runs, {{[&] { held = readBigZone(file, options.records); }, [&] { held.reset(); }},
+                       {[&] { runQuietly(compiler, compilerArguments(bigOrigin, file)); }}});
+    std::printf("read: system %.3f s, named-compilezone %.3f s\n", times[0], times[1]);
+    return times[0] / times[1];
+}
+
+double benchSave(const Options &options, const QString &file, const QString &directory)
+{
+    const PZone zone = bigZone(savedZoneFile);
+    zone->setRecords(readBigZone(file, options.records)->records());
+    const QString written = QDir(directory).filePath(QStringLiteral("written.db"));
+    writeFile(written, zoneText(zone->records()));
+    const std::vector<double> times = medianSeconds(
+        options.runs, {{[&] { ZoneStorage::saveZoneRecords(zone); }}, {[&] {
+                           runQuietly(zoneChecker, {QStringLiteral("-i"), QStringLiteral("full"),
+                                                    bigOrigin, written});
+                       }}});
+    if (Sandbox::readFile(savedZoneFile) != Sandbox::readFile(written))
+        qFatal("the saved zone file is not the records' text");
+    std::printf("save: system %.3f s, named-checkzone %.3f s\n", times[0], times[1]);
+    return times[0] / times[1];
+}
+
+void readConfiguration(const QString &configuration, int zones)
+{
+    ISCParser parser;
+    HParser reader;
+    QObject::connect(&reader, &HParser::error,
+                     [](const QString &message) { qFatal("%s", qPrintable(message)); });
+    const PNamedConf result = reader.parseZones(parser.parse(configuration));
+    if (result->zones().size() != zones)
+        qFatal("the reader listed %d zones", int(result->zones().size()));
+}
+
+void compileOneByOne(const QString &directory, int zones)
+{
+    for (int index = 0; index < zones; ++index) {
+        const QString file = QDir(directory).filePath(QStringLiteral("zone%1.db").arg(index));
+        runQuietly(compiler, compilerArguments(BenchData::zoneName(index), file));
+    }
+}
+
+double benchStartup(const Options &options, const QString &directory)
+{
+    const QString configuration =
+        BenchData::manyZonesConfiguration(directory, options.zones, options.zoneRecords);
+    const std::vector<double> times = medianSeconds(
+        options.runs, {{[&] { readConfiguration(configuration, options.zones); }},
+                       {[&] { compileOneByOne(directory, options.zones); }},
+                       {[&] {
+                           runQuietly(confChecker, {QStringLiteral("-z"), configuration});
+                       }}});
+    std::printf("startup: system %.3f s, named-compilezone one by one %.3f s, "
+                "named-checkconf -z %.3f s\n",
+                times[0], times[1], times[2]);
+    return times[0] / times[1];
+}
+
+qint64 peakResidentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
+
+// Each measurement runs in a fresh process, so that nothing of another run stays resident.
+qint64 childPeak(const QString &file)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memory-child"), file});
+    if (!child.waitForFinished(-1) || child.exitCode() != 0)
+        qFatal("the memory run on %s failed", qPrintable(file));
+    return child.readAllStandardOutput().trimmed().toLongLong();
+}
+
+double benchMemory(const QString &file, const QString &emptyFile)
+{
+    const qint64 full = childPeak(file);
+    const qint64 empty = childPeak(emptyFile);
+    std::printf("memory: peak %.1f MB holding the records, %.1f MB for an empty zone\n",
+                full / 1024.0, empty / 1024.0);
+    return (full - empty) / 1024.0;
+}
+
+// Set up as the main window sets up its record table.
+void setUpRecordTable(QTableView &view, RecordModel &model)
+{
+    view.setFrameShape(QFrame::NoFrame);
+    view.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view.setSelectionMode(QAbstractItemView::SingleSelection);
+    view.setSelectionBehavior(QAbstractItemView::SelectRows);
+    view.verticalHeader()->hide();
+    view.horizontalHeader()->setStretchLastSection(true);
+    view.resize(785, 520);
+    view.setModel(&model);
+    view.show();
+    QCoreApplication::processEvents();
+}
+
+double benchTable(const Options &options, const QString &file)
+{
+    const QList<PRecord> records = readBigZone(file, options.records)->records();
+    std::vector<double> times;
+    for (int run = 0; run < options.runs; ++run) {
+        RecordModel model;
+        QTableView view;
+        setUpRecordTable(view, model);
+        QPixmap screen;
+        times.push_back(seconds([&] {
+            model.setRecords(records);
+            QCoreApplication::processEvents();
+            screen = view.viewport()->grab();
+        }));
+        if (screen.isNull())
+            qFatal("the record table was not painted");
+    }
+    return median(times);
+}
+
+int memoryChild(const QString &file)
+{
+    PZone zone = bigZone(file);
+    readZoneRecords(zone);
+    std::printf("%lld\n", static_cast<long long>(peakResidentKilobytes()));
+    return 0;
+}
+
+Options parseOptions(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption records(QStringLiteral("records"), QStringLiteral("Big zone size."),
+                                     QStringLiteral("n"));
+    const QCommandLineOption zones(QStringLiteral("zones"), QStringLiteral("Zones at start."),
+                                   QStringLiteral("n"));
+    const QCommandLineOption zoneRecords(QStringLiteral("zone-records"),
+                                         QStringLiteral("Records per small zone."),
+                                         QStringLiteral("n"));
+    const QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("Runs per figure."),
+                                  QStringLiteral("n"));
+    const QCommandLineOption only(QStringLiteral("only"),
+                                  QStringLiteral("Measure only these figures (read, save, "
+                                                 "startup, memory, table), separated by commas."),
+                                  QStringLiteral("figures"));
+    parser.addOptions({records, zones, zoneRecords, runs, only});
+    parser.addHelpOption();
+    parser.process(arguments);
+    Options options;
+    if (parser.isSet(records))
+        options.records = parser.value(records).toInt();
+    if (parser.isSet(zones))
+        options.zones = parser.value(zones).toInt();
+    if (parser.isSet(zoneRecords))
+        options.zoneRecords = parser.value(zoneRecords).toInt();
+    if (parser.isSet(runs))
+        options.runs = std::max(1, parser.value(runs).toInt());
+    if (parser.isSet(only))
+        options.only = parser.value(only).split(QLatin1Char(','));
+    return options;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], "--memory-child") == 0) {
+        QCoreApplication application(argc, argv);
+        return memoryChild(QString::fromLocal8Bit(argv[2]));
+    }
+    QString reason;
+    if (!Sandbox::enter(&reason)) {
+        std::fprintf(stderr,
+                     "The benchmark saves zones under /etc/bind and needs a private mount "
+                     "namespace (run it as root): %s\n",
+                     qPrintable(reason));
+        return 1;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    // Line by line, so that the figures stay last even when standard error shares the output.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    const Options options = parseOptions(QCoreApplication::arguments());
+
+    QTemporaryDir directory;
+    const QString file = directory.filePath(QStringLiteral("big.db"));
+    const QString emptyFile = directory.filePath(QStringLiteral("empty.db"));
+    writeFile(file, BenchData::bigZone(options.records));
+    writeFile(emptyFile, BenchData::bigZone(0));
+    QDir().mkpath(directory.filePath(QStringLiteral("zones")));
+
+    const std::vector<Figure> figures = {
+        {"read", "read: %.2fx (target <= 1.25)\n", [&] { return benchRead(options, file); }},
+        {"save", "save: %.2fx (target <= 1.25)\n",
+         [&] { return benchSave(options, file, directory.path()); }},
+        {"startup", "startup: %.2fx (target <= 0.60)\n",
+         [&] { return benchStartup(options, directory.filePath(QStringLiteral("zones"))); }},
+        {"memory", "memory: %.1f MB (target <= 60)\n",
+         [&] { return benchMemory(file, emptyFile); }},
+        {"table", "table: %.3f s (target <= 0.20)\n", [&] { return benchTable(options, file); }},
+    };
+    std::vector<std::pair<const Figure *, double>> results;
+    try {
+        for (const Figure &figure : figures) {
+            if (options.only.isEmpty() || options.only.contains(QLatin1String(figure.name)))
+                results.emplace_back(&figure, figure.measure());
+        }
+    } catch (const ErrorStackException &e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.text()));
+        return 1;
+    }
+    for (const auto &[figure, value] : results)
+        std::printf(figure->format, value);
+    return 0;
+}
