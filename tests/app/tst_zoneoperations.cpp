@@ -86,12 +86,6 @@ private:
             selectZone(*window, selected);
     }
 
-    void verifyServerAccepts()
-    {
-        const QString report = checkConfigurationAndZones();
-        QVERIFY2(report.isEmpty(), qPrintable(report));
-    }
-
 private slots:
     void initTestCase()
     {
@@ -130,7 +124,6 @@ private slots:
         action(*window, QStringLiteral("actionAddZone"))->trigger();
 
         QCOMPARE(script.unexpected, QStringList());
-        QCOMPARE(script.boxes.size(), 0);
         QCOMPARE(zoneNames(*window), startZones.mid(0, startZones.size() - 1) << "aaa.example.");
         const QString file = listedZone(*window, "aaa.example.")->file();
         QVERIFY2(QRegularExpression("^/etc/bind/tamzor/[0-9a-f-]{36}\\.db$").match(file).hasMatch(),
@@ -143,7 +136,7 @@ private slots:
                          "aaa.example. 86400 IN SOA ns.aaa.example. hostmaster.ns.aaa.example. "
                          "1 86400 7200 3600000 172800",
                          "ns.aaa.example. 86400 IN A 192.0.2.53"}));
-        verifyServerAccepts();
+        QCOMPARE(checkConfigurationAndZones(), QString());
     }
 
     // The last box a command opened, and the configuration after it: empty when every file
@@ -162,7 +155,6 @@ private slots:
         const QString saveError = QStringLiteral("Zone save error");
         const Answer ok = press(QMessageBox::Ok);
         const Answer yes = press(QMessageBox::Yes);
-        const Answer no = press(QMessageBox::No);
         const Answer keepName = fillAndAccept({{"lineEditName", "example.com."}});
         const QString transfer = "Zone will be moved from file /etc/bind/named.conf.local to file "
                                  "/etc/bind/tamzor.conf.\nSome zone options may be lost.";
@@ -193,8 +185,8 @@ private slots:
             << "" << localWithoutExampleCom << managedZones;
         QTest::newRow("foreign zone edited, transfer declined")
             << false << "example.com"
-            << "actionEditZone" << QList<Answer>{keepName, no} << "Zone transfer" << transfer << ""
-            << QByteArray() << QByteArray();
+            << "actionEditZone" << QList<Answer>{keepName, press(QMessageBox::No)}
+            << "Zone transfer" << transfer << "" << QByteArray() << QByteArray();
         QTest::newRow("new zone onto a read-only configuration")
             << true << ""
             << "actionAddZone"
@@ -249,7 +241,7 @@ private slots:
         QCOMPARE(QFile::exists(listedZoneFile(zone)), !renamed.isEmpty());
         QCOMPARE(Sandbox::readFile(localConfiguration), localAfter);
         QCOMPARE(Sandbox::readFile(managedFile), managedAfter);
-        verifyServerAccepts();
+        QCOMPARE(checkConfigurationAndZones(), QString());
     }
 };
 
