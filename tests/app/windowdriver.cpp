@@ -233,6 +233,11 @@ QStringList recordsOnDisk(const QString &zoneName, const QString &filePath)
     } catch (const ErrorStackException &exception) {
         return {QStringLiteral("unreadable: ") + exception.text()};
     }
+    return recordLines(zone);
+}
+
+QStringList recordLines(const PZone &zone)
+{
     QStringList lines;
     const QList<PRecord> records = zone->records();
     for (const PRecord &record : records)
