@@ -171,6 +171,25 @@ private slots:
 
     void cleanup() { window.reset(); }
 
+    void startUp_unreadableZone_warnsWhileDisabled_listsTheOthers()
+    {
+        Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf.local"),
+                           localZones + "zone \"missing.example\" { type master; file "
+                                        "\"/etc/bind/db.missing\"; };\n");
+        bool disabledWhileWarning = false;
+        BoxAnswerer answerer([&](const SeenBox &) { disabledWhileWarning = !window->isEnabled(); });
+        start();
+        QCOMPARE(answerer.boxes.size(), 1);
+        QCOMPARE(answerer.boxes.at(0).title, QStringLiteral("Zone parser error"));
+        QCOMPARE(answerer.boxes.at(0).icon, QMessageBox::Warning);
+        QVERIFY(answerer.boxes.at(0).text.startsWith(QStringLiteral("Failed to parse zone.")));
+        QVERIFY(disabledWhileWarning);
+        QVERIFY(window->isEnabled());
+        const QString zones = rows(zoneTable()).join(QLatin1Char(' '));
+        QVERIFY(!zones.contains(QStringLiteral("missing.example")));
+        QVERIFY(zones.contains(QStringLiteral("example.com")));
+    }
+
     void actions_followServiceAndSelection_data()
     {
         QTest::addColumn<bool>("active");
