@@ -8,7 +8,6 @@
 #include "records/record.h"
 #include "tests/dialogs/formdriver.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -19,16 +18,11 @@
 #include <QTest>
 #include <QWizard>
 
+#include <algorithm>
+
 namespace WindowDriver {
 
 namespace {
-const QString checkConfProgram = QStringLiteral("/usr/bin/named-checkconf");
-
-QString describe(QWidget *modal)
-{
-    return QStringLiteral("%1 \"%2\"").arg(modal->objectName(), modal->windowTitle());
-}
-
 // Lists are chosen by their text; every other editor is typed into key by key.
 void fillForm(QWidget *form, const QVariantMap &values)
 {
@@ -41,33 +35,31 @@ void fillForm(QWidget *form, const QVariantMap &values)
     }
 }
 
-SeenBox seen(QMessageBox *box)
-{
-    return {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-            box->parentWidget() != nullptr};
-}
-
 void fillCurrentPage(QWizard *wizard, const QVariantMap &values)
 {
     fillForm(wizard->currentPage(), values);
     FormDriver::pressForward(*wizard);
 }
 
-void startZoneWizard(QWizard *wizard, int lookupType)
+// Chooses forward (0) or reverse (1) lookup, fills the name page and the name server pages.
+Answer zoneWizard(int lookupType, const QVariantMap &namePage, const QString &nameServer,
+                  const QString &address)
 {
-    wizard->currentPage()
-        ->findChild<QComboBox *>(QStringLiteral("comboBoxLookupType"))
-        ->setCurrentIndex(lookupType);
-    FormDriver::pressForward(*wizard);
-}
-
-void finishZoneWizard(QWizard *wizard, const QString &nameServer, const QString &address)
-{
-    fillCurrentPage(wizard, {{QStringLiteral("lineEditMName"), nameServer},
-                             {QStringLiteral("lineEditRName"),
-                              QString(QStringLiteral("hostmaster.") + nameServer)}});
-    fillCurrentPage(wizard, {});
-    fillCurrentPage(wizard, {{QStringLiteral("kivoHostAddress"), address}});
+    return [=](QWidget *modal) {
+        auto *wizard = qobject_cast<QWizard *>(modal);
+        if (!wizard)
+            return;
+        wizard->currentPage()
+            ->findChild<QComboBox *>(QStringLiteral("comboBoxLookupType"))
+            ->setCurrentIndex(lookupType);
+        FormDriver::pressForward(*wizard);
+        fillCurrentPage(wizard, namePage);
+        fillCurrentPage(wizard,
+                        {{QStringLiteral("lineEditMName"), nameServer},
+                         {QStringLiteral("lineEditRName"), QString("hostmaster." + nameServer)}});
+        fillCurrentPage(wizard, {});
+        fillCurrentPage(wizard, {{QStringLiteral("kivoHostAddress"), address}});
+    };
 }
 
 template <typename Model> Model *modelOf(QTableView *table)
@@ -88,13 +80,14 @@ void ModalScript::poll()
     if (!modal || !modal->isVisible())
         return;
     if (modal == handled || answers.isEmpty()) {
-        unexpected.append(describe(modal));
+        unexpected.append(modal->objectName() + QLatin1Char(' ') + modal->windowTitle());
         if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->reject();
         return;
     }
     if (auto *box = qobject_cast<QMessageBox *>(modal))
-        boxes.append(seen(box));
+        boxes.append(
+            {box->windowTitle(), box->text(), box->icon(), box->parentWidget() != nullptr});
     handled = modal;
     answers.takeFirst()(modal);
 }
@@ -131,8 +124,7 @@ Answer fillAndAccept(const QVariantMap &values)
 {
     return [values](QWidget *modal) {
         fillForm(modal, values);
-        auto *buttons = modal->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
-        if (buttons)
+        if (auto *buttons = modal->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox")))
             buttons->button(QDialogButtonBox::Ok)->click();
     };
 }
@@ -140,27 +132,14 @@ Answer fillAndAccept(const QVariantMap &values)
 Answer forwardZoneWizard(const QString &name, const QString &nameServer,
                          const QString &nameServerAddress)
 {
-    return [=](QWidget *modal) {
-        auto *wizard = qobject_cast<QWizard *>(modal);
-        if (!wizard)
-            return;
-        startZoneWizard(wizard, 0);
-        fillCurrentPage(wizard, {{QStringLiteral("lineEditName"), name}});
-        finishZoneWizard(wizard, nameServer, nameServerAddress);
-    };
+    return zoneWizard(0, {{QStringLiteral("lineEditName"), name}}, nameServer, nameServerAddress);
 }
 
 Answer reverseZoneWizard(const QString &network, const QString &nameServer,
                          const QString &nameServerAddress)
 {
-    return [=](QWidget *modal) {
-        auto *wizard = qobject_cast<QWizard *>(modal);
-        if (!wizard)
-            return;
-        startZoneWizard(wizard, 1);
-        fillCurrentPage(wizard, {{QStringLiteral("kivoHostAddress"), network}});
-        finishZoneWizard(wizard, nameServer, nameServerAddress);
-    };
+    return zoneWizard(1, {{QStringLiteral("kivoHostAddress"), network}}, nameServer,
+                      nameServerAddress);
 }
 
 QAction *action(MainWindow &window, const QString &name)
@@ -189,15 +168,12 @@ QStringList zoneNames(MainWindow &window)
 
 QStringList listedRecords(MainWindow &window)
 {
-    QStringList lines;
-    const QList<PRecord> records = modelOf<RecordModel>(recordTable(window))->records();
-    for (const PRecord &record : records)
-        lines.append(record->toString());
-    return sorted(lines);
+    return recordLines(modelOf<RecordModel>(recordTable(window))->records());
 }
 
 static void clickRow(QTableView *table, int row)
 {
+    table->scrollTo(table->model()->index(row, 0));
     const QRect cell = table->visualRect(table->model()->index(row, 0));
     QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
 }
@@ -206,21 +182,18 @@ void selectZone(MainWindow &window, const QString &name)
 {
     const int row = zoneNames(window).indexOf(name);
     QVERIFY2(row >= 0, qPrintable(QStringLiteral("no zone %1 listed").arg(name)));
-    zoneTable(window)->scrollTo(zoneTable(window)->model()->index(row, 0));
     clickRow(zoneTable(window), row);
 }
 
 void selectRecord(MainWindow &window, const QString &linePrefix)
 {
     const QList<PRecord> records = modelOf<RecordModel>(recordTable(window))->records();
-    for (int row = 0; row < records.size(); ++row) {
-        if (!records.at(row)->toString().startsWith(linePrefix))
-            continue;
-        recordTable(window)->scrollTo(recordTable(window)->model()->index(row, 0));
-        clickRow(recordTable(window), row);
-        return;
-    }
-    QFAIL(qPrintable(QStringLiteral("no record %1 listed").arg(linePrefix)));
+    int row = 0;
+    while (row < records.size() && !records.at(row)->toString().startsWith(linePrefix))
+        ++row;
+    QVERIFY2(row < records.size(),
+             qPrintable(QStringLiteral("no record %1 listed").arg(linePrefix)));
+    clickRow(recordTable(window), row);
 }
 
 QStringList recordsOnDisk(const QString &zoneName, const QString &filePath)
@@ -233,8 +206,12 @@ QStringList recordsOnDisk(const QString &zoneName, const QString &filePath)
     } catch (const ErrorStackException &exception) {
         return {QStringLiteral("unreadable: ") + exception.text()};
     }
+    return recordLines(zone->records());
+}
+
+QStringList recordLines(const QList<PRecord> &records)
+{
     QStringList lines;
-    const QList<PRecord> records = zone->records();
     for (const PRecord &record : records)
         lines.append(record->toString());
     return sorted(lines);
@@ -243,23 +220,20 @@ QStringList recordsOnDisk(const QString &zoneName, const QString &filePath)
 PZone listedZone(MainWindow &window, const QString &name)
 {
     const QList<PZone> zones = modelOf<ZoneModel>(zoneTable(window))->zones();
-    for (const PZone &zone : zones) {
-        if (zone->name() == name)
-            return zone;
-    }
-    return PZone();
+    const auto found = std::find_if(zones.cbegin(), zones.cend(),
+                                    [&](const PZone &zone) { return zone->name() == name; });
+    return found == zones.cend() ? PZone() : *found;
 }
 
 QString checkConfigurationAndZones()
 {
     QProcess checker;
     checker.setProcessChannelMode(QProcess::MergedChannels);
-    checker.start(checkConfProgram, {QStringLiteral("-z")});
-    if (!checker.waitForFinished(30000))
-        return QStringLiteral("named-checkconf did not end");
-    if (checker.exitStatus() == QProcess::NormalExit && checker.exitCode() == 0)
+    checker.start(QStringLiteral("/usr/bin/named-checkconf"), {QStringLiteral("-z")});
+    if (checker.waitForFinished(30000) && checker.exitStatus() == QProcess::NormalExit &&
+        checker.exitCode() == 0)
         return QString();
-    return QString::fromUtf8(checker.readAll());
+    return QStringLiteral("named-checkconf failed: ") + QString::fromUtf8(checker.readAll());
 }
 
 QStringList sorted(QStringList lines)

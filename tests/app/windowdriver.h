@@ -24,7 +24,6 @@ struct SeenBox
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
     bool hasParent = false;
 };
 
@@ -75,6 +74,8 @@ void selectRecord(MainWindow &window, const QString &linePrefix);
 
 // The zone file read back through named-compilezone, one sorted zone-file line per record.
 QStringList recordsOnDisk(const QString &zoneName, const QString &filePath);
+// The zone-file lines of these records, sorted.
+QStringList recordLines(const QList<PRecord> &records);
 // The zone of the window's list with this name, or null.
 PZone listedZone(MainWindow &window, const QString &name);
 // Empty when named-checkconf -z accepts the configuration, otherwise its report.

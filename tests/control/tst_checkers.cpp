@@ -1,0 +1,141 @@
+#include "control/checkconf.h"
+#include "control/checkzone.h"
+#include "tests/support/testmain.h"
+
+#include <QDir>
+
+namespace {
+
+// Both checkers face the same cases: `zone` picks CheckZone, otherwise CheckConf.
+CheckResult check(bool zone, const QString &file)
+{
+    return zone ? CheckZone().checkZone(QStringLiteral("example."), file) : CheckConf().checkConf();
+}
+
+// What the background check emits, in order: "ok: <report>", "failed: <report>" or
+// "error: <text>", once `count` events came and a moment passed for any stray one.
+QStringList checkInBackground(bool zone, const QString &file, int count = 1)
+{
+    QStringList events;
+    const auto checked = [&](bool ok, const QString &report) {
+        events.append((ok ? "ok: " : "failed: ") + report);
+    };
+    const auto error = [&](const QString &text) { events.append("error: " + text); };
+    CheckConf conf;
+    CheckZone zoneChecker;
+    QObject::connect(&conf, &CheckConf::confChecked, checked);
+    QObject::connect(&zoneChecker, &CheckZone::zoneChecked, checked);
+    QObject::connect(&conf, &CheckConf::processError, error);
+    QObject::connect(&zoneChecker, &CheckZone::processError, error);
+    zone ? zoneChecker.requestCheckZone(QStringLiteral("example."), file) : conf.requestCheckConf();
+    if (QTest::qWaitFor([&] { return events.size() >= count; }, 10000))
+        QTest::qWait(100);
+    return events;
+}
+
+} // namespace
+
+class TestCheckers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Sandbox::reset(); }
+
+    void check_corpusInput_verdictAndReportOfTheRealChecker_data()
+    {
+        QTest::addColumn<bool>("zone");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("reportPart");
+        QTest::newRow("conf: clean configuration passes")
+            << false << "good-acl.conf" << true << QString();
+        QTest::newRow("conf: bad address prefix fails with the checker's line")
+            << false << "bad-acl.conf" << false << "address/prefix length mismatch";
+        QTest::newRow("zone: good zone passes with the loaded serial")
+            << true << "good1.db" << true << "zone example/IN: loaded serial 2011012708";
+        QTest::newRow("zone: extra input text fails")
+            << true << "bad1.db" << false << "extra input text";
+    }
+
+    void check_corpusInput_verdictAndReportOfTheRealChecker()
+    {
+        QFETCH(bool, zone);
+        QFETCH(QString, file);
+        QFETCH(bool, ok);
+        QFETCH(QString, reportPart);
+        // A zone file is checked where it lies; a configuration where the server keeps it.
+        const QString input = QDir(TestSupport::corpusDirectory())
+                                  .filePath((zone ? "checkzone/" : "checkconf/") + file);
+        if (!zone)
+            Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf"), Sandbox::readFile(input));
+
+        const CheckResult result = check(zone, input);
+
+        QVERIFY(result.completed);
+        QCOMPARE(result.ok, ok);
+        QVERIFY2(result.report.contains(reportPart), qPrintable(result.report));
+        // The background check says the same.
+        QCOMPARE(checkInBackground(zone, input),
+                 QStringList((ok ? "ok: " : "failed: ") + result.report));
+    }
+
+    void check_standIn_reportIsStandardOutputUpToZeroOrWhyItDidNotRun_data()
+    {
+        QTest::addColumn<bool>("zone");
+        QTest::addColumn<QByteArray>("script"); // empty: the program is missing
+        QTest::addColumn<QString>("report");    // "..." at the end: the start of the text
+        QTest::addColumn<QStringList>("events");
+        const QStringList crashed{"error: Crashed", "error: Process crashed"};
+        QTest::newRow("conf: exit 1 fails, standard error left out")
+            << false << QByteArray("echo out\necho err >&2\nexit 1\n") << "out\n"
+            << QStringList("failed: out\n");
+        QTest::newRow("zone: exit 0 passes, output ends at the first zero byte")
+            << true << QByteArray("printf 'before\\000after'\n") << "before"
+            << QStringList("ok: before");
+        QTest::newRow("zone: UTF-8 output is decoded")
+            << true << QByteArray("printf '\\303\\244rger'\nexit 1\n") << QString::fromUtf8("ärger")
+            << QStringList(QString::fromUtf8("failed: ärger"));
+        QTest::newRow("conf: missing program is named")
+            << false << QByteArray() << "Failed to start /usr/bin/named-checkconf..."
+            << QStringList("error: Failed to start");
+        QTest::newRow("conf: killed program crashed")
+            << false << QByteArray("kill -KILL $$\n") << "Process crashed" << crashed;
+        QTest::newRow("zone: missing program is named")
+            << true << QByteArray() << "Failed to start /usr/bin/named-checkzone..."
+            << QStringList("error: Failed to start");
+        QTest::newRow("zone: crashing program crashed")
+            << true << QByteArray("kill -SEGV $$\n") << "Process crashed" << crashed;
+    }
+
+    void check_standIn_reportIsStandardOutputUpToZeroOrWhyItDidNotRun()
+    {
+        QFETCH(bool, zone);
+        QFETCH(QByteArray, script);
+        QFETCH(QString, report);
+        QFETCH(QStringList, events);
+        const QString log = Sandbox::scratchDirectory() + QStringLiteral("/arguments");
+        const QString program = QStringLiteral("/usr/bin/named-check") + (zone ? "zone" : "conf");
+        if (script.isEmpty())
+            Sandbox::removeProgram(program);
+        else
+            Sandbox::replaceProgram(program, "#!/bin/sh\necho \"$@\" > " + QFile::encodeName(log) +
+                                                 "\n" + script);
+        const QString input = QStringLiteral("/tmp/a b.db");
+
+        const CheckResult result = check(zone, input);
+
+        QCOMPARE(checkInBackground(zone, input, events.size()), events);
+        QCOMPARE(result.completed, !events.at(0).startsWith("error: "));
+        QCOMPARE(result.ok, events.at(0).startsWith("ok: "));
+        QVERIFY2(report.endsWith("...") ? result.report.startsWith(report.chopped(3))
+                                        : result.report == report,
+                 qPrintable(result.report));
+        if (!script.isEmpty())
+            QCOMPARE(Sandbox::readFile(log), zone ? QByteArray("-i full example. /tmp/a b.db\n")
+                                                  : QByteArray("/etc/bind/named.conf\n"));
+    }
+};
+
+TAMZOR_SANDBOX_TEST_MAIN(TestCheckers)
+#include "tst_checkers.moc"
