@@ -14,24 +14,22 @@ for tool in Xvfb xdotool import; do
     fi
 done
 
-number=90
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-    number=$((number + 1))
-done
-export DISPLAY=":$number"
-
-Xvfb "$DISPLAY" -screen 0 1100x700x24 -nolisten tcp >/dev/null 2>&1 &
+scratch="$(mktemp -d)"
+# Xvfb picks a free display itself and names it on the given descriptor.
+Xvfb -displayfd 3 -screen 0 1100x700x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
 xvfb=$!
 try=""
 cleanup() {
     if [ -n "$try" ]; then kill "$try" 2>/dev/null || true; fi
     kill "$xvfb" 2>/dev/null || true
+    rm -rf "$scratch"
 }
 trap cleanup EXIT
-for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$number" ] && break
+for _ in $(seq 100); do
+    [ -s "$scratch/display" ] && break
     sleep 0.1
 done
+export DISPLAY=":$(head -n 1 "$scratch/display")"
 
 bash "$root/scripts/try.sh" >/dev/null &
 try=$!
