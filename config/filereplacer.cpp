@@ -32,7 +32,7 @@ FileReplacer::Result FileReplacer::replace(const QString &path, const QByteArray
         file.cancelWriting();
         return CannotOpen;
     }
-    if (!writeAll(file.handle(), bytes)) {
+    if (!writeAll(file.handle(), bytes) || fsync(file.handle()) != 0) {
         file.cancelWriting();
         return CannotWrite;
     }
@@ -52,5 +52,5 @@ bool FileReplacer::writeAll(int handle, const QByteArray &bytes)
         data += written;
         left -= written;
     }
-    return fsync(handle) == 0;
+    return true;
 }

@@ -13,7 +13,7 @@ public:
 
     static Result replace(const QString &path, const QByteArray &bytes);
 
-    // Writes every byte to an open file and flushes it to the disk. Qt's own writes take a short
-    // write on a full disk for success, so the files that matter are written here.
+    // Writes every byte to an open file. Qt's own writes take a short write on a full disk for
+    // success, so the files that matter are written here.
     static bool writeAll(int handle, const QByteArray &bytes);
 };
