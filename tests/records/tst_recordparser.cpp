@@ -1,11 +1,9 @@
 #include "common/errorstackexception.h"
 #include "records/aaaarecord.h"
 #include "records/arecord.h"
-#include "records/cnamerecord.h"
 #include "records/customrecord.h"
 #include "records/mxrecord.h"
 #include "records/nsrecord.h"
-#include "records/ptrrecord.h"
 #include "records/recordparser.h"
 #include "records/soarecord.h"
 #include "records/srvrecord.h"
@@ -33,10 +31,6 @@ QStringList fieldsOf(const Record &record)
         return {"ARecord", a->address()};
     if (auto *aaaa = dynamic_cast<const AAAARecord *>(&record))
         return {"AAAARecord", aaaa->address()};
-    if (auto *cname = dynamic_cast<const CNAMERecord *>(&record))
-        return {"CNAMERecord", cname->cname()};
-    if (auto *ptr = dynamic_cast<const PTRRecord *>(&record))
-        return {"PTRRecord", ptr->ptrdName()};
     if (auto *txt = dynamic_cast<const TXTRecord *>(&record))
         return {"TXTRecord", txt->text()};
     if (auto *custom = dynamic_cast<const CustomRecord *>(&record))
@@ -53,6 +47,18 @@ QString describe(const Record &record)
         .join(QStringLiteral(" | "));
 }
 
+// Owner, ttl, type and content of the line, or the messages of its failure.
+QStringList read(const QStringRef &text)
+{
+    try {
+        const PRecord record = parseRecordLine(text);
+        return {record->fullName(), QString::number(record->ttl()), record->type(),
+                record->content()};
+    } catch (const ErrorStackException &exception) {
+        return exception.messages();
+    }
+}
+
 void row(const char *name, const QString &line, const QString &expected)
 {
     QTest::newRow(name) << line << expected;
@@ -65,58 +71,37 @@ class TestRecordParser : public QObject
     Q_OBJECT
 
 private slots:
+    // The record's fields, or the one message of its failure.
     void parse_data()
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("expected");
 
-        row("tab-separated A", "host.example.\t3600\tIN\tA\t192.0.2.1",
-            "host.example. | 3600 | IN | A | ARecord | 192.0.2.1");
+        const QString big = QStringLiteral("18446744073709551616");
+        const QString max = QStringLiteral("18446744073709551615");
         row("compiler padding of tabs and spaces", "example.\t\t\t\t      600 IN NS\t\tns.example.",
             "example. | 600 | IN | NS | NSRecord | ns.example.");
         row("AAAA is not taken for A", "www.example. 0 IN AAAA 2001:db8::1",
             "www.example. | 0 | IN | AAAA | AAAARecord | 2001:db8::1");
-        row("CNAME", "ftp.example. 300 IN CNAME www.example.",
-            "ftp.example. | 300 | IN | CNAME | CNAMERecord | www.example.");
-        row("PTR", "1.2.0.192.in-addr.arpa. 300 IN PTR host.example.",
-            "1.2.0.192.in-addr.arpa. | 300 | IN | PTR | PTRRecord | host.example.");
         row("TXT keeps quotes, escapes and inner spaces",
             "example.\t300 IN TXT\t\"a  b\" \"c\\\"d\" \"\" \"tab\\009x\"",
             "example. | 300 | IN | TXT | TXTRecord | \"a  b\" \"c\\\"d\" \"\" \"tab\\009x\"");
-        row("SOA with escaped dot in the mailbox",
-            "example.\t600 IN SOA\tns.example. host\\.master.example. 2011012708 3600 1200 604800 "
-            "1200",
-            "example. | 600 | IN | SOA | SOARecord | ns.example. | host\\.master.example. | "
-            "2011012708 | 3600 | 1200 | 604800 | 1200");
         row("SOA name server takes all but the last name", "example. 1 IN SOA a. b. c. 1 2 3 4 5",
             "example. | 1 | IN | SOA | SOARecord | a. b. | c. | 1 | 2 | 3 | 4 | 5");
-        row("numbers at the 64-bit limit",
-            "example. 18446744073709551615 IN SOA a. b. 18446744073709551615 0 0 0 "
-            "18446744073709551615",
-            "example. | 18446744073709551615 | IN | SOA | SOARecord | a. | b. | "
-            "18446744073709551615 | 0 | 0 | 0 | 18446744073709551615");
+        row("numbers at the 64-bit limit", "e. " + max + " IN SOA a. b. " + max + " 0 0 0 " + max,
+            "e. | " + max + " | IN | SOA | SOARecord | a. | b. | " + max + " | 0 | 0 | 0 | " + max);
         row("MX", "example.\t300 IN MX\t10 mail.example.",
             "example. | 300 | IN | MX | MXRecord | 10 | mail.example.");
-        row("SRV owner splits into service, protocol and domain",
-            "_sip._tcp.example.\t300 IN SRV\t0 5 5060 sip.example.",
-            "example. | 300 | IN | SRV | SRVRecord | _sip | _tcp | 0 | 5 | 5060 | sip.example.");
         row("SRV domain keeps its own underscore labels, numbers at the 16-bit limit",
             "_ldap._tcp.dc._msdcs.example. 600 IN SRV 65535 65535 65535 dc1.example.",
             "dc._msdcs.example. | 600 | IN | SRV | SRVRecord | _ldap | _tcp | 65535 | 65535 | "
             "65535 | dc1.example.");
-        row("SRV at an apex of two labels leaves an empty domain",
-            "example.com. 1 IN SRV 0 0 1 t.example.",
-            " | 1 | IN | SRV | SRVRecord | example | com | 0 | 0 | 1 | t.example.");
-        row("class word other than IN", "version.bind. 0 CH TXT \"9.18\"",
-            "version.bind. | 0 | CH | TXT | TXTRecord | \"9.18\"");
+        row("SRV at an apex of two labels leaves an empty domain", "example.com. 1 IN SRV 0 0 1 t.",
+            " | 1 | IN | SRV | SRVRecord | example | com | 0 | 0 | 1 | t.");
         row("lower-case a is a custom record", "www.example. 300 IN a 192.0.2.1",
             "www.example. | 300 | IN | a | CustomRecord | 192.0.2.1");
-        row("DNSKEY data is the whole rest of the line",
-            "example. 300 IN DNSKEY\t257 3 8 AwEAAa BbCc==",
-            "example. | 300 | IN | DNSKEY | CustomRecord | 257 3 8 AwEAAa BbCc==");
-        row("NSEC3 type word with a digit",
-            "a1b2.example. 300 IN NSEC3\t1 0 10 AABBCC A1B2 A RRSIG",
-            "a1b2.example. | 300 | IN | NSEC3 | CustomRecord | 1 0 10 AABBCC A1B2 A RRSIG");
+        row("NSEC3 type word with a digit", "a1b2.example. 300 IN NSEC3\t1 0 10 AABBCC A1B2 A",
+            "a1b2.example. | 300 | IN | NSEC3 | CustomRecord | 1 0 10 AABBCC A1B2 A");
         row("unknown type in generic form", "u.example. 300 IN TYPE65534\t\\# 5 0102030405",
             "u.example. | 300 | IN | TYPE65534 | CustomRecord | \\# 5 0102030405");
         row("type with empty data", "ap.example.\t300 IN APL\t",
@@ -124,18 +109,53 @@ private slots:
         row("bytes that were not UTF-8",
             QString::fromUtf8("\xff\xfe.example.\t300 IN A\t192.0.2.1"),
             QString::fromUtf8("\xff\xfe.example. | 300 | IN | A | ARecord | 192.0.2.1"));
+
+        row("empty line", "", "Can not parse record: ");
+        row("no data after the type", "h. 3600 IN A", "Can not parse record: h. 3600 IN A");
+        row("ttl with a unit", "h. 1h IN A 192.0.2.1",
+            "Can not parse record: h. 1h IN A 192.0.2.1");
+        row("type word starting with a digit", "h. 300 IN 1A x",
+            "Can not parse record: h. 300 IN 1A x");
+        row("ttl beyond 64 bits", "h. " + big + " IN A 192.0.2.1",
+            "Can not parse ttl in record: h. " + big + " IN A 192.0.2.1");
+        row("MX without preference", "e. 300 IN MX mail.e.",
+            "Can not parse preference in mx record content: mail.e.");
+        row("MX preference beyond 64 bits", "e. 300 IN MX " + big + " mail.e.",
+            "Can not parse preference in mx record content: " + big + " mail.e.");
+        row("SOA missing a timer", "e. 300 IN SOA ns. host. 1 2 3 4",
+            "Can not parse soa record: ns. host. 1 2 3 4");
+        const char *timers[] = {"serial", "refresh", "retry", "expire", "minimum"};
+        for (int i = 0; i < 5; ++i) {
+            QStringList numbers{"1", "2", "3", "4", "5"};
+            numbers[i] = big;
+            const QString content = "ns. host. " + numbers.join(QLatin1Char(' '));
+            QTest::addRow("SOA %s beyond 64 bits", timers[i])
+                << "e. 300 IN SOA " + content
+                << QStringLiteral("Can not parse %1 in soa record content: ").arg(timers[i]) +
+                       content;
+        }
+        row("SRV owner with fewer than two dots, reported before bad content",
+            "example. 300 IN SRV x",
+            "Can not parse service, proto and name in srv record name: example.");
+        row("SRV content without target", "_a._tcp.e. 300 IN SRV 0 0 1",
+            "Can not parse srv record content: 0 0 1");
+        row("SRV priority above 65535", "_a._tcp.e. 300 IN SRV 65536 0 1 t.",
+            "Can not parse priority in srv record content: 65536 0 1 t.");
+        row("SRV weight above 65535", "_a._tcp.e. 300 IN SRV 0 65536 1 t.",
+            "Can not parse weight in srv record content: 0 65536 1 t.");
+        row("SRV port above 65535", "_a._tcp.e. 300 IN SRV 0 0 70000 t.",
+            "Can not parse port in srv record content: 0 0 70000 t.");
     }
 
     void parse()
     {
         QFETCH(QString, line);
         QFETCH(QString, expected);
-
-        const PRecord record = parseRecordLine(line);
-
-        QVERIFY(record);
-        QCOMPARE(describe(*record), expected);
-        QVERIFY(!record->zone());
+        try {
+            QCOMPARE(describe(*parseRecordLine(line)), expected);
+        } catch (const ErrorStackException &exception) {
+            QCOMPARE(exception.messages(), QStringList(expected));
+        }
     }
 
     // A line feed at the very end sends a line through the expressions themselves, which let
@@ -180,92 +200,11 @@ private slots:
     {
         QFETCH(QString, line);
         QFETCH(QStringList, fields);
-
-        for (const QString &text : QStringList{line, line + QLatin1Char('\n')}) {
-            QStringList read;
-            try {
-                const PRecord record = parseRecordLine(text);
-                read = QStringList{record->fullName(), QString::number(record->ttl()),
-                                   record->type(), record->content()};
-            } catch (const ErrorStackException &exception) {
-                read = exception.messages();
-            }
-            QCOMPARE(read, fields);
-        }
-    }
-
-    void parse_view_readsOnlyItsLine()
-    {
-        const QString text =
-            QStringLiteral("a.example. 1 IN A 192.0.2.1\nb.example. 2 IN NS ns.example.");
-
-        const PRecord record = parseRecordLine(text.midRef(text.indexOf(QLatin1Char('\n')) + 1));
-
-        QCOMPARE(record->toString(), QStringLiteral("b.example. 2 IN NS ns.example."));
-    }
-
-    void failure_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("expected");
-
-        const QString big = QStringLiteral("18446744073709551616");
-        row("empty line", "", "Can not parse record: ");
-        row("comment line", "; resign=20901231235959",
-            "Can not parse record: ; resign=20901231235959");
-        row("no data after the type", "host.example. 3600 IN A",
-            "Can not parse record: host.example. 3600 IN A");
-        row("ttl with a unit", "host.example. 1h IN A 192.0.2.1",
-            "Can not parse record: host.example. 1h IN A 192.0.2.1");
-        row("type word starting with a digit", "host.example. 300 IN 1A x",
-            "Can not parse record: host.example. 300 IN 1A x");
-        row("ttl beyond 64 bits", "host.example. " + big + " IN A 192.0.2.1",
-            "Can not parse ttl in record: host.example. " + big + " IN A 192.0.2.1");
-        row("MX without preference", "example. 300 IN MX mail.example.",
-            "Can not parse preference in mx record content: mail.example.");
-        row("MX preference beyond 64 bits", "example. 300 IN MX " + big + " mail.example.",
-            "Can not parse preference in mx record content: " + big + " mail.example.");
-        row("SOA missing a timer", "example. 300 IN SOA ns. host. 1 2 3 4",
-            "Can not parse soa record: ns. host. 1 2 3 4");
-        const char *timers[] = {"serial", "refresh", "retry", "expire", "minimum"};
-        for (int i = 0; i < 5; ++i) {
-            QStringList numbers{"1", "2", "3", "4", "5"};
-            numbers[i] = big;
-            const QString content = "ns. host. " + numbers.join(QLatin1Char(' '));
-            QTest::addRow("SOA %s beyond 64 bits", timers[i])
-                << "example. 300 IN SOA " + content
-                << QStringLiteral("Can not parse %1 in soa record content: ").arg(timers[i]) +
-                       content;
-        }
-        row("SOA serial is reported before a later bad timer",
-            "example. 300 IN SOA ns. host. " + big + " 2 3 4 " + big,
-            "Can not parse serial in soa record content: ns. host. " + big + " 2 3 4 " + big);
-        row("SRV owner with fewer than two dots, reported before bad content",
-            "example. 300 IN SRV x",
-            "Can not parse service, proto and name in srv record name: example.");
-        row("SRV content without target", "_a._tcp.example. 300 IN SRV 0 0 1",
-            "Can not parse srv record content: 0 0 1");
-        row("SRV priority above 65535", "_a._tcp.example. 300 IN SRV 65536 0 1 t.",
-            "Can not parse priority in srv record content: 65536 0 1 t.");
-        row("SRV weight above 65535", "_a._tcp.example. 300 IN SRV 0 65536 1 t.",
-            "Can not parse weight in srv record content: 0 65536 1 t.");
-        row("SRV port above 65535", "_a._tcp.example. 300 IN SRV 0 0 70000 t.",
-            "Can not parse port in srv record content: 0 0 70000 t.");
-    }
-
-    // Each failure carries exactly one message, so the zone's error names the line once.
-    void failure()
-    {
-        QFETCH(QString, line);
-        QFETCH(QString, expected);
-
-        QStringList messages;
-        try {
-            parseRecordLine(line);
-        } catch (const ErrorStackException &exception) {
-            messages = exception.messages();
-        }
-        QCOMPARE(messages, QStringList(expected));
+        // Also as a view that stops before the next line, as a zone's reading passes it.
+        const QString text = line + "\nnext. 1 IN A 192.0.2.2";
+        QCOMPARE(read(&line), fields);
+        QCOMPARE(read(QString(line + '\n').midRef(0)), fields);
+        QCOMPARE(read(text.leftRef(line.size())), fields);
     }
 };
 
