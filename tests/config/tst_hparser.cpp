@@ -99,11 +99,12 @@ private slots:
         QCOMPARE(namesOf(zones), QStringList{"example"});
     }
 
-    void includedFile_zonesAsWrittenWithTheFileOfTheirStatement()
+    void includedFile_zonesAsWrittenWithTheFileOfTheirStatement_nonAsciiPath()
     {
         write(QStringLiteral("zones/db.first"), exampleZoneText);
         const QString file = path(QStringLiteral("zones/../zones/db.first"));
-        const QString included = write(QStringLiteral("named.conf.local"), masterZone("local"));
+        const QString included =
+            write(QString::fromUtf8("r\xc3\xa9pertoire/named.conf.local"), masterZone("local"));
         const QList<PZone> zones =
             read("zone \"first.\" IN {\n\ttype master;\n\tfile \"" + file.toUtf8() +
                  "\";\n};\ninclude \"" + included.toUtf8() + "\";\n" + masterZone("last"));

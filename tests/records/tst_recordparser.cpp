@@ -2,12 +2,10 @@
 #include "records/aaaarecord.h"
 #include "records/arecord.h"
 #include "records/customrecord.h"
-#include "records/mxrecord.h"
 #include "records/nsrecord.h"
 #include "records/recordparser.h"
 #include "records/soarecord.h"
 #include "records/srvrecord.h"
-#include "records/txtrecord.h"
 #include "tests/support/testmain.h"
 
 namespace {
@@ -20,8 +18,6 @@ QStringList fieldsOf(const Record &record)
         return {"SOARecord",           soa->mname(),           soa->rname(),
                 number(soa->serial()), number(soa->refresh()), number(soa->retry()),
                 number(soa->expire()), number(soa->minimum())};
-    if (auto *mx = dynamic_cast<const MXRecord *>(&record))
-        return {"MXRecord", number(mx->preference()), mx->exchange()};
     if (auto *srv = dynamic_cast<const SRVRecord *>(&record))
         return {"SRVRecord",           srv->service(),      srv->proto(), number(srv->priority()),
                 number(srv->weight()), number(srv->port()), srv->target()};
@@ -31,8 +27,6 @@ QStringList fieldsOf(const Record &record)
         return {"ARecord", a->address()};
     if (auto *aaaa = dynamic_cast<const AAAARecord *>(&record))
         return {"AAAARecord", aaaa->address()};
-    if (auto *txt = dynamic_cast<const TXTRecord *>(&record))
-        return {"TXTRecord", txt->text()};
     if (auto *custom = dynamic_cast<const CustomRecord *>(&record))
         return {"CustomRecord", custom->data()};
     return {"unknown"};
@@ -81,69 +75,62 @@ private slots:
         const QString max = QStringLiteral("18446744073709551615");
         row("compiler padding of tabs and spaces", "example.\t\t\t\t      600 IN NS\t\tns.example.",
             "example. | 600 | IN | NS | NSRecord | ns.example.");
-        row("AAAA is not taken for A", "www.example. 0 IN AAAA 2001:db8::1",
-            "www.example. | 0 | IN | AAAA | AAAARecord | 2001:db8::1");
-        row("TXT keeps quotes, escapes and inner spaces",
-            "example.\t300 IN TXT\t\"a  b\" \"c\\\"d\" \"\" \"tab\\009x\"",
-            "example. | 300 | IN | TXT | TXTRecord | \"a  b\" \"c\\\"d\" \"\" \"tab\\009x\"");
+        row("AAAA is not taken for A", "w. 0 IN AAAA 2001:db8::1",
+            "w. | 0 | IN | AAAA | AAAARecord | 2001:db8::1");
         row("SOA name server takes all but the last name", "example. 1 IN SOA a. b. c. 1 2 3 4 5",
             "example. | 1 | IN | SOA | SOARecord | a. b. | c. | 1 | 2 | 3 | 4 | 5");
         row("numbers at the 64-bit limit", "e. " + max + " IN SOA a. b. " + max + " 0 0 0 " + max,
             "e. | " + max + " | IN | SOA | SOARecord | a. | b. | " + max + " | 0 | 0 | 0 | " + max);
-        row("MX", "example.\t300 IN MX\t10 mail.example.",
-            "example. | 300 | IN | MX | MXRecord | 10 | mail.example.");
         row("SRV domain keeps its own underscore labels, numbers at the 16-bit limit",
             "_ldap._tcp.dc._msdcs.example. 600 IN SRV 65535 65535 65535 dc1.example.",
             "dc._msdcs.example. | 600 | IN | SRV | SRVRecord | _ldap | _tcp | 65535 | 65535 | "
             "65535 | dc1.example.");
         row("SRV at an apex of two labels leaves an empty domain", "example.com. 1 IN SRV 0 0 1 t.",
             " | 1 | IN | SRV | SRVRecord | example | com | 0 | 0 | 1 | t.");
-        row("lower-case a is a custom record", "www.example. 300 IN a 192.0.2.1",
-            "www.example. | 300 | IN | a | CustomRecord | 192.0.2.1");
+        row("lower-case a is a custom record", "w. 3 IN a 1.2.3.4",
+            "w. | 3 | IN | a | CustomRecord | 1.2.3.4");
         row("NSEC3 type word with a digit", "a1b2.example. 300 IN NSEC3\t1 0 10 AABBCC A1B2 A",
             "a1b2.example. | 300 | IN | NSEC3 | CustomRecord | 1 0 10 AABBCC A1B2 A");
         row("unknown type in generic form", "u.example. 300 IN TYPE65534\t\\# 5 0102030405",
             "u.example. | 300 | IN | TYPE65534 | CustomRecord | \\# 5 0102030405");
-        row("type with empty data", "ap.example.\t300 IN APL\t",
-            "ap.example. | 300 | IN | APL | CustomRecord | ");
+        row("type with empty data", "ap.e.\t300 IN APL\t",
+            "ap.e. | 300 | IN | APL | CustomRecord | ");
         row("bytes that were not UTF-8",
             QString::fromUtf8("\xff\xfe.example.\t300 IN A\t192.0.2.1"),
             QString::fromUtf8("\xff\xfe.example. | 300 | IN | A | ARecord | 192.0.2.1"));
 
         row("empty line", "", "Can not parse record: ");
         row("no data after the type", "h. 3600 IN A", "Can not parse record: h. 3600 IN A");
-        row("ttl with a unit", "h. 1h IN A 192.0.2.1",
-            "Can not parse record: h. 1h IN A 192.0.2.1");
-        row("type word starting with a digit", "h. 300 IN 1A x",
-            "Can not parse record: h. 300 IN 1A x");
-        row("ttl beyond 64 bits", "h. " + big + " IN A 192.0.2.1",
-            "Can not parse ttl in record: h. " + big + " IN A 192.0.2.1");
-        row("MX without preference", "e. 300 IN MX mail.e.",
-            "Can not parse preference in mx record content: mail.e.");
-        row("MX preference beyond 64 bits", "e. 300 IN MX " + big + " mail.e.",
-            "Can not parse preference in mx record content: " + big + " mail.e.");
-        row("SOA missing a timer", "e. 300 IN SOA ns. host. 1 2 3 4",
-            "Can not parse soa record: ns. host. 1 2 3 4");
+        row("ttl with a unit", "h. 1h IN A 1.2.3.4", "Can not parse record: h. 1h IN A 1.2.3.4");
+        row("type starting with a digit", "h. 3 IN 1A x", "Can not parse record: h. 3 IN 1A x");
+        row("ttl beyond 64 bits", "h. " + big + " IN A 1",
+            "Can not parse ttl in record: h. " + big + " IN A 1");
+        row("MX without preference", "e. 1 IN MX m.",
+            "Can not parse preference in mx record content: m.");
+        row("MX preference beyond 64 bits", "e. 1 IN MX " + big + " m.",
+            "Can not parse preference in mx record content: " + big + " m.");
+        row("SOA missing a timer", "e. 1 IN SOA n. h. 1 2 3 4",
+            "Can not parse soa record: n. h. 1 2 3 4");
         const char *timers[] = {"serial", "refresh", "retry", "expire", "minimum"};
         for (int i = 0; i < 5; ++i) {
             QStringList numbers{"1", "2", "3", "4", "5"};
             numbers[i] = big;
-            const QString content = "ns. host. " + numbers.join(QLatin1Char(' '));
+            const QString content = "n. h. " + numbers.join(' ');
             QTest::addRow("SOA %s beyond 64 bits", timers[i])
-                << "e. 300 IN SOA " + content
+                << "e. 1 IN SOA " + content
                 << QStringLiteral("Can not parse %1 in soa record content: ").arg(timers[i]) +
                        content;
         }
         row("SRV owner with fewer than two dots, reported before bad content",
             "example. 300 IN SRV x",
             "Can not parse service, proto and name in srv record name: example.");
-        row("SRV content without target", "_a._tcp.e. 300 IN SRV 0 0 1",
+        row("SRV without target", "_a._b.e. 1 IN SRV 0 0 1",
             "Can not parse srv record content: 0 0 1");
-        row("SRV priority above 65535", "_a._tcp.e. 300 IN SRV 65536 0 1 t.",
+        row("SRV priority above 65535", "_a._b.e. 1 IN SRV 65536 0 1 t.",
             "Can not parse priority in srv record content: 65536 0 1 t.");
-        row("SRV weight above 65535", "_a._tcp.e. 300 IN SRV 0 65536 1 t.",
+        row("SRV weight above 65535", "_a._b.e. 1 IN SRV 0 65536 1 t.",
             "Can not parse weight in srv record content: 0 65536 1 t.");
-        row("SRV port above 65535", "_a._tcp.e. 300 IN SRV 0 0 70000 t.",
+        row("SRV port above 65535", "_a._b.e. 1 IN SRV 0 0 70000 t.",
             "Can not parse port in srv record content: 0 0 70000 t.");
     }
 
