@@ -92,8 +92,6 @@ private slots:
         QTest::newRow("empty lines dropped")
             << QByteArray("printf '\\n\\na.example.\\t1 IN A\\t192.0.2.1\\n\\n\\n'")
             << QStringList{"a.example. 1 IN A 192.0.2.1"} << QString();
-        QTest::newRow("only line ends empty the zone")
-            << QByteArray("printf '\\n\\n\\n'") << QStringList() << QString();
         QTest::newRow("comment lines of signed zones skipped")
             << QByteArray("printf 'e.\\t1 IN RRSIG\\tNS 8 1 1 2090 2025 3495 e. AbCd\\n"
                           "; resign=20901231235959\\nns.e.\\t1 IN A\\t192.0.2.1\\n'")
