@@ -78,9 +78,7 @@ private slots:
     void corpusConfiguration_zonesAgreeWithChecker()
     {
         QFETCH(QString, fileName);
-        const QString compiled = Sandbox::scratchDirectory() + QStringLiteral("/compiled");
-        Sandbox::replaceProgram(QStringLiteral("/usr/bin/named-compilezone"),
-                                "#!/bin/sh\necho \"$5\" >> '" + compiled.toUtf8() + "'\n");
+        Sandbox::replaceProgram(QStringLiteral("/usr/bin/named-compilezone"), "#!/bin/sh\n");
         QString text = QString::fromUtf8(Sandbox::readFile(fileName));
         text.replace(QRegularExpression(QStringLiteral("\\btype(\\s+)primary\\s*;")),
                      QStringLiteral("type\\1master;"));
@@ -123,15 +121,6 @@ private slots:
             QVERIFY2(next != expected.cend(), qPrintable(zone + " missing or out of order"));
             ++next;
         }
-        // Several compilers run at once, so they may start in any order.
-        QStringList log = QString::fromUtf8(Sandbox::readFile(compiled)).split('\n');
-        log.removeAll(QString());
-        QStringList names;
-        for (const PZone &zone : reading.parsed)
-            names << zone->name();
-        std::sort(log.begin(), log.end());
-        std::sort(names.begin(), names.end());
-        QCOMPARE(log, names);
     }
 };
 

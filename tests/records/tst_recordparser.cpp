@@ -73,8 +73,6 @@ private slots:
             "w. | 3 | IN | a | CustomRecord | 1.2.3.4");
         row("NSEC3 type word with a digit", "a1b2.example. 300 IN NSEC3\t1 0 10 AABBCC A1B2 A",
             "a1b2.example. | 300 | IN | NSEC3 | CustomRecord | 1 0 10 AABBCC A1B2 A");
-        row("unknown type in generic form", "u.example. 300 IN TYPE65534\t\\# 5 0102030405",
-            "u.example. | 300 | IN | TYPE65534 | CustomRecord | \\# 5 0102030405");
         row("type with empty data", "ap.e.\t300 IN APL\t",
             "ap.e. | 300 | IN | APL | CustomRecord | ");
         row("bytes that were not UTF-8",
