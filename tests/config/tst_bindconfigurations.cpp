@@ -56,8 +56,6 @@ private slots:
             QVERIFY2(!zone->records().isEmpty(), qPrintable(zone->name()));
             QCOMPARE(zone->directory(), QStringLiteral("/var/cache/bind"));
         }
-        QCOMPARE(reading.parsed.first()->records().last()->toString(),
-                 QStringLiteral("localhost. 604800 IN AAAA ::1"));
     }
 
     void corpusConfiguration_zonesAgreeWithChecker_data()

@@ -90,8 +90,7 @@ private slots:
                                     "zone \"f\" IN { type master; file \"db\"; };\n");
         const PISCType optionsMap = get(root, "options");
         const ISCMap &options = iscCast<ISCMap>(optionsMap);
-        const PISCType zones = get(root, "zone");
-        const std::vector<PISCType> statements = iscCast<ISCList>(zones).items();
+        const std::vector<PISCType> statements = iscCast<ISCList>(get(root, "zone")).items();
         const ISCTuple &bare = iscCast<ISCTuple>(statements.front());
         PISCType fallback = ISCType::create(nullptr);
         PISCType other = parse("options { directory \"x\"; };\n");
