@@ -1,56 +1,38 @@
 #include "common/errorstackexception.h"
-#include "records/aaaarecord.h"
-#include "records/arecord.h"
-#include "records/cnamerecord.h"
-#include "records/customrecord.h"
-#include "records/mxrecord.h"
-#include "records/nsrecord.h"
-#include "records/ptrrecord.h"
 #include "records/recordparser.h"
 #include "records/soarecord.h"
 #include "records/srvrecord.h"
-#include "records/txtrecord.h"
 #include "tests/support/testmain.h"
+
+#include <QRegularExpression>
+
+#include <typeinfo>
 
 namespace {
 
-// The class of a record and its own fields, read through the getters, in the order of the class.
-QStringList fieldsOf(const Record &record)
+// Owner, ttl, class word, type word, the class of the record and its fields, joined by " | ";
+// or the messages of its failure.
+QStringList outcome(const QStringRef &line)
 {
+    PRecord record;
+    try {
+        record = parseRecordLine(line);
+    } catch (const ErrorStackException &exception) {
+        return exception.messages();
+    }
+    QStringList fields{record->name(), QString::number(record->ttl()), record->recordClass(),
+                       record->type(),
+                       QString(typeid(*record).name()).remove(QRegularExpression("^\\d+"))};
     const auto number = [](quint64 value) { return QString::number(value); };
-    if (auto *soa = dynamic_cast<const SOARecord *>(&record))
-        return {"SOARecord",           soa->mname(),           soa->rname(),
-                number(soa->serial()), number(soa->refresh()), number(soa->retry()),
-                number(soa->expire()), number(soa->minimum())};
-    if (auto *mx = dynamic_cast<const MXRecord *>(&record))
-        return {"MXRecord", number(mx->preference()), mx->exchange()};
-    if (auto *srv = dynamic_cast<const SRVRecord *>(&record))
-        return {"SRVRecord",           srv->service(),      srv->proto(), number(srv->priority()),
-                number(srv->weight()), number(srv->port()), srv->target()};
-    if (auto *ns = dynamic_cast<const NSRecord *>(&record))
-        return {"NSRecord", ns->nsdName()};
-    if (auto *a = dynamic_cast<const ARecord *>(&record))
-        return {"ARecord", a->address()};
-    if (auto *aaaa = dynamic_cast<const AAAARecord *>(&record))
-        return {"AAAARecord", aaaa->address()};
-    if (auto *cname = dynamic_cast<const CNAMERecord *>(&record))
-        return {"CNAMERecord", cname->cname()};
-    if (auto *ptr = dynamic_cast<const PTRRecord *>(&record))
-        return {"PTRRecord", ptr->ptrdName()};
-    if (auto *txt = dynamic_cast<const TXTRecord *>(&record))
-        return {"TXTRecord", txt->text()};
-    if (auto *custom = dynamic_cast<const CustomRecord *>(&record))
-        return {"CustomRecord", custom->data()};
-    return {"unknown"};
-}
-
-// Owner, ttl, class and type word, then the fields of the class, joined by " | ".
-QString describe(const Record &record)
-{
-    return (QStringList{record.name(), QString::number(record.ttl()), record.recordClass(),
-                        record.type()} +
-            fieldsOf(record))
-        .join(QStringLiteral(" | "));
+    if (auto *soa = dynamic_cast<const SOARecord *>(record.data()))
+        fields << soa->mname() << soa->rname() << number(soa->serial()) << number(soa->refresh())
+               << number(soa->retry()) << number(soa->expire()) << number(soa->minimum());
+    else if (auto *srv = dynamic_cast<const SRVRecord *>(record.data()))
+        fields << srv->service() << srv->proto() << number(srv->priority()) << number(srv->weight())
+               << number(srv->port()) << srv->target();
+    else
+        fields << record->content();
+    return {fields.join(QStringLiteral(" | "))};
 }
 
 void row(const char *name, const QString &line, const QString &expected)
@@ -65,207 +47,107 @@ class TestRecordParser : public QObject
     Q_OBJECT
 
 private slots:
+    // The record's fields, or the one message of its failure.
     void parse_data()
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("expected");
 
-        row("tab-separated A", "host.example.\t3600\tIN\tA\t192.0.2.1",
-            "host.example. | 3600 | IN | A | ARecord | 192.0.2.1");
+        const QString big = QStringLiteral("18446744073709551616");
+        const QString max = QStringLiteral("18446744073709551615");
         row("compiler padding of tabs and spaces", "example.\t\t\t\t      600 IN NS\t\tns.example.",
             "example. | 600 | IN | NS | NSRecord | ns.example.");
-        row("AAAA is not taken for A", "www.example. 0 IN AAAA 2001:db8::1",
-            "www.example. | 0 | IN | AAAA | AAAARecord | 2001:db8::1");
-        row("CNAME", "ftp.example. 300 IN CNAME www.example.",
-            "ftp.example. | 300 | IN | CNAME | CNAMERecord | www.example.");
-        row("PTR", "1.2.0.192.in-addr.arpa. 300 IN PTR host.example.",
-            "1.2.0.192.in-addr.arpa. | 300 | IN | PTR | PTRRecord | host.example.");
-        row("TXT keeps quotes, escapes and inner spaces",
-            "example.\t300 IN TXT\t\"a  b\" \"c\\\"d\" \"\" \"tab\\009x\"",
-            "example. | 300 | IN | TXT | TXTRecord | \"a  b\" \"c\\\"d\" \"\" \"tab\\009x\"");
-        row("SOA with escaped dot in the mailbox",
-            "example.\t600 IN SOA\tns.example. host\\.master.example. 2011012708 3600 1200 604800 "
-            "1200",
-            "example. | 600 | IN | SOA | SOARecord | ns.example. | host\\.master.example. | "
-            "2011012708 | 3600 | 1200 | 604800 | 1200");
-        row("SOA name server takes all but the last name", "example. 1 IN SOA a. b. c. 1 2 3 4 5",
-            "example. | 1 | IN | SOA | SOARecord | a. b. | c. | 1 | 2 | 3 | 4 | 5");
-        row("numbers at the 64-bit limit",
-            "example. 18446744073709551615 IN SOA a. b. 18446744073709551615 0 0 0 "
-            "18446744073709551615",
-            "example. | 18446744073709551615 | IN | SOA | SOARecord | a. | b. | "
-            "18446744073709551615 | 0 | 0 | 0 | 18446744073709551615");
-        row("MX", "example.\t300 IN MX\t10 mail.example.",
-            "example. | 300 | IN | MX | MXRecord | 10 | mail.example.");
-        row("SRV owner splits into service, protocol and domain",
-            "_sip._tcp.example.\t300 IN SRV\t0 5 5060 sip.example.",
-            "example. | 300 | IN | SRV | SRVRecord | _sip | _tcp | 0 | 5 | 5060 | sip.example.");
+        row("AAAA is not taken for A", "w. 0 IN AAAA 2001:db8::1",
+            "w. | 0 | IN | AAAA | AAAARecord | 2001:db8::1");
+        row("numbers at the 64-bit limit", "e. " + max + " IN SOA a. b. " + max + " 0 0 0 " + max,
+            "e. | " + max + " | IN | SOA | SOARecord | a. | b. | " + max + " | 0 | 0 | 0 | " + max);
         row("SRV domain keeps its own underscore labels, numbers at the 16-bit limit",
             "_ldap._tcp.dc._msdcs.example. 600 IN SRV 65535 65535 65535 dc1.example.",
             "dc._msdcs.example. | 600 | IN | SRV | SRVRecord | _ldap | _tcp | 65535 | 65535 | "
             "65535 | dc1.example.");
-        row("SRV at an apex of two labels leaves an empty domain",
-            "example.com. 1 IN SRV 0 0 1 t.example.",
-            " | 1 | IN | SRV | SRVRecord | example | com | 0 | 0 | 1 | t.example.");
-        row("class word other than IN", "version.bind. 0 CH TXT \"9.18\"",
-            "version.bind. | 0 | CH | TXT | TXTRecord | \"9.18\"");
-        row("lower-case a is a custom record", "www.example. 300 IN a 192.0.2.1",
-            "www.example. | 300 | IN | a | CustomRecord | 192.0.2.1");
-        row("DNSKEY data is the whole rest of the line",
-            "example. 300 IN DNSKEY\t257 3 8 AwEAAa BbCc==",
-            "example. | 300 | IN | DNSKEY | CustomRecord | 257 3 8 AwEAAa BbCc==");
-        row("NSEC3 type word with a digit",
-            "a1b2.example. 300 IN NSEC3\t1 0 10 AABBCC A1B2 A RRSIG",
-            "a1b2.example. | 300 | IN | NSEC3 | CustomRecord | 1 0 10 AABBCC A1B2 A RRSIG");
-        row("unknown type in generic form", "u.example. 300 IN TYPE65534\t\\# 5 0102030405",
-            "u.example. | 300 | IN | TYPE65534 | CustomRecord | \\# 5 0102030405");
-        row("type with empty data", "ap.example.\t300 IN APL\t",
-            "ap.example. | 300 | IN | APL | CustomRecord | ");
+        row("SRV at an apex of two labels leaves an empty domain", "example.com. 1 IN SRV 0 0 1 t.",
+            " | 1 | IN | SRV | SRVRecord | example | com | 0 | 0 | 1 | t.");
+        row("lower-case a is a custom record", "w. 3 IN a 1.2.3.4",
+            "w. | 3 | IN | a | CustomRecord | 1.2.3.4");
+        row("NSEC3 type word with a digit", "a1b2.example. 300 IN NSEC3\t1 0 10 AABBCC A1B2 A",
+            "a1b2.example. | 300 | IN | NSEC3 | CustomRecord | 1 0 10 AABBCC A1B2 A");
+        row("type with empty data", "ap.e.\t300 IN APL\t",
+            "ap.e. | 300 | IN | APL | CustomRecord | ");
         row("bytes that were not UTF-8",
             QString::fromUtf8("\xff\xfe.example.\t300 IN A\t192.0.2.1"),
             QString::fromUtf8("\xff\xfe.example. | 300 | IN | A | ARecord | 192.0.2.1"));
-    }
 
-    void parse()
-    {
-        QFETCH(QString, line);
-        QFETCH(QString, expected);
-
-        const PRecord record = parseRecordLine(line);
-
-        QVERIFY(record);
-        QCOMPARE(describe(*record), expected);
-        QVERIFY(!record->zone());
-    }
-
-    // A line feed at the very end sends a line through the expressions themselves, which let
-    // their final $ stand before it; a plain line is split by a scan. Both must read alike.
-    void parseSplit_withAndWithoutFinalLineFeed_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("fields");
-
-        QTest::newRow("owner holding a space")
-            << "a b 1 IN A 192.0.2.1" << QStringList{"a b", "1", "A", "192.0.2.1"};
-        QTest::newRow("number in the owner before the ttl")
-            << "host 1 2 IN A 192.0.2.1" << QStringList{"host 1", "2", "A", "192.0.2.1"};
-        QTest::newRow("empty owner")
-            << "\t7 IN A 192.0.2.1" << QStringList{"", "7", "A", "192.0.2.1"};
-        QTest::newRow("vertical tab, form feed and carriage return are spaces")
-            << "a.\v1\fIN\rA\t192.0.2.1" << QStringList{"a.", "1", "A", "192.0.2.1"};
-        QTest::newRow("content keeps its trailing spaces")
-            << "a. 1 IN TXT \"x y\"  " << QStringList{"a.", "1", "TXT", "\"x y\"  "};
-        QTest::newRow("spaces before the content are not content")
-            << "a. 1 IN A  \t 192.0.2.1" << QStringList{"a.", "1", "A", "192.0.2.1"};
-        QTest::newRow("type followed by a space only has empty content")
-            << "a. 1 IN NULL " << QStringList{"a.", "1", "NULL", ""};
-        QTest::newRow("type word with digits")
-            << "a. 1 IN TYPE65534 \\# 0" << QStringList{"a.", "1", "TYPE65534", "\\# 0"};
-        QTest::newRow("MX preference followed by tabs")
-            << "a. 1 IN MX 10\t\tmail.a." << QStringList{"a.", "1", "MX", "10 mail.a."};
-        QTest::newRow("SRV fields apart by several spaces")
-            << "_s._tcp.a. 1 IN SRV 1  2\t3   t.a."
-            << QStringList{"_s._tcp.a.", "1", "SRV", "1 2 3 t.a."};
-        QTest::newRow("SRV owner with dots only")
-            << "... 1 IN SRV 1 2 3 t." << QStringList{"...", "1", "SRV", "1 2 3 t."};
-        QTest::newRow("MX number glued to the name")
-            << "a. 1 IN MX 10mail.a."
-            << QStringList{"Can not parse preference in mx record content: 10mail.a."};
-        QTest::newRow("SRV without a port")
-            << "_s._tcp.a. 1 IN SRV 1 2 t.a."
-            << QStringList{"Can not parse srv record content: 1 2 t.a."};
-    }
-
-    void parseSplit_withAndWithoutFinalLineFeed()
-    {
-        QFETCH(QString, line);
-        QFETCH(QStringList, fields);
-
-        for (const QString &text : QStringList{line, line + QLatin1Char('\n')}) {
-            QStringList read;
-            try {
-                const PRecord record = parseRecordLine(text);
-                read = QStringList{record->fullName(), QString::number(record->ttl()),
-                                   record->type(), record->content()};
-            } catch (const ErrorStackException &exception) {
-                read = exception.messages();
-            }
-            QCOMPARE(read, fields);
-        }
-    }
-
-    void parse_view_readsOnlyItsLine()
-    {
-        const QString text =
-            QStringLiteral("a.example. 1 IN A 192.0.2.1\nb.example. 2 IN NS ns.example.");
-
-        const PRecord record = parseRecordLine(text.midRef(text.indexOf(QLatin1Char('\n')) + 1));
-
-        QCOMPARE(record->toString(), QStringLiteral("b.example. 2 IN NS ns.example."));
-    }
-
-    void failure_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("expected");
-
-        const QString big = QStringLiteral("18446744073709551616");
+        row("owner holding a space", "a b 1 IN A 192.0.2.1",
+            "a b | 1 | IN | A | ARecord | 192.0.2.1");
+        row("number in the owner before the ttl", "h 1 2 IN A 192.0.2.1",
+            "h 1 | 2 | IN | A | ARecord | 192.0.2.1");
+        row("empty owner", "\t7 IN A 192.0.2.1", " | 7 | IN | A | ARecord | 192.0.2.1");
+        row("vertical tab, form feed and carriage return are spaces", "a.\v1\fIN\rA\t192.0.2.1",
+            "a. | 1 | IN | A | ARecord | 192.0.2.1");
+        row("content keeps its trailing spaces", "a. 1 IN TXT \"x y\"  ",
+            "a. | 1 | IN | TXT | TXTRecord | \"x y\"  ");
+        row("spaces before the content are not content", "a. 1 IN A  \t 192.0.2.1",
+            "a. | 1 | IN | A | ARecord | 192.0.2.1");
+        row("type followed by a space only has empty content", "a. 1 IN NULL ",
+            "a. | 1 | IN | NULL | CustomRecord | ");
+        row("MX preference followed by tabs", "a. 1 IN MX 10\t\tmail.a.",
+            "a. | 1 | IN | MX | MXRecord | 10 mail.a.");
+        row("SRV fields apart by several spaces", "_s._tcp.a. 1 IN SRV 1  2\t3   t.a.",
+            "a. | 1 | IN | SRV | SRVRecord | _s | _tcp | 1 | 2 | 3 | t.a.");
+        row("SRV owner with dots only", "... 1 IN SRV 1 2 3 t.",
+            ". | 1 | IN | SRV | SRVRecord |  |  | 1 | 2 | 3 | t.");
+        row("MX number glued to the name", "a. 1 IN MX 10mail.a.",
+            "Can not parse preference in mx record content: 10mail.a.");
+        row("SRV without a port", "_s._tcp.a. 1 IN SRV 1 2 t.a.",
+            "Can not parse srv record content: 1 2 t.a.");
         row("empty line", "", "Can not parse record: ");
-        row("comment line", "; resign=20901231235959",
-            "Can not parse record: ; resign=20901231235959");
-        row("no data after the type", "host.example. 3600 IN A",
-            "Can not parse record: host.example. 3600 IN A");
-        row("ttl with a unit", "host.example. 1h IN A 192.0.2.1",
-            "Can not parse record: host.example. 1h IN A 192.0.2.1");
-        row("type word starting with a digit", "host.example. 300 IN 1A x",
-            "Can not parse record: host.example. 300 IN 1A x");
-        row("ttl beyond 64 bits", "host.example. " + big + " IN A 192.0.2.1",
-            "Can not parse ttl in record: host.example. " + big + " IN A 192.0.2.1");
-        row("MX without preference", "example. 300 IN MX mail.example.",
-            "Can not parse preference in mx record content: mail.example.");
-        row("MX preference beyond 64 bits", "example. 300 IN MX " + big + " mail.example.",
-            "Can not parse preference in mx record content: " + big + " mail.example.");
-        row("SOA missing a timer", "example. 300 IN SOA ns. host. 1 2 3 4",
-            "Can not parse soa record: ns. host. 1 2 3 4");
+        row("ttl with a unit", "h. 1h IN A 1.2.3.4", "Can not parse record: h. 1h IN A 1.2.3.4");
+        row("type starting with a digit", "h. 3 IN 1A x", "Can not parse record: h. 3 IN 1A x");
+        row("ttl beyond 64 bits", "h. " + big + " IN A 1",
+            "Can not parse ttl in record: h. " + big + " IN A 1");
+        row("MX without preference", "e. 1 IN MX m.",
+            "Can not parse preference in mx record content: m.");
+        row("MX preference beyond 64 bits", "e. 1 IN MX " + big + " m.",
+            "Can not parse preference in mx record content: " + big + " m.");
+        row("SOA missing a timer", "e. 1 IN SOA n. h. 1 2 3 4",
+            "Can not parse soa record: n. h. 1 2 3 4");
         const char *timers[] = {"serial", "refresh", "retry", "expire", "minimum"};
         for (int i = 0; i < 5; ++i) {
             QStringList numbers{"1", "2", "3", "4", "5"};
             numbers[i] = big;
-            const QString content = "ns. host. " + numbers.join(QLatin1Char(' '));
+            const QString content = "n. h. " + numbers.join(' ');
             QTest::addRow("SOA %s beyond 64 bits", timers[i])
-                << "example. 300 IN SOA " + content
+                << "e. 1 IN SOA " + content
                 << QStringLiteral("Can not parse %1 in soa record content: ").arg(timers[i]) +
                        content;
         }
-        row("SOA serial is reported before a later bad timer",
-            "example. 300 IN SOA ns. host. " + big + " 2 3 4 " + big,
-            "Can not parse serial in soa record content: ns. host. " + big + " 2 3 4 " + big);
         row("SRV owner with fewer than two dots, reported before bad content",
             "example. 300 IN SRV x",
             "Can not parse service, proto and name in srv record name: example.");
-        row("SRV content without target", "_a._tcp.example. 300 IN SRV 0 0 1",
+        row("SRV without target", "_a._b.e. 1 IN SRV 0 0 1",
             "Can not parse srv record content: 0 0 1");
-        row("SRV priority above 65535", "_a._tcp.example. 300 IN SRV 65536 0 1 t.",
+        row("SRV priority above 65535", "_a._b.e. 1 IN SRV 65536 0 1 t.",
             "Can not parse priority in srv record content: 65536 0 1 t.");
-        row("SRV weight above 65535", "_a._tcp.example. 300 IN SRV 0 65536 1 t.",
+        row("SRV weight above 65535", "_a._b.e. 1 IN SRV 0 65536 1 t.",
             "Can not parse weight in srv record content: 0 65536 1 t.");
-        row("SRV port above 65535", "_a._tcp.example. 300 IN SRV 0 0 70000 t.",
+        row("SRV port above 65535", "_a._b.e. 1 IN SRV 0 0 70000 t.",
             "Can not parse port in srv record content: 0 0 70000 t.");
     }
 
-    // Each failure carries exactly one message, so the zone's error names the line once.
-    void failure()
+    // A plain line is split by a scan; a line feed at the very end sends it through the
+    // expressions themselves, which let their final $ stand before it. Both must read alike, and
+    // a zone's reading passes a view that stops before the next line.
+    void parse()
     {
         QFETCH(QString, line);
         QFETCH(QString, expected);
+        const QString fed = line + '\n';
+        const QString within = line + "\nnext. 1 IN A 192.0.2.2";
 
-        QStringList messages;
-        try {
-            parseRecordLine(line);
-        } catch (const ErrorStackException &exception) {
-            messages = exception.messages();
-        }
-        QCOMPARE(messages, QStringList(expected));
+        QCOMPARE(outcome(&line), QStringList(expected));
+        QCOMPARE(outcome(within.leftRef(line.size())), QStringList(expected));
+        // A message that quotes the whole line quotes its line feed too.
+        QCOMPARE(outcome(&fed), QStringList(expected.endsWith(line) ? expected + '\n' : expected));
     }
 };
 

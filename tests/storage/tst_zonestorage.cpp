@@ -29,15 +29,12 @@ const QByteArray header =
 const QByteArray includeLine = "include \"/etc/bind/tamzor.conf\";\n";
 const QByteArray options = "options { directory \"/etc/bind\"; };\n";
 // Owner names relative to the origin, so that any zone can load it.
-const QByteArray genericZone = "$TTL 3600\n"
-                               "@ IN SOA ns.example.net. admin.example.net. 1 3600 600 86400 300\n"
-                               "@ IN NS ns.example.net.\n";
+const QByteArray genericZone = "$TTL 3600\n@ IN SOA ns.example.net. admin.example.net. 1 3600 600 "
+                               "86400 300\n@ IN NS ns.example.net.\n";
 const QByteArray foreignStatement =
     "zone \"example.com\" { type master; file \"/etc/bind/db.generic\"; };";
 const QByteArray otherStatement =
     "zone \"other.com\" { type master; file \"/etc/bind/db.generic\"; };";
-const QString secondSoaLine =
-    QStringLiteral("example.com. 1 IN SOA ns2.example.com. h.example.com. 1 2 3 4 5");
 const QByteArray exampleZoneText = "example.com. 86400 IN SOA ns1.example.com. "
                                    "hostmaster.example.com. 7 86400 7200 3600000 172800\n"
                                    "example.com. 86400 IN NS ns1.example.com.\n"
@@ -85,11 +82,9 @@ bool serverAccepts()
     QProcess checker;
     checker.setProcessChannelMode(QProcess::MergedChannels);
     checker.start(QStringLiteral("/usr/bin/named-checkconf"), {QStringLiteral("-z"), namedConf});
-    if (checker.waitForFinished(-1) && checker.exitStatus() == QProcess::NormalExit &&
-        checker.exitCode() == 0)
-        return true;
-    qWarning().noquote() << "named-checkconf -z refuses:" << checker.readAll();
-    return false;
+    checker.waitForFinished(-1);
+    qInfo().noquote() << "named-checkconf -z:" << checker.readAll();
+    return checker.exitStatus() == QProcess::NormalExit && checker.exitCode() == 0;
 }
 
 // Every entry of the sandbox and of the scratch directory (the temporary files go there), so that
@@ -136,7 +131,7 @@ class TestZoneStorage : public QObject
 
 public:
     // SaveInclude: a managed zone whose include line fails, after its managed file was written.
-    enum Operation { SaveManaged, SaveInclude, SaveForeign, Add, Remove, SaveRecords };
+    enum Operation { SaveManaged, SaveInclude, SaveForeign, Add, SaveRecords };
     Q_ENUM(Operation)
 
 private slots:
@@ -156,9 +151,8 @@ private slots:
         // Between the bars: the foreign statement that goes; without bars the zone is managed.
         QTest::addColumn<QByteArray>("marked");
         QTest::addColumn<QByteArray>("appended");
+        const QByteArray none;
         QTest::newRow("no include: appended on a line of its own") << options << includeLine;
-        QTest::newRow("include after other text on its line")
-            << options.trimmed() + " " + includeLine << QByteArray();
         QTest::newRow("last line without line feed: line feed added before the include")
             << options.trimmed() << "\n" + includeLine;
         QTest::newRow("include behind comment markers is no include")
@@ -166,11 +160,10 @@ private slots:
             << includeLine;
         QTest::newRow("include in an included file")
             << options + "include \"/etc/bind/named.conf.local\";\n"
-            << QByteArray();
+            << none;
         QTest::newRow("include through a wildcard")
             << options + "include \"/etc/bind/tamzor.con?\";\n"
-            << QByteArray();
-        QTest::newRow("empty configuration") << QByteArray() << includeLine;
+            << none;
         QTest::newRow("cut: last in its file without white space after it")
             << otherStatement + "\n|" + foreignStatement + "|" << includeLine;
         QTest::newRow("cut: a zone whose name matches with any character for the dots comes first")
@@ -181,10 +174,9 @@ private slots:
             << QByteArray("|ZONE example.com IN { type master; file \"/etc/bind/db.generic\"; };|")
             << includeLine;
         QTest::newRow("cut: nested blocks inside, an unknown statement after")
-            << QByteArray(
-                   "|zone \"example.com\" {\n\ttype master;\n\tfile \"/etc/bind/db.generic\";\n"
-                   "\tallow-transfer { none; };\n};|\n"
-                   "statistics-channels { inet 127.0.0.1 port 8053 allow { 127.0.0.1; }; };\n")
+            << QByteArray("|zone \"example.com\" { type master; file \"/etc/bind/db.generic\";\n"
+                          "\tallow-transfer { none; }; };|\nstatistics-channels { inet 127.0.0.1 "
+                          "port 8053 allow { 127.0.0.1; }; };\n")
             << includeLine;
         QTest::newRow("cut: the name, braces and semicolons in comments and strings")
             << "/* zone \"example.com\" { }; */\n# zone example.com { };\n"
@@ -195,7 +187,7 @@ private slots:
             << includeLine;
         QTest::newRow("cut: the name with the final dot and in other case")
             << QByteArray(
-                   "|zone \"Example.COM.\" { type master; file \"/etc/bind/db.generic\"; };|\n")
+                   "|zone \"Example.COM.\" { type master; file \"/etc/bind/db.generic\"; };|")
             << includeLine;
         QTest::newRow("cut: CRLF line ends and bytes that are not UTF-8 stay byte for byte")
             << "// caf\xe9\r\n|" + foreignStatement + "|\r\noptions { version \"\xff\"; };\r\n"
@@ -232,15 +224,6 @@ private slots:
             Sandbox::mountTmpfs(QStringLiteral("/etc/bind"), 12);
             writeBaseline();
         };
-        const Arrange secondSoa = [](Zone &zone) {
-            zone.setRecords(zone.records() << parseRecordLine(secondSoaLine));
-        };
-        const auto directoryAt = [](const QString &path) {
-            return Arrange([path](Zone &) {
-                QFile::remove(path);
-                QDir().mkpath(path);
-            });
-        };
         const auto confHolding = [](const QByteArray &conf) {
             return Arrange([conf](Zone &) { Sandbox::writeFile(namedConf, conf); });
         };
@@ -251,21 +234,14 @@ private slots:
         const QString notFound = "Can't find zone example.com in file " + namedConf;
         const QString noRecords = QStringLiteral("Can't save zone records\n");
         const QString notChecked = noRecords + "Can't check zone example.com: ";
-        const QString refused = QStringLiteral("Zone contains errors: dns_master_load: ...");
         const QString noZones = QStringLiteral("Can't save zones\n");
+        const QString serverRefuses = noZones + "named-checkconf refuses the configuration: ...";
         const QString holds = " holds a double quote, a backslash or a control character";
 
         QTest::newRow("zones, full disk") << SaveManaged << fullDisk << notWritten;
         QTest::newRow("include, server configuration read-only")
             << SaveInclude << Arrange([](Zone &) { Sandbox::makeReadOnly(namedConf); })
             << "Can't write file " + namedConf + ".";
-        QTest::newRow("include, server configuration unreadable")
-            << SaveInclude << directoryAt(namedConf) << "Can't open file " + namedConf;
-        QTest::newRow("take over, file unreadable")
-            << SaveForeign << directoryAt(namedConf)
-            << "Can't open file " + namedConf + ".\nCan't remove zone from current conf";
-        QTest::newRow("take over, read-only /etc/bind")
-            << SaveForeign << readOnly << "Can't open file " + namedConf + ".";
         QTest::newRow("take over, managed file fails after the cut: statement put back")
             << SaveForeign << Arrange([](Zone &zone) {
                    zone.setConf(Sandbox::scratchDirectory() + "/zones.conf");
@@ -281,30 +257,28 @@ private slots:
             << notFound;
         QTest::newRow("take over, file does not scan")
             << SaveForeign << confHolding(foreignStatement + "\n/* never closed\n") << notFound;
-        QTest::newRow("remove, only another zone: zone file kept")
-            << Remove << confHolding(otherStatement) << notFound;
         QTest::newRow("take over, line feed in name")
             << SaveForeign << spoiled(&Zone::setName, "a\n}; zone x {")
             << noZones + "Zone name a\n}; zone x {" + holds;
-        QTest::newRow("take over, empty name")
-            << SaveForeign << spoiled(&Zone::setName, "") << noZones + "Zone name is empty";
         QTest::newRow("add, backslash in file")
             << Add << spoiled(&Zone::setFile, "a\\b") << noZones + "Zone file path a\\b" + holds;
-        QTest::newRow("add, empty file") << Add << spoiled(&Zone::setFile, "")
-                                         << noZones + "Zone file path of zone example.com is empty";
         QTest::newRow("add, class of two words")
             << Add << spoiled(&Zone::setZoneClass, "IN {")
             << noZones + "Zone class IN { is not a single word";
         QTest::newRow("zones, server refuses a slave zone without primaries: files put back")
-            << SaveManaged << spoiled(&Zone::setType, "slave")
-            << noZones + "named-checkconf refuses the configuration: ...";
+            << SaveManaged << spoiled(&Zone::setType, "slave") << serverRefuses;
         QTest::newRow("take over a slave zone: refused, statement put back")
-            << SaveForeign << spoiled(&Zone::setType, "slave")
-            << noZones + "named-checkconf refuses the configuration: ...";
-        QTest::newRow("add, checker refuses") << Add << secondSoa << refused;
+            << SaveForeign << spoiled(&Zone::setType, "slave") << serverRefuses;
         QTest::newRow("add, managed file fails: new zone file removed")
-            << Add << directoryAt(managedConf) << notWritten;
-        QTest::newRow("records, checker refuses") << SaveRecords << secondSoa << refused;
+            << Add << Arrange([](Zone &) {
+                   QFile::remove(managedConf);
+                   QDir().mkpath(managedConf);
+               })
+            << notWritten;
+        QTest::newRow("records, checker refuses") << SaveRecords << Arrange([](Zone &zone) {
+            zone.setRecords(zone.records() << parseRecordLine("example.com. 1 IN SOA n. "
+                                                              "h. 1 2 3 4 5"));
+        }) << "Zone contains errors: dns_master_load: ...";
         QTest::newRow("records, checker missing")
             << SaveRecords << Arrange([](Zone &) { Sandbox::removeProgram(checkZone); })
             << notChecked + "Failed to start /usr/bin/named-checkzone...";
@@ -317,12 +291,6 @@ private slots:
             << SaveRecords << readOnly << noRecords + "Can't open file " + genericZoneFile;
         QTest::newRow("records, full disk")
             << SaveRecords << fullDisk << noRecords + "Can't write file " + genericZoneFile;
-        QTest::newRow("records, read-only /etc/bind without zone directory")
-            << SaveRecords << Arrange([](Zone &) {
-                   QDir(QStringLiteral("/etc/bind/tamzor")).removeRecursively();
-                   Sandbox::makeReadOnly();
-               })
-            << noRecords + "Can't create directory /etc/bind/tamzor";
     }
 
     void failedStep_everyFileAsItWas()
@@ -331,9 +299,8 @@ private slots:
         QFETCH(Arrange, arrange);
         QFETCH(QString, failure);
         writeBaseline();
-        const PZone zone =
-            makeZone("example.com", genericZoneFile,
-                     operation == SaveForeign || operation == Remove ? namedConf : managedConf);
+        const PZone zone = makeZone("example.com", genericZoneFile,
+                                    operation == SaveForeign ? namedConf : managedConf);
         if (operation == Add)
             zone->setFile(QStringLiteral("/etc/bind/tamzor/new.db"));
         QList<PZone> zones{zone};
@@ -350,8 +317,6 @@ private slots:
         const QString got = failureOf([&] {
             if (operation == Add)
                 ZoneStorage::addZone(zone, {zone});
-            else if (operation == Remove)
-                ZoneStorage::removeZone(zone, {});
             else if (operation == SaveRecords)
                 ZoneStorage::saveZoneRecords(zone);
             else
@@ -371,38 +336,43 @@ private slots:
     {
         Sandbox::installDebianDefaults();
         const QString defaultZones = QStringLiteral("/etc/bind/named.conf.default-zones");
-        const QByteArray loopback = "zone \"127.in-addr.arpa\" {\n\ttype master;\n"
-                                    "\tfile \"/etc/bind/db.127\";\n};";
-        const QByteArray namedConfBefore = Sandbox::readFile(namedConf);
-        QByteArray zonesLeft = Sandbox::readFile(defaultZones);
+        const QByteArray namedConfAfter = Sandbox::readFile(namedConf) + includeLine;
+        const QByteArray zonesLeft =
+            Sandbox::readFile(defaultZones)
+                .replace(
+                    "zone \"127.in-addr.arpa\" {\n\ttype master;\n\tfile \"/etc/bind/db.127\";\n};",
+                    "");
         const PZone taken = makeZone("127.in-addr.arpa", "/etc/bind/db.127", defaultZones);
         const PZone foreign = makeZone("255.in-addr.arpa", "/etc/bind/db.255", defaultZones);
         const PZone added(new Zone);
-        const QList<PZone> zones{taken, foreign, added};
         added->setName(QStringLiteral("example.com"));
         added->setRecords(recordsOf(exampleZoneText));
         umask(077); // the server, not root, reads what is written
 
         QCOMPARE(failureOf([&] { ZoneStorage::saveZone(taken, {taken, foreign}); }), QString());
-        QCOMPARE(Sandbox::readFile(defaultZones), zonesLeft.replace(loopback, ""));
-        QCOMPARE(Sandbox::readFile(namedConf), namedConfBefore + includeLine);
+        QCOMPARE(Sandbox::readFile(defaultZones), zonesLeft);
+        QCOMPARE(Sandbox::readFile(namedConf), namedConfAfter);
         QVERIFY(serverAccepts());
 
-        QCOMPARE(failureOf([&] { ZoneStorage::addZone(added, zones); }), QString());
+        QCOMPARE(failureOf([&] {
+                     ZoneStorage::addZone(added, {taken, foreign, added});
+                 }),
+                 QString());
         QCOMPARE(Sandbox::readFile(added->file()), exampleZoneText);
         QCOMPARE(Sandbox::readFile(managedConf),
                  header + managedStatement("127.in-addr.arpa", "/etc/bind/db.127") + "\n" +
                      managedStatement("example.com", added->file().toUtf8()) + "\n");
-        QCOMPARE(Sandbox::readFile(namedConf), namedConfBefore + includeLine);
+        QCOMPARE(Sandbox::readFile(namedConf), namedConfAfter);
         QVERIFY(serverAccepts());
-        QCOMPARE(stateOf(added->file()).section(':', 2), QStringLiteral("644"));
-        QCOMPARE(stateOf("/etc/bind/tamzor").section(':', 2), QStringLiteral("755"));
+        QCOMPARE(stateOf(added->file()) + ' ' + stateOf("/etc/bind/tamzor"),
+                 QStringLiteral("0:0:644 0:0:755"));
     }
 
     void relativeZoneFiles_takeOverSaveAndRemove_resolvedFileReplacedInPlaceKeptUntilLastZoneGoes()
     {
-        const QByteArray conf = "options { directory \"/etc/bind/zones\"; };\n"
-                                "zone \"example.org\" { type master; file \"db.example\"; };\n";
+        const QByteArray directory = "options { directory \"/etc/bind/zones\"; };\n";
+        const QByteArray conf =
+            directory + "zone \"example.org\" { type master; file \"db.example\"; };\n";
         Sandbox::writeFile(namedConf,
                            conf + "zone \"example.com\" { type master; file \"db.example\"; };\n");
         Sandbox::writeFile("/etc/bind/zones/db.example", genericZone);
@@ -416,27 +386,22 @@ private slots:
         QCOMPARE(Sandbox::readFile(managedConf),
                  header + managedStatement("example.com", "db.example") + "\n");
         QVERIFY(serverAccepts());
-
         // The server's user must still be able to write a file it owns after root replaced it.
         const passwd *server = getpwnam("bind");
         const QByteArray path = QFile::encodeName(zone->filePath());
         QVERIFY(server && !chown(path, server->pw_uid, server->pw_gid) && !chmod(path, 0664));
         const QString kept = stateOf(zone->filePath());
 
-        QCOMPARE(failureOf([&] {
-                     ZoneStorage::saveZoneRecords(zone);
-                     ZoneStorage::removeZone(zone, {other});
-                 }),
-                 QString());
-        QCOMPARE(Sandbox::readFile("/etc/bind/zones/db.example"), exampleZoneText);
+        QCOMPARE(failureOf([&] { ZoneStorage::saveZoneRecords(zone); }), QString());
+        QCOMPARE(failureOf([&] { ZoneStorage::removeZone(zone, {other}); }), QString());
+        QCOMPARE(Sandbox::readFile(zone->filePath()), exampleZoneText);
         QCOMPARE(stateOf(zone->filePath()), kept);
         QCOMPARE(Sandbox::readFile(managedConf), header + "\n");
         QCOMPARE(Sandbox::readFile(namedConf), conf + "\n" + includeLine);
 
         QCOMPARE(failureOf([&] { ZoneStorage::removeZone(other, {}); }), QString());
-        QCOMPARE(Sandbox::readFile(namedConf),
-                 "options { directory \"/etc/bind/zones\"; };\n\n\n" + includeLine);
-        QVERIFY(!QFile::exists("/etc/bind/zones/db.example"));
+        QCOMPARE(Sandbox::readFile(namedConf), directory + "\n\n" + includeLine);
+        QVERIFY(!QFile::exists(zone->filePath()));
     }
 };
 
