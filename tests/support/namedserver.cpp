@@ -19,13 +19,6 @@
 
 namespace {
 
-const QString shellProgram = QStringLiteral("/bin/sh");
-const QString digProgram = QStringLiteral("dig");
-const QString loopbackAddress = QStringLiteral("127.0.0.1");
-const QString optionsPath = QStringLiteral("/etc/bind/named.conf.options");
-const int scriptTimeout = 30000;
-const int digTimeout = 10000;
-
 // Runtime files go to the sandbox's private /run/named, the working directory is its private
 // /var/cache/bind. Should the process share the machine's network after all, the options still
 // keep named from asking anyone: no recursion, no notifies, no trust anchor refresh, and
@@ -47,7 +40,7 @@ const QString optionsText = QStringLiteral(R"(options {
 controls { };
 )");
 
-// Shell functions shared by the hooks, the guard and stopAll(). `alive` matches the command
+// Shell functions shared by the hooks, the guard and the destructor. `alive` matches the command
 // line as well as the pid: a zombie has an empty one and a reused pid another.
 const QByteArray scriptFunctions = R"SH(
 alive() {
@@ -98,9 +91,7 @@ start_named() {
 }
 )SH";
 
-const QByteArray startBody = "start_named\n";
 const QByteArray stopBody = "stop_named\n";
-const QByteArray restartBody = "stop_named && start_named\n";
 const QByteArray isActiveBody = R"SH(state=$(dirname "$0")
 if alive; then touch "$state/active"; else rm -f "$state/active"; fi
 )SH";
@@ -111,27 +102,17 @@ const QRegularExpression outgoingQueryExpression(
     QStringLiteral("resolving|priming|notif(y|ies)|transfer|refresh|unreachable|lame|forward"),
     QRegularExpression::CaseInsensitiveOption);
 
-// -g keeps named in the foreground, as -f does, and sends its whole log to standard error, so
-// that nothing goes to the machine's syslog; -4 keeps it off IPv6.
-QString namedCommand(const QString &port)
-{
-    return QStringLiteral("/usr/sbin/named -g -4 -p %1 -c /etc/bind/named.conf").arg(port);
-}
-
 [[noreturn]] void fail(const QString &what)
 {
     throw std::runtime_error(what.toStdString());
 }
 
-void isolateNetworkOnce()
+bool isolateNetworkOnce()
 {
-    static bool tried = false;
-    if (tried)
-        return;
-    tried = true;
     QString reason;
     if (!Sandbox::isolateNetwork(&reason))
         qWarning("named will share the machine's loopback: %s", qPrintable(reason));
+    return true;
 }
 
 quint16 choosePort()
@@ -150,8 +131,8 @@ quint16 choosePort()
 bool runScript(const QByteArray &script, QByteArray *standardError = nullptr)
 {
     QProcess shell;
-    shell.start(shellProgram, {QStringLiteral("-c"), QString::fromUtf8(script)});
-    if (!shell.waitForFinished(scriptTimeout)) {
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QString::fromUtf8(script)});
+    if (!shell.waitForFinished(30000)) {
         shell.kill();
         shell.waitForFinished();
         return false;
@@ -167,59 +148,42 @@ NamedServer::NamedServer()
 {
     if (!runDirectory.isValid())
         fail(QStringLiteral("no temporary directory for named"));
-    isolateNetworkOnce();
+    static const bool isolated = isolateNetworkOnce();
+    Q_UNUSED(isolated)
     serverPort = choosePort();
     startGuard();
-    installHooks();
+    // Sandbox::reset() removes the hooks.
+    Sandbox::Systemctl::setHook(QStringLiteral("start"), script("start_named\n"));
+    Sandbox::Systemctl::setHook(QStringLiteral("stop"), script(stopBody));
+    Sandbox::Systemctl::setHook(QStringLiteral("restart"), script("stop_named && start_named\n"));
+    Sandbox::Systemctl::setHook(QStringLiteral("is-active"), script(isActiveBody));
 }
 
 NamedServer::~NamedServer()
 {
-    stopAll();
+    QByteArray standardError;
+    if (!runScript(script(stopBody), &standardError))
+        qWarning("named could not be stopped: %s", standardError.constData());
     // With nothing left to stop, the guard ends as soon as it reads the end of the pipe.
     if (guardPipe >= 0)
         close(guardPipe);
 }
 
-QString NamedServer::commandLine() const
-{
-    return namedCommand(QString::number(serverPort));
-}
-
 void NamedServer::installConfiguration() const
 {
     Sandbox::installDebianDefaults();
-    Sandbox::writeFile(optionsPath, optionsText.arg(serverPort).toUtf8());
-}
-
-void NamedServer::installHooks() const
-{
-    Sandbox::Systemctl::setHook(QStringLiteral("start"), script(startBody));
-    Sandbox::Systemctl::setHook(QStringLiteral("stop"), script(stopBody));
-    Sandbox::Systemctl::setHook(QStringLiteral("restart"), script(restartBody));
-    Sandbox::Systemctl::setHook(QStringLiteral("is-active"), script(isActiveBody));
-}
-
-bool NamedServer::isRunning() const
-{
-    return runScript(script("alive\n"));
-}
-
-void NamedServer::stopAll()
-{
-    QByteArray standardError;
-    if (!runScript(script(stopBody), &standardError))
-        qWarning("named could not be stopped: %s", standardError.constData());
+    Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf.options"),
+                       optionsText.arg(serverPort).toUtf8());
 }
 
 QStringList NamedServer::query(const QString &name, const QString &type) const
 {
     QProcess dig;
-    dig.start(digProgram, {QLatin1Char('@') + loopbackAddress, QStringLiteral("-p"),
-                           QString::number(serverPort), QStringLiteral("+noall"),
-                           QStringLiteral("+answer"), QStringLiteral("+norecurse"),
-                           QStringLiteral("+time=2"), QStringLiteral("+tries=1"), name, type});
-    const bool finished = dig.waitForFinished(digTimeout);
+    dig.start(QStringLiteral("dig"),
+              {QStringLiteral("@127.0.0.1"), QStringLiteral("-p"), QString::number(serverPort),
+               QStringLiteral("+noall"), QStringLiteral("+answer"), QStringLiteral("+norecurse"),
+               QStringLiteral("+time=2"), QStringLiteral("+tries=1"), name, type});
+    const bool finished = dig.waitForFinished(10000);
     if (!finished || dig.exitStatus() != QProcess::NormalExit || dig.exitCode() != 0) {
         dig.kill();
         dig.waitForFinished();
@@ -238,11 +202,6 @@ QStringList NamedServer::query(const QString &name, const QString &type) const
     return records;
 }
 
-QByteArray NamedServer::log() const
-{
-    return Sandbox::readFile(logPath());
-}
-
 QString NamedServer::logPath() const
 {
     return runDirectory.filePath(QStringLiteral("named.log"));
@@ -250,25 +209,22 @@ QString NamedServer::logPath() const
 
 QStringList NamedServer::outgoingQueryLog() const
 {
-    QStringList found;
-    const QStringList lines = QString::fromUtf8(log()).split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        if (line.contains(outgoingQueryExpression))
-            found.append(line);
-    }
-    return found;
+    return QString::fromUtf8(Sandbox::readFile(logPath()))
+        .split(QLatin1Char('\n'))
+        .filter(outgoingQueryExpression);
 }
 
 QByteArray NamedServer::script(const QByteArray &body) const
 {
-    // The command line appears only with the port as a variable, so that looking up named by its
-    // command line never finds a shell that runs these functions.
-    const QByteArray portText = QByteArray::number(serverPort);
-    const QByteArray header = "#!/bin/sh\nport=" + portText + "\npidfile='" +
-                              QFile::encodeName(runDirectory.path()) + "/named.pid'\nlog='" +
-                              QFile::encodeName(logPath()) + "'\ncommand=\"" +
-                              namedCommand(QStringLiteral("$port")).toUtf8() + "\"\n";
-    return header + scriptFunctions + body;
+    // -g keeps named in the foreground, as -f does, and sends its whole log to standard error, so
+    // that nothing goes to the machine's syslog; -4 keeps it off IPv6. The command line holds the
+    // port only as a variable, so that looking named up by its command line finds no shell that
+    // runs these functions.
+    return "#!/bin/sh\nport=" + QByteArray::number(serverPort) + "\npidfile='" +
+           QFile::encodeName(runDirectory.path()) + "/named.pid'\nlog='" +
+           QFile::encodeName(logPath()) +
+           "'\ncommand=\"/usr/sbin/named -g -4 -p $port -c /etc/bind/named.conf\"\n" +
+           scriptFunctions + body;
 }
 
 void NamedServer::startGuard()
