@@ -86,8 +86,11 @@ inline QStringList clickAndReadBoxes(QAbstractButton *button)
     return seen;
 }
 
+// The boxes that a press shows: the refusal with this message, or none for an empty one.
 inline QStringList refused(const QString &message)
 {
+    if (message.isEmpty())
+        return {};
     return {QStringLiteral("Validation failed: ") + message};
 }
 

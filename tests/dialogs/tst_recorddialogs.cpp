@@ -14,15 +14,9 @@ const QString soaLine =
 const QString srvLine =
     QStringLiteral("_sip._udp.example.com. 3600 IN SRV 10 20 5060 sip.example.com.");
 
-// Pressing Ok on an untouched record passes every field through its editor and back.
-void untouchedRow(const QString &line, const char *dialog, const QString &shown = {})
+void okRow(const char *dialog, const QString &line, const QString &typed, const QString &expected)
 {
-    QTest::addRow("untouched %s", qPrintable(line)) << line << shown << QString() << line << dialog;
-}
-
-void editRow(const char *name, const QString &line, const QString &typed, const QString &expected)
-{
-    QTest::newRow(name) << line << typed << QString() << expected << QString();
+    QTest::newRow(dialog) << line << typed << QString() << expected << dialog;
 }
 
 void refusalRow(const char *name, const QString &line, const QString &typed, const QString &message)
@@ -41,7 +35,7 @@ private slots:
 };
 
 // Each row is typed and cancelled, then typed again and confirmed. The dialog column names the
-// dialog that opens and its title; the record is left unjudged where no line is expected.
+// dialog that opens and its title. Large values are left untouched on purpose: they must survive.
 void TestRecordDialogs::press_cancelThenOk_recordKeptThenTakesEditsOrFirstMessage_data()
 {
     QTest::addColumn<QString>("line");
@@ -49,81 +43,63 @@ void TestRecordDialogs::press_cancelThenOk_recordKeptThenTakesEditsOrFirstMessag
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("dialog");
-    const char *ptr = "PTRRecordDialog: PTR Record (Pointer to a canonical name)";
-    const char *ptr6 = "PTRv6RecordDialog: PTR Record (Pointer to a canonical name)";
-    untouchedRow("h.example.com. 5000000000 IN AAAA 2001:db8::1",
-                 "AAAARecordDialog: AAAA Record (IPv6 Internet address)");
-    untouchedRow("h.example.com. 5000000000 IN A 192.0.2.1",
-                 "ARecordDialog: A Record (IPv4 Internet address)");
-    untouchedRow("w.example.com. 5000000000 IN CNAME example.com.",
-                 "CNAMERecordDialog: CName Record (Canonical name for the domain)");
-    untouchedRow("example.com. 5000000000 IN TYPE65534 \\# 0",
-                 "CustomRecordDialog: Custom Record (User type and data)");
-    untouchedRow("example.com. 5000000000 IN MX 3000000000 mail.example.com.",
-                 "MXRecordDialog: MX Record (Mail exchange for domain)");
-    untouchedRow("example.com. 5000000000 CH NS ns.example.com.",
-                 "NSRecordDialog: NS Record (Authoritative name server)");
-    untouchedRow("10.1.168.192.in-addr.arpa. 5000000000 IN PTR h.example.com.", ptr,
-                 "?kivoHostAddress=192.168.1.10");
-    QTest::newRow("PTR owner without the final dot opens the address dialog")
-        << "10.1.168.192.in-addr.arpa 60 IN PTR h.example.com." << QString() << QString()
-        << QString() << ptr;
-    untouchedRow("010.2.0.192.in-addr.arpa. 3600 IN PTR host.example.com.", ptr6);
-    untouchedRow(ip6Owner + " 5000000000 IN PTR h.example.com.", ptr6,
-                 "?lineEditAddress=" + ip6Owner);
-    untouchedRow("2.0.192.in-addr.arpa. 60 IN PTR net.example.com.", ptr6);
-    untouchedRow("h.example.com. 60 IN PTR h.example.net.", ptr6);
-    untouchedRow("example.com. 4294967295 IN SOA ns.example.com. hostmaster.example.com. "
-                 "4294967295 3000000000 7200 4000000000 2147483648",
-                 "SOARecordDialog: SOA Record (Start of Authority record)",
-                 "?spinBoxSerial=4294967295|?spinBoxTTL=4294967295 s");
-    untouchedRow("example.com. 60 IN SOA ns.example.com. h.example.com. 99999999999 9 8 99 1",
-                 "SOARecordDialog: SOA Record (Start of Authority record)");
-    untouchedRow("_sip._sctp.example.com. 2147483648 IN SRV 0 0 0 sip.example.com.",
-                 "SRVRecordDialog: SRV Record (Service record)", "?comboBoxProto=_sctp");
-    untouchedRow("example.com. 5000000000 IN TXT \"v=spf1 -all\" \"x y\"",
-                 "TXTRecordDialog: TXT Record (Text record)", "?spinBoxTTL=5000000000 s");
-
-    editRow("AAAA owner, address and TTL", "host.example.com. 3600 IN AAAA 2001:db8::1",
-            "lineEditName=v6.example.com.|lineEditAddress=2001:db8::53|spinBoxTTL=300",
-            "v6.example.com. 300 IN AAAA 2001:db8::53");
-    editRow("A address", "www.example.com. 3600 IN A 192.0.2.1", "kivoHostAddress=198.51.100.7",
-            "www.example.com. 3600 IN A 198.51.100.7");
-    editRow("CNAME canonical name", "www.example.com. 3600 IN CNAME example.com.",
-            "lineEditCname=web.example.net.", "www.example.com. 3600 IN CNAME web.example.net.");
-    editRow("custom type word and data", "example.com. 3600 IN HINFO \"PC\" \"Linux\"",
-            "lineEditType=RP|lineEditContent=hostmaster.example.com. .",
-            "example.com. 3600 IN RP hostmaster.example.com. .");
-    editRow("MX preference 0, class word HS kept", "example.com. 3600 HS MX 10 mail.example.com.",
-            "spinBoxPreference=0", "example.com. 3600 HS MX 0 mail.example.com.");
-    editRow("NS name server", "example.com. 3600 IN NS ns.example.com.",
-            "lineEditNSDName=ns2.example.com.", "example.com. 3600 IN NS ns2.example.com.");
-    editRow("PTR address becomes the reverse owner",
-            "10.1.168.192.in-addr.arpa. 3600 IN PTR host.example.com.",
-            "kivoHostAddress=192.0.2.10|lineEditPTRDName=mail.example.com.",
-            "10.2.0.192.in-addr.arpa. 3600 IN PTR mail.example.com.");
+    okRow("AAAARecordDialog: AAAA Record (IPv6 Internet address)",
+          "host.example.com. 3600 IN AAAA 2001:db8::1",
+          "lineEditName=v6.example.com.|lineEditAddress=2001:db8::53|spinBoxTTL=300",
+          "v6.example.com. 300 IN AAAA 2001:db8::53");
+    okRow("ARecordDialog: A Record (IPv4 Internet address)",
+          "www.example.com. 5000000000 IN A 192.0.2.1", "kivoHostAddress=198.51.100.7",
+          "www.example.com. 5000000000 IN A 198.51.100.7");
+    okRow("CNAMERecordDialog: CName Record (Canonical name for the domain)",
+          "www.example.com. 5000000000 IN CNAME example.com.",
+          "lineEditName=w_w w@.example.com.|lineEditCname=web.example.net.",
+          "www.example.com. 5000000000 IN CNAME web.example.net.");
+    okRow("CustomRecordDialog: Custom Record (User type and data)",
+          "example.com. 5000000000 IN HINFO \"PC\" \"Linux\"",
+          "lineEditType=RP|lineEditContent=hostmaster.example.com. .",
+          "example.com. 5000000000 IN RP hostmaster.example.com. .");
+    okRow("MXRecordDialog: MX Record (Mail exchange for domain)",
+          "example.com. 5000000000 HS MX 10 mail.example.com.",
+          "spinBoxPreference=0|lineEditExchange=mx.example.net.",
+          "example.com. 5000000000 HS MX 0 mx.example.net.");
+    okRow("NSRecordDialog: NS Record (Authoritative name server)",
+          "example.com. 5000000000 CH NS ns.example.com.", "lineEditNSDName=ns2.example.com.",
+          "example.com. 5000000000 CH NS ns2.example.com.");
+    okRow("PTRRecordDialog: PTR Record (Pointer to a canonical name)",
+          "10.1.168.192.in-addr.arpa. 5000000000 IN PTR host.example.com.",
+          "?kivoHostAddress=192.168.1.10|kivoHostAddress=192.0.2.10|"
+          "lineEditPTRDName=mail.example.com.",
+          "10.2.0.192.in-addr.arpa. 5000000000 IN PTR mail.example.com.");
     const QString ip6Typed =
         QStringLiteral("f.e.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.8.B.D.0.1.0.0.2.ip6.arpa.");
-    editRow("PTR ip6.arpa name typed in full", ip6Owner + " 3600 IN PTR host.example.com.",
-            "lineEditAddress=" + ip6Typed, ip6Typed + " 3600 IN PTR host.example.com.");
-    editRow("SOA serial 4294967295 and timers", soaLine,
-            "lineEditMName=ns1.example.com.|lineEditRName=admin.example.com.|"
-            "spinBoxSerial=4294967295|spinBoxRefresh=3600|spinBoxRetry=600|"
-            "spinBoxExpire=1209600|spinBoxNCTTL=300",
-            "example.com. 86400 IN SOA ns1.example.com. admin.example.com. 4294967295 3600 600 "
-            "1209600 300");
-    editRow("SRV every field, protocol outside the list", srvLine,
-            "lineEditService=_xmpp-server|comboBoxProto=_sctp|lineEditName=example.net.|"
-            "spinBoxPriority=0|spinBoxWeight=65535|spinBoxPort=5269|"
-            "lineEditTarget=xmpp.example.net.|spinBoxTTL=600",
-            "_xmpp-server._sctp.example.net. 600 IN SRV 0 65535 5269 xmpp.example.net.");
-    editRow("TXT text with quotes, TTL beyond the spin box replaced",
-            "example.com. 5000000000 IN TXT \"old\"",
-            "lineEditText=\"v=spf1 mx -all\" \"2nd\"|spinBoxTTL=300",
-            "example.com. 300 IN TXT \"v=spf1 mx -all\" \"2nd\"");
-    editRow("owner typed with underscore, blank and at sign keeps name characters only",
-            "www.example.com. 3600 IN CNAME example.com.", "lineEditName=w_w w@.example.com.",
-            "www.example.com. 3600 IN CNAME example.com.");
+    okRow("PTRv6RecordDialog: PTR Record (Pointer to a canonical name)",
+          ip6Owner + " 5000000000 IN PTR host.example.com.",
+          "?lineEditAddress=" + ip6Owner + "|lineEditAddress=" + ip6Typed,
+          ip6Typed + " 5000000000 IN PTR host.example.com.");
+    // An owner with a leading zero is no address; the address dialog would rewrite it.
+    QTest::newRow("PTR owner 010 opens the name dialog")
+        << "010.2.0.192.in-addr.arpa. 3600 IN PTR host.example.com." << QString() << QString()
+        << "010.2.0.192.in-addr.arpa. 3600 IN PTR host.example.com."
+        << "PTRv6RecordDialog: PTR Record (Pointer to a canonical name)";
+    okRow("SOARecordDialog: SOA Record (Start of Authority record)",
+          "example.com. 4294967295 IN SOA ns.example.com. hostmaster.example.com. 99999999999 "
+          "86400 7200 3600000 172800",
+          "?spinBoxSerial=4294967295|?spinBoxTTL=4294967295 s|lineEditMName=ns1.example.com.|"
+          "lineEditRName=admin.example.com.|spinBoxRefresh=3600|spinBoxRetry=600|"
+          "spinBoxExpire=1209600|spinBoxNCTTL=300",
+          "example.com. 4294967295 IN SOA ns1.example.com. admin.example.com. 99999999999 3600 "
+          "600 1209600 300");
+    QTest::newRow("SOA serial typed")
+        << soaLine << "spinBoxSerial=4294967295" << QString()
+        << QString(soaLine).replace("2024010101", "4294967295") << QString();
+    okRow("SRVRecordDialog: SRV Record (Service record)", srvLine,
+          "lineEditService=_xmpp-server|comboBoxProto=_sctp|lineEditName=example.net.|"
+          "spinBoxPriority=0|spinBoxWeight=65535|spinBoxPort=5269|"
+          "lineEditTarget=xmpp.example.net.|spinBoxTTL=600",
+          "_xmpp-server._sctp.example.net. 600 IN SRV 0 65535 5269 xmpp.example.net.");
+    okRow("TXTRecordDialog: TXT Record (Text record)", "example.com. 5000000000 IN TXT \"old\"",
+          "?spinBoxTTL=5000000000 s|lineEditText=\"v=spf1 mx -all\" \"2nd\"",
+          "example.com. 5000000000 IN TXT \"v=spf1 mx -all\" \"2nd\"");
 
     refusalRow("AAAA address left incomplete", "h.example.com. 3600 IN AAAA 2001:db8::1",
                "lineEditAddress=2001:db8", "2001:db8 is not a valid IPv6 address");
@@ -171,20 +147,16 @@ void TestRecordDialogs::press_cancelThenOk_recordKeptThenTakesEditsOrFirstMessag
     QCOMPARE(record->toString(), line);
 
     const auto opened = createRecordDialog(*record);
-    if (!dialog.isEmpty()) {
+    if (!dialog.isEmpty())
         QCOMPARE(QString(opened->objectName() + ": " + opened->windowTitle()), dialog);
-        QCOMPARE(opened->metaObject()->className(), qPrintable(opened->objectName()));
-    }
     fill(opened.get(), typed);
     opened->show();
 
-    QCOMPARE(press(*opened, QDialogButtonBox::Ok),
-             message.isEmpty() ? QStringList() : refused(message));
+    QCOMPARE(press(*opened, QDialogButtonBox::Ok), refused(message));
 
     QCOMPARE(opened->result(), int(message.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
     QCOMPARE(opened->isVisible(), !message.isEmpty());
-    if (!expected.isEmpty())
-        QCOMPARE(record->toString(), expected);
+    QCOMPARE(record->toString(), expected);
 }
 
 TAMZOR_TEST_MAIN(TestRecordDialogs)

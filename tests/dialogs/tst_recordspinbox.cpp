@@ -17,8 +17,6 @@ void TestRecordSpinBox::recordValue_userAction_givesShownValue_data()
     QTest::addColumn<quint64>("held");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("the maximum, untouched") << 2147483647ULL << ""
-                                            << "2147483647 s";
     QTest::newRow("largest 64-bit, untouched") << 18446744073709551615ULL << ""
                                                << "18446744073709551615 s";
     QTest::newRow("arrow up, above the top, keeps it") << 5000000000ULL << "up"

@@ -31,30 +31,18 @@ void TestZoneDialog::press_edits_zoneTakesNameAndTypeOrStaysUnchanged_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("fields");
     const auto ok = QDialogButtonBox::Ok;
-    zoneRow("slave zone shown, nothing changed", "slave IN",
-            "?comboBoxType=slave|?comboBoxClass=IN", ok, {}, "example.com. slave IN");
+    zoneRow("slave shown, name taken as typed without characters outside names", "slave IN",
+            "?comboBoxType=slave|?comboBoxClass=IN|lineEditName=Exa_mple .ORG.", ok, {},
+            "Example.ORG. slave IN");
     zoneRow("unknown type shows master and becomes it", "stub CH", "?comboBoxType=master", ok, {},
             "example.com. master CH");
-    zoneRow("class word shown in upper case, kept", "master hs", "?comboBoxClass=HS", ok, {},
-            "example.com. master hs");
-    zoneRow("type only, master to slave", "master CH", "comboBoxType=slave", ok, {},
-            "example.com. slave CH");
-    zoneRow("name only", "master IN", "?lineEditName=example.com.|lineEditName=example.net.", ok,
-            {}, "example.net. master IN");
-    zoneRow("name kept as typed, upper case too", "slave IN",
-            "lineEditName=Example.ORG.|comboBoxType=master", ok, {}, "Example.ORG. master IN");
-    zoneRow("characters outside names cannot be typed", "master IN",
-            "lineEditName=my_zone example.com.", ok, {}, "myzoneexample.com. master IN");
+    zoneRow("class word shown in upper case and kept, type changed", "master hs",
+            "?comboBoxClass=HS|comboBoxType=slave", ok, {}, "example.com. slave hs");
     zoneRow("cancel after edits", "master IN", "lineEditName=example.net.|comboBoxType=slave",
             QDialogButtonBox::Cancel, {}, "example.com. master IN");
-
-    const QList<QPair<QString, QString>> refusals = {
-        {"", "Domain name should not be empty"},
-        {"example.net", notQualified("example.net")},
-        {"-example.com.", "Domain label -example is invalid"}};
-    for (const auto &[name, message] : refusals)
-        zoneRow(qPrintable("refused: " + message.section('\n', 0, 0)), "master IN",
-                "comboBoxType=slave|lineEditName=" + name, ok, message, "example.com. master IN");
+    zoneRow("refused: name without final dot", "master IN",
+            "comboBoxType=slave|lineEditName=example.net", ok, notQualified("example.net"),
+            "example.com. master IN");
 }
 
 void TestZoneDialog::press_edits_zoneTakesNameAndTypeOrStaysUnchanged()
@@ -71,14 +59,10 @@ void TestZoneDialog::press_edits_zoneTakesNameAndTypeOrStaysUnchanged()
     zone->setFile(QStringLiteral("db.example"));
     zone->setConf(QStringLiteral("/etc/bind/named.conf.local"));
     ZoneDialog dialog(zone);
-    QVERIFY(dialog.isEnabled() && editor(&dialog, "lineEditName")->isEnabled());
-    QVERIFY(editor(&dialog, "comboBoxType")->isEnabled());
-    QVERIFY(!editor(&dialog, "comboBoxClass")->isEnabled());
     fill(&dialog, typed);
     dialog.show();
 
-    QCOMPARE(press(dialog, QDialogButtonBox::StandardButton(button)),
-             message.isEmpty() ? QStringList() : refused(message));
+    QCOMPARE(press(dialog, QDialogButtonBox::StandardButton(button)), refused(message));
 
     const bool accepted = message.isEmpty() && button == QDialogButtonBox::Ok;
     QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));

@@ -32,7 +32,7 @@ class TestZoneWizard : public QObject
 private slots:
     void finish_pages_zoneWithItsRecordsOrFirstMessage_data();
     void finish_pages_zoneWithItsRecordsOrFirstMessage();
-    void mainPageFixedThenBackAndForward_pagesKeepInputAndOfferSoaServerAgain();
+    void backAndForward_pagesKeepInput_nsPageOffersSoaServerAgain();
 };
 
 // Each row fills the pages in turn, pressing Next after each but the last; then the last press
@@ -71,9 +71,7 @@ void TestZoneWizard::finish_pages_zoneWithItsRecordsOrFirstMessage_data()
              "1.2.0.192.in-addr.arpa. 86400 IN PTR ns.example.com."});
 
     const QList<QPair<QString, QString>> networks = {{"192.168.1.77", "1.168.192.in-addr.arpa."},
-                                                     {"192.168.1.0", "1.168.192.in-addr.arpa."},
                                                      {"172.16", "16.172.in-addr.arpa."},
-                                                     {"10", "10.in-addr.arpa."},
                                                      {"10..30", "10.in-addr.arpa."}};
     for (const auto &[address, zone] : networks)
         flowRow(qPrintable("reverse zone named after network " + address), true,
@@ -81,7 +79,6 @@ void TestZoneWizard::finish_pages_zoneWithItsRecordsOrFirstMessage_data()
 
     flowRow("zone name without final dot", false, {"lineEditName=example.com"},
             notQualified("example.com"));
-    flowRow("empty zone name", false, {{}}, "Domain name should not be empty");
     flowRow("reverse zone without network", true, {network + "|kivoHostAddress="},
             "Domain name should not be empty");
     flowRow("SOA without name server", false, {name, "lineEditRName=hostmaster.example.com."},
@@ -109,7 +106,7 @@ void TestZoneWizard::finish_pages_zoneWithItsRecordsOrFirstMessage()
     }
     const int page = wizard.currentId();
 
-    QCOMPARE(pressForward(wizard), message.isEmpty() ? QStringList() : refused(message));
+    QCOMPARE(pressForward(wizard), refused(message));
 
     if (!message.isEmpty()) {
         QCOMPARE(wizard.currentId(), page);
@@ -128,14 +125,9 @@ void TestZoneWizard::finish_pages_zoneWithItsRecordsOrFirstMessage()
     QCOMPARE(zone->conf(), QStringLiteral("/etc/bind/tamzor.conf"));
 }
 
-void TestZoneWizard::mainPageFixedThenBackAndForward_pagesKeepInputAndOfferSoaServerAgain()
+void TestZoneWizard::backAndForward_pagesKeepInput_nsPageOffersSoaServerAgain()
 {
     ZoneWizard wizard;
-    wizard.show();
-    fill(&wizard, QStringLiteral("?comboBoxType=Master|?comboBoxClass=IN"));
-    QVERIFY(!editor(&wizard, "comboBoxType")->isEnabled());
-    QVERIFY(!editor(&wizard, "comboBoxClass")->isEnabled());
-    QVERIFY(!wizard.button(QWizard::BackButton)->isVisible());
     start(wizard, false);
     fill(wizard.currentPage(), QStringLiteral("lineEditName=example.com."));
     pressForward(wizard);
@@ -149,10 +141,6 @@ void TestZoneWizard::mainPageFixedThenBackAndForward_pagesKeepInputAndOfferSoaSe
     wizard.back();
     pressForward(wizard);
     fill(wizard.currentPage(), QStringLiteral("?lineEditNSDName=ns.example.com."));
-    pressForward(wizard);
-
-    QCOMPARE(wizard.currentId(), int(ZoneWizard::APage));
-    QVERIFY(!editor(wizard.currentPage(), QStringLiteral("lineEditName"))->isEnabled());
 }
 
 TAMZOR_TEST_MAIN(TestZoneWizard)
