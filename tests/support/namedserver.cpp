@@ -10,11 +10,8 @@
 #include <QUdpSocket>
 #include <QtGlobal>
 
-#include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <stdexcept>
 
 namespace {
@@ -95,8 +92,6 @@ const QByteArray stopBody = "stop_named\n";
 const QByteArray isActiveBody = R"SH(state=$(dirname "$0")
 if alive; then touch "$state/active"; else rm -f "$state/active"; fi
 )SH";
-// The guard reads its standard input, the test process's pipe, until the test process is gone.
-const QByteArray guardBody = "trap '' INT TERM HUP\ncat > /dev/null\nstop_named\n";
 
 const QRegularExpression outgoingQueryExpression(
     QStringLiteral("resolving|priming|notif(y|ies)|transfer|refresh|unreachable|lame|forward"),
@@ -128,20 +123,6 @@ quint16 choosePort()
     fail(QStringLiteral("no free port on 127.0.0.1"));
 }
 
-bool runScript(const QByteArray &script, QByteArray *standardError = nullptr)
-{
-    QProcess shell;
-    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QString::fromUtf8(script)});
-    if (!shell.waitForFinished(30000)) {
-        shell.kill();
-        shell.waitForFinished();
-        return false;
-    }
-    if (standardError)
-        *standardError = shell.readAllStandardError();
-    return shell.exitStatus() == QProcess::NormalExit && shell.exitCode() == 0;
-}
-
 } // namespace
 
 NamedServer::NamedServer()
@@ -161,12 +142,12 @@ NamedServer::NamedServer()
 
 NamedServer::~NamedServer()
 {
-    QByteArray standardError;
-    if (!runScript(script(stopBody), &standardError))
-        qWarning("named could not be stopped: %s", standardError.constData());
-    // With nothing left to stop, the guard ends as soon as it reads the end of the pipe.
-    if (guardPipe >= 0)
-        close(guardPipe);
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QString::fromUtf8(script(stopBody))});
+    if (!shell.waitForFinished(30000) || shell.exitStatus() != QProcess::NormalExit ||
+        shell.exitCode() != 0)
+        qWarning("named could not be stopped: %s", shell.readAllStandardError().constData());
 }
 
 void NamedServer::installConfiguration() const
@@ -220,38 +201,27 @@ QByteArray NamedServer::script(const QByteArray &body) const
     // that nothing goes to the machine's syslog; -4 keeps it off IPv6. The command line holds the
     // port only as a variable, so that looking named up by its command line finds no shell that
     // runs these functions.
-    return "#!/bin/sh\nport=" + QByteArray::number(serverPort) + "\npidfile='" +
-           QFile::encodeName(runDirectory.path()) + "/named.pid'\nlog='" +
+    return "#!/bin/sh\nport=" + QByteArray::number(serverPort) + "\nrun='" +
+           QFile::encodeName(runDirectory.path()) + "'\npidfile=\"$run/named.pid\"\nlog='" +
            QFile::encodeName(logPath()) +
            "'\ncommand=\"/usr/sbin/named -g -4 -p $port -c /etc/bind/named.conf\"\n" +
            scriptFunctions + body;
 }
 
-void NamedServer::startGuard()
+// The guard lives in a session of its own, out of reach of whoever kills the test process and
+// its children, and stops named once the test process is gone; it ends with this server.
+void NamedServer::startGuard() const
 {
-    const QByteArray guard = script(guardBody);
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC) != 0)
-        fail(QStringLiteral("no pipe for the named guard"));
-    const pid_t child = fork();
-    if (child < 0)
+    QProcess guard;
+    guard.setProgram(QStringLiteral("/bin/sh"));
+    guard.setArguments({QStringLiteral("-c"),
+                        QString::fromUtf8(script("trap '' INT TERM HUP\nwhile kill -0 " +
+                                                 QByteArray::number(getpid()) +
+                                                 " 2>/dev/null && [ -d \"$run\" ]; do sleep 0.2; "
+                                                 "done\nstop_named\n"))});
+    guard.setStandardInputFile(QProcess::nullDevice());
+    guard.setStandardOutputFile(QProcess::nullDevice());
+    guard.setStandardErrorFile(QProcess::nullDevice());
+    if (!guard.startDetached())
         fail(QStringLiteral("no process for the named guard"));
-    if (child == 0) {
-        // Between fork and exec only async-signal-safe calls: the test may run other threads.
-        // A session of its own, orphaned, keeps the guard out of reach of whoever kills the
-        // test process and its children.
-        if (setsid() < 0 || fork() != 0)
-            _exit(0);
-        const int null = open("/dev/null", O_RDWR);
-        dup2(ends[0], STDIN_FILENO);
-        dup2(null, STDOUT_FILENO);
-        dup2(null, STDERR_FILENO);
-        close_range(3, ~0U, 0);
-        execl("/bin/sh", "sh", "-c", guard.constData(), static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    close(ends[0]);
-    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
-    }
-    guardPipe = ends[1];
 }

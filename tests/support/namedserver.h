@@ -36,9 +36,8 @@ public:
 private:
     QByteArray script(const QByteArray &body) const;
     QString logPath() const;
-    void startGuard();
+    void startGuard() const;
 
     QTemporaryDir runDirectory;
     quint16 serverPort = 0;
-    int guardPipe = -1;
 };
