@@ -2,7 +2,6 @@
 
 #include "platform/kivohostaddress.h"
 
-#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -48,9 +47,7 @@ inline QString shown(QWidget *form, const QString &name)
         return address->address().toString();
     if (auto *combo = qobject_cast<QComboBox *>(widget))
         return combo->currentText();
-    if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget))
-        return spin->text();
-    return qobject_cast<QLineEdit *>(widget)->text();
+    return widget->property("text").toString();
 }
 
 // Fills in "name=text|name=text" in that order; an entry "?name=text" checks what name shows.
