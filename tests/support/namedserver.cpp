@@ -7,7 +7,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
-#include <QUdpSocket>
 #include <QtGlobal>
 
 #include <unistd.h>
@@ -48,12 +47,8 @@ alive() {
 }
 
 gone_within() {
-    tries=0
-    while alive; do
-        [ "$tries" -ge "$1" ] && return 1
-        sleep 0.05
-        tries=$((tries + 1))
-    done
+    for i in $(seq "$1"); do alive || return 0; sleep 0.05; done
+    ! alive
 }
 
 stop_named() {
@@ -74,12 +69,10 @@ start_named() {
     from=$(($(wc -l < "$log") + 1))
     setsid $command < /dev/null >> "$log" 2>&1 &
     echo $! > "$pidfile"
-    tries=0
-    while [ "$tries" -lt 200 ]; do
+    for i in $(seq 200); do
         tail -n "+$from" "$log" | grep -q ' running$' && return 0
         tail -n "+$from" "$log" | grep -q 'exiting (due to' && break
         sleep 0.05
-        tries=$((tries + 1))
     done
     echo "named did not start:" >&2
     tail -n "+$from" "$log" | tail -n 10 >&2
@@ -112,15 +105,10 @@ bool isolateNetworkOnce()
 
 quint16 choosePort()
 {
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        QTcpServer tcp;
-        if (!tcp.listen(QHostAddress::LocalHost, 0))
-            continue;
-        QUdpSocket udp;
-        if (udp.bind(QHostAddress::LocalHost, tcp.serverPort()))
-            return tcp.serverPort();
-    }
-    fail(QStringLiteral("no free port on 127.0.0.1"));
+    QTcpServer tcp;
+    if (!tcp.listen(QHostAddress::LocalHost, 0))
+        fail(QStringLiteral("no free port on 127.0.0.1"));
+    return tcp.serverPort();
 }
 
 } // namespace
@@ -172,14 +160,12 @@ QStringList NamedServer::query(const QString &name, const QString &type) const
                  dig.readAllStandardOutput().constData(), dig.readAllStandardError().constData());
         return {};
     }
-    QStringList records;
-    const QStringList lines = QString::fromUtf8(dig.readAllStandardOutput()).split('\n');
-    for (const QString &line : lines) {
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
-            continue;
-        // dig puts tabs between the fields and spaces only inside the data.
-        records.append(line.split(QLatin1Char('\t'), Qt::SkipEmptyParts).join(QLatin1Char(' ')));
-    }
+    QStringList records = QString::fromUtf8(dig.readAllStandardOutput())
+                              .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                              .filter(QRegularExpression(QStringLiteral("^[^;]")));
+    // dig puts tabs between the fields and spaces only inside the data.
+    for (QString &record : records)
+        record = record.split(QLatin1Char('\t'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
     return records;
 }
 
