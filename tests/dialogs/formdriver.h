@@ -63,6 +63,17 @@ inline void fill(QWidget *form, const QString &edits)
     }
 }
 
+// The editor of the owner name on a record form.
+inline QString ownerField(QWidget *form)
+{
+    for (const char *name :
+         {"lineEditName", "lineEditDomain", "lineEditAddress", "kivoHostAddress"}) {
+        if (form->findChild<QWidget *>(name))
+            return name;
+    }
+    return {};
+}
+
 // Clicks the button and answers every message box that opens; returns "title: text" of each,
 // marked when it is not an error box.
 inline QStringList clickAndReadBoxes(QAbstractButton *button)

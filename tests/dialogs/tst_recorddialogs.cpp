@@ -102,13 +102,7 @@ void TestRecordDialogs::press_cancelRefusedThenOk_recordKeptUntilValidEditsTaken
     // With its owner emptied the record is refused with one message and keeps every old value.
     const auto refusing = createRecordDialog(*record);
     fill(refusing.get(), typed);
-    for (const char *owner :
-         {"lineEditName", "lineEditDomain", "lineEditAddress", "kivoHostAddress"}) {
-        if (refusing->findChild<QWidget *>(owner)) {
-            type(refusing.get(), owner, QString());
-            break;
-        }
-    }
+    type(refusing.get(), ownerField(refusing.get()), QString());
     refusing->show();
     const QStringList boxes = press(*refusing, QDialogButtonBox::Ok);
     QVERIFY2(boxes.size() == 1 && boxes.at(0).startsWith("Validation failed: "),
