@@ -36,9 +36,6 @@ private slots:
             << QStringList{"error: Systemctl exited with code 5.\nFailed to restart "
                            "bind9.service: Unit not found.\n",
                            "inactive"};
-        QTest::newRow("standard error ends at the first zero byte")
-            << "stop" << 1 << QByteArray("denied\0garbage", 14)
-            << QStringList{"error: Systemctl exited with code 1.\ndenied", "inactive"};
     }
 
     void command_answerOfServiceManager_errorThenState()

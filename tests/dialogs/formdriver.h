@@ -45,9 +45,7 @@ inline QString shown(QWidget *form, const QString &name)
     QWidget *widget = editor(form, name);
     if (auto *address = qobject_cast<KivoHostAddress *>(widget))
         return address->address().toString();
-    if (auto *combo = qobject_cast<QComboBox *>(widget))
-        return combo->currentText();
-    return widget->property("text").toString();
+    return widget->property(qobject_cast<QComboBox *>(widget) ? "currentText" : "text").toString();
 }
 
 // Fills in "name=text|name=text" in that order; an entry "?name=text" checks what name shows.

@@ -17,7 +17,6 @@ private slots:
         QTest::newRow("big step over the top") << 4294967290U << "+100" << 4294967295U;
         QTest::newRow("up past the signed limit") << 2147483647U << "+1" << 2147483648U;
         QTest::newRow("down from zero") << 0U << "-1" << 0U;
-        QTest::newRow("typing the largest serial") << 0U << "4294967295" << 4294967295U;
         QTest::newRow("one too many is refused at the last digit")
             << 0U << "4294967296" << 429496729U;
         QTest::newRow("letters and signs are refused") << 0U << "1a-2 +3" << 123U;
