@@ -10,45 +10,31 @@ class TestZoneController : public QObject
 {
     Q_OBJECT
 
-    ZoneModel model;
-    QTableView view;
-    ZoneController controller;
-
 private slots:
-    void initTestCase()
+    // A view moves the selection to a neighbour of a removed row; the user would then act on a
+    // zone nobody chose.
+    void removeSelectedZone_leavesNoSelection_emitsNotSelectedOnce()
     {
+        ZoneModel model;
+        QTableView view;
+        ZoneController controller;
         view.setSelectionMode(QAbstractItemView::SingleSelection);
         view.setSelectionBehavior(QAbstractItemView::SelectRows);
         view.setModel(&model);
         controller.setup(&model, &view);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-    }
-
-    void removeSelectedZone_leavesNoSelection_emitsNotSelectedOnce_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::newRow("first zone, others below") << 0;
-        QTest::newRow("last zone, others above") << 2;
-    }
-
-    // A view moves the selection to a neighbour of a removed row; the user would then act on a
-    // zone nobody chose.
-    void removeSelectedZone_leavesNoSelection_emitsNotSelectedOnce()
-    {
-        QFETCH(int, row);
-        QList<PZone> zones = {PZone(new Zone), PZone(new Zone), PZone(new Zone)};
+        const QList<PZone> zones = {PZone(new Zone), PZone(new Zone)};
         model.setZones(zones);
         QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier,
-                          view.visualRect(model.index(row)).center());
-        QCOMPARE(controller.selectedZone(), zones.at(row));
+                          view.visualRect(model.index(0)).center());
+        QCOMPARE(controller.selectedZone(), zones.at(0));
         QSignalSpy selected(&controller, &ZoneController::zoneSelected);
         QSignalSpy notSelected(&controller, &ZoneController::zoneNotSelected);
 
         controller.removeSelectedZone();
 
-        zones.removeAt(row);
-        QCOMPARE(model.zones(), zones);
+        QCOMPARE(model.zones(), zones.mid(1));
         QCOMPARE(notSelected.count(), 1);
         QCOMPARE(selected.count(), 0);
         QVERIFY(!controller.hasSelectedZone());
