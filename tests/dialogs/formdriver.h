@@ -2,7 +2,6 @@
 
 #include "platform/kivohostaddress.h"
 
-#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -46,11 +45,7 @@ inline QString shown(QWidget *form, const QString &name)
     QWidget *widget = editor(form, name);
     if (auto *address = qobject_cast<KivoHostAddress *>(widget))
         return address->address().toString();
-    if (auto *combo = qobject_cast<QComboBox *>(widget))
-        return combo->currentText();
-    if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget))
-        return spin->text();
-    return qobject_cast<QLineEdit *>(widget)->text();
+    return widget->property(qobject_cast<QComboBox *>(widget) ? "currentText" : "text").toString();
 }
 
 // Fills in "name=text|name=text" in that order; an entry "?name=text" checks what name shows.
@@ -64,6 +59,17 @@ inline void fill(QWidget *form, const QString &edits)
         else if (shown(form, name.mid(1)) != text)
             QFAIL(qPrintable(name.mid(1) + " shows " + shown(form, name.mid(1)) + ", not " + text));
     }
+}
+
+// The editor of the owner name on a record form.
+inline QString ownerField(QWidget *form)
+{
+    for (const char *name :
+         {"lineEditName", "lineEditDomain", "lineEditAddress", "kivoHostAddress"}) {
+        if (form->findChild<QWidget *>(name))
+            return name;
+    }
+    return {};
 }
 
 // Clicks the button and answers every message box that opens; returns "title: text" of each,
@@ -86,8 +92,11 @@ inline QStringList clickAndReadBoxes(QAbstractButton *button)
     return seen;
 }
 
+// The boxes that a press shows: the refusal with this message, or none for an empty one.
 inline QStringList refused(const QString &message)
 {
+    if (message.isEmpty())
+        return {};
     return {QStringLiteral("Validation failed: ") + message};
 }
 

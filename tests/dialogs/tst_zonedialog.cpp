@@ -17,75 +17,57 @@ class TestZoneDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void press_edits_zoneTakesNameAndTypeOrStaysUnchanged_data();
-    void press_edits_zoneTakesNameAndTypeOrStaysUnchanged();
+    // The zone "example.com." of the given type and class is opened, edited and the button pressed;
+    // "fields" is then its name, type and class.
+    void press_edits_zoneTakesNameAndTypeOrStaysUnchanged_data()
+    {
+        QTest::addColumn<QString>("typeAndClass");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("fields");
+        const auto ok = QDialogButtonBox::Ok;
+        zoneRow("slave shown, name taken as typed without characters outside names", "slave IN",
+                "?comboBoxType=slave|?comboBoxClass=IN|lineEditName=Exa_mple .ORG.", ok, {},
+                "Example.ORG. slave IN");
+        zoneRow("unknown type shows master and becomes it", "stub CH", "?comboBoxType=master", ok,
+                {}, "example.com. master CH");
+        zoneRow("class word shown in upper case and kept, type changed", "master hs",
+                "?comboBoxClass=HS|comboBoxType=slave", ok, {}, "example.com. slave hs");
+        zoneRow("cancel after edits", "master IN", "lineEditName=example.net.|comboBoxType=slave",
+                QDialogButtonBox::Cancel, {}, "example.com. master IN");
+        zoneRow("refused: name without final dot", "master IN",
+                "comboBoxType=slave|lineEditName=example.net", ok, notQualified("example.net"),
+                "example.com. master IN");
+    }
+
+    void press_edits_zoneTakesNameAndTypeOrStaysUnchanged()
+    {
+        QFETCH(QString, typeAndClass);
+        QFETCH(QString, typed);
+        QFETCH(int, button);
+        QFETCH(QString, message);
+        QFETCH(QString, fields);
+        const PZone zone(new Zone);
+        zone->setName(QStringLiteral("example.com."));
+        zone->setType(typeAndClass.section(' ', 0, 0));
+        zone->setZoneClass(typeAndClass.section(' ', 1, 1));
+        zone->setFile(QStringLiteral("db.example"));
+        zone->setConf(QStringLiteral("/etc/bind/named.conf.local"));
+        ZoneDialog dialog(zone);
+        fill(&dialog, typed);
+        dialog.show();
+
+        QCOMPARE(press(dialog, QDialogButtonBox::StandardButton(button)), refused(message));
+
+        const bool accepted = message.isEmpty() && button == QDialogButtonBox::Ok;
+        QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(dialog.isVisible(), !message.isEmpty());
+        QCOMPARE(QString(zone->name() + ' ' + zone->type() + ' ' + zone->zoneClass()), fields);
+        QCOMPARE(QString(zone->file() + ' ' + zone->conf()),
+                 "db.example /etc/bind/named.conf.local");
+    }
 };
-
-// The zone "example.com." of the given type and class is opened, edited and the button pressed;
-// "fields" is then its name, type and class.
-void TestZoneDialog::press_edits_zoneTakesNameAndTypeOrStaysUnchanged_data()
-{
-    QTest::addColumn<QString>("typeAndClass");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("fields");
-    const auto ok = QDialogButtonBox::Ok;
-    zoneRow("slave zone shown, nothing changed", "slave IN",
-            "?comboBoxType=slave|?comboBoxClass=IN", ok, {}, "example.com. slave IN");
-    zoneRow("unknown type shows master and becomes it", "stub CH", "?comboBoxType=master", ok, {},
-            "example.com. master CH");
-    zoneRow("class word shown in upper case, kept", "master hs", "?comboBoxClass=HS", ok, {},
-            "example.com. master hs");
-    zoneRow("type only, master to slave", "master CH", "comboBoxType=slave", ok, {},
-            "example.com. slave CH");
-    zoneRow("name only", "master IN", "?lineEditName=example.com.|lineEditName=example.net.", ok,
-            {}, "example.net. master IN");
-    zoneRow("name kept as typed, upper case too", "slave IN",
-            "lineEditName=Example.ORG.|comboBoxType=master", ok, {}, "Example.ORG. master IN");
-    zoneRow("characters outside names cannot be typed", "master IN",
-            "lineEditName=my_zone example.com.", ok, {}, "myzoneexample.com. master IN");
-    zoneRow("cancel after edits", "master IN", "lineEditName=example.net.|comboBoxType=slave",
-            QDialogButtonBox::Cancel, {}, "example.com. master IN");
-
-    const QList<QPair<QString, QString>> refusals = {
-        {"", "Domain name should not be empty"},
-        {"example.net", notQualified("example.net")},
-        {"-example.com.", "Domain label -example is invalid"}};
-    for (const auto &[name, message] : refusals)
-        zoneRow(qPrintable("refused: " + message.section('\n', 0, 0)), "master IN",
-                "comboBoxType=slave|lineEditName=" + name, ok, message, "example.com. master IN");
-}
-
-void TestZoneDialog::press_edits_zoneTakesNameAndTypeOrStaysUnchanged()
-{
-    QFETCH(QString, typeAndClass);
-    QFETCH(QString, typed);
-    QFETCH(int, button);
-    QFETCH(QString, message);
-    QFETCH(QString, fields);
-    const PZone zone(new Zone);
-    zone->setName(QStringLiteral("example.com."));
-    zone->setType(typeAndClass.section(' ', 0, 0));
-    zone->setZoneClass(typeAndClass.section(' ', 1, 1));
-    zone->setFile(QStringLiteral("db.example"));
-    zone->setConf(QStringLiteral("/etc/bind/named.conf.local"));
-    ZoneDialog dialog(zone);
-    QVERIFY(dialog.isEnabled() && editor(&dialog, "lineEditName")->isEnabled());
-    QVERIFY(editor(&dialog, "comboBoxType")->isEnabled());
-    QVERIFY(!editor(&dialog, "comboBoxClass")->isEnabled());
-    fill(&dialog, typed);
-    dialog.show();
-
-    QCOMPARE(press(dialog, QDialogButtonBox::StandardButton(button)),
-             message.isEmpty() ? QStringList() : refused(message));
-
-    const bool accepted = message.isEmpty() && button == QDialogButtonBox::Ok;
-    QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
-    QCOMPARE(dialog.isVisible(), !message.isEmpty());
-    QCOMPARE(QString(zone->name() + ' ' + zone->type() + ' ' + zone->zoneClass()), fields);
-    QCOMPARE(QString(zone->file() + ' ' + zone->conf()), "db.example /etc/bind/named.conf.local");
-}
 
 TAMZOR_TEST_MAIN(TestZoneDialog)
 #include "tst_zonedialog.moc"

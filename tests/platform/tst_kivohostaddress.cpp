@@ -50,9 +50,7 @@ private slots:
         QTest::addColumn<bool>("valid");
 
         row("set: complete address", set, "192.0.2.10", "192.0.2.10", true);
-        row("set: network of a reverse zone", set, "192.168.1", "192.168.1.", false);
         row("set: leading zeros are not octal", set, "010.001.000.9", "10.1.0.9", true);
-        row("set: empty text empties the entry", set, "", "...", false);
         row("set: octet above 255", set, "192.168.256.1", "...", false);
         row("set: signed octet", set, "1.+2.3.4", "...", false);
         row("typed: dot or comma moves on, not twice", typed, "192,0.2.10", "192.0.2.10", true);

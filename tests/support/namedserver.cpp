@@ -7,24 +7,13 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
-#include <QUdpSocket>
 #include <QtGlobal>
 
-#include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <stdexcept>
 
 namespace {
-
-const QString shellProgram = QStringLiteral("/bin/sh");
-const QString digProgram = QStringLiteral("dig");
-const QString loopbackAddress = QStringLiteral("127.0.0.1");
-const QString optionsPath = QStringLiteral("/etc/bind/named.conf.options");
-const int scriptTimeout = 30000;
-const int digTimeout = 10000;
 
 // Runtime files go to the sandbox's private /run/named, the working directory is its private
 // /var/cache/bind. Should the process share the machine's network after all, the options still
@@ -47,7 +36,7 @@ const QString optionsText = QStringLiteral(R"(options {
 controls { };
 )");
 
-// Shell functions shared by the hooks, the guard and stopAll(). `alive` matches the command
+// Shell functions shared by the hooks, the guard and the destructor. `alive` matches the command
 // line as well as the pid: a zombie has an empty one and a reused pid another.
 const QByteArray scriptFunctions = R"SH(
 alive() {
@@ -58,12 +47,8 @@ alive() {
 }
 
 gone_within() {
-    tries=0
-    while alive; do
-        [ "$tries" -ge "$1" ] && return 1
-        sleep 0.05
-        tries=$((tries + 1))
-    done
+    for i in $(seq "$1"); do alive || return 0; sleep 0.05; done
+    ! alive
 }
 
 stop_named() {
@@ -84,12 +69,10 @@ start_named() {
     from=$(($(wc -l < "$log") + 1))
     setsid $command < /dev/null >> "$log" 2>&1 &
     echo $! > "$pidfile"
-    tries=0
-    while [ "$tries" -lt 200 ]; do
+    for i in $(seq 200); do
         tail -n "+$from" "$log" | grep -q ' running$' && return 0
         tail -n "+$from" "$log" | grep -q 'exiting (due to' && break
         sleep 0.05
-        tries=$((tries + 1))
     done
     echo "named did not start:" >&2
     tail -n "+$from" "$log" | tail -n 10 >&2
@@ -98,67 +81,34 @@ start_named() {
 }
 )SH";
 
-const QByteArray startBody = "start_named\n";
 const QByteArray stopBody = "stop_named\n";
-const QByteArray restartBody = "stop_named && start_named\n";
 const QByteArray isActiveBody = R"SH(state=$(dirname "$0")
 if alive; then touch "$state/active"; else rm -f "$state/active"; fi
 )SH";
-// The guard reads its standard input, the test process's pipe, until the test process is gone.
-const QByteArray guardBody = "trap '' INT TERM HUP\ncat > /dev/null\nstop_named\n";
 
 const QRegularExpression outgoingQueryExpression(
     QStringLiteral("resolving|priming|notif(y|ies)|transfer|refresh|unreachable|lame|forward"),
     QRegularExpression::CaseInsensitiveOption);
-
-// -g keeps named in the foreground, as -f does, and sends its whole log to standard error, so
-// that nothing goes to the machine's syslog; -4 keeps it off IPv6.
-QString namedCommand(const QString &port)
-{
-    return QStringLiteral("/usr/sbin/named -g -4 -p %1 -c /etc/bind/named.conf").arg(port);
-}
 
 [[noreturn]] void fail(const QString &what)
 {
     throw std::runtime_error(what.toStdString());
 }
 
-void isolateNetworkOnce()
+bool isolateNetworkOnce()
 {
-    static bool tried = false;
-    if (tried)
-        return;
-    tried = true;
     QString reason;
     if (!Sandbox::isolateNetwork(&reason))
         qWarning("named will share the machine's loopback: %s", qPrintable(reason));
+    return true;
 }
 
 quint16 choosePort()
 {
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        QTcpServer tcp;
-        if (!tcp.listen(QHostAddress::LocalHost, 0))
-            continue;
-        QUdpSocket udp;
-        if (udp.bind(QHostAddress::LocalHost, tcp.serverPort()))
-            return tcp.serverPort();
-    }
-    fail(QStringLiteral("no free port on 127.0.0.1"));
-}
-
-bool runScript(const QByteArray &script, QByteArray *standardError = nullptr)
-{
-    QProcess shell;
-    shell.start(shellProgram, {QStringLiteral("-c"), QString::fromUtf8(script)});
-    if (!shell.waitForFinished(scriptTimeout)) {
-        shell.kill();
-        shell.waitForFinished();
-        return false;
-    }
-    if (standardError)
-        *standardError = shell.readAllStandardError();
-    return shell.exitStatus() == QProcess::NormalExit && shell.exitCode() == 0;
+    QTcpServer tcp;
+    if (!tcp.listen(QHostAddress::LocalHost, 0))
+        fail(QStringLiteral("no free port on 127.0.0.1"));
+    return tcp.serverPort();
 }
 
 } // namespace
@@ -167,59 +117,42 @@ NamedServer::NamedServer()
 {
     if (!runDirectory.isValid())
         fail(QStringLiteral("no temporary directory for named"));
-    isolateNetworkOnce();
+    static const bool isolated = isolateNetworkOnce();
+    Q_UNUSED(isolated)
     serverPort = choosePort();
     startGuard();
-    installHooks();
+    // Sandbox::reset() removes the hooks.
+    Sandbox::Systemctl::setHook(QStringLiteral("start"), script("start_named\n"));
+    Sandbox::Systemctl::setHook(QStringLiteral("stop"), script(stopBody));
+    Sandbox::Systemctl::setHook(QStringLiteral("restart"), script("stop_named && start_named\n"));
+    Sandbox::Systemctl::setHook(QStringLiteral("is-active"), script(isActiveBody));
 }
 
 NamedServer::~NamedServer()
 {
-    stopAll();
-    // With nothing left to stop, the guard ends as soon as it reads the end of the pipe.
-    if (guardPipe >= 0)
-        close(guardPipe);
-}
-
-QString NamedServer::commandLine() const
-{
-    return namedCommand(QString::number(serverPort));
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QString::fromUtf8(script(stopBody))});
+    if (!shell.waitForFinished(30000) || shell.exitStatus() != QProcess::NormalExit ||
+        shell.exitCode() != 0)
+        qWarning("named could not be stopped: %s", shell.readAllStandardError().constData());
 }
 
 void NamedServer::installConfiguration() const
 {
     Sandbox::installDebianDefaults();
-    Sandbox::writeFile(optionsPath, optionsText.arg(serverPort).toUtf8());
-}
-
-void NamedServer::installHooks() const
-{
-    Sandbox::Systemctl::setHook(QStringLiteral("start"), script(startBody));
-    Sandbox::Systemctl::setHook(QStringLiteral("stop"), script(stopBody));
-    Sandbox::Systemctl::setHook(QStringLiteral("restart"), script(restartBody));
-    Sandbox::Systemctl::setHook(QStringLiteral("is-active"), script(isActiveBody));
-}
-
-bool NamedServer::isRunning() const
-{
-    return runScript(script("alive\n"));
-}
-
-void NamedServer::stopAll()
-{
-    QByteArray standardError;
-    if (!runScript(script(stopBody), &standardError))
-        qWarning("named could not be stopped: %s", standardError.constData());
+    Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf.options"),
+                       optionsText.arg(serverPort).toUtf8());
 }
 
 QStringList NamedServer::query(const QString &name, const QString &type) const
 {
     QProcess dig;
-    dig.start(digProgram, {QLatin1Char('@') + loopbackAddress, QStringLiteral("-p"),
-                           QString::number(serverPort), QStringLiteral("+noall"),
-                           QStringLiteral("+answer"), QStringLiteral("+norecurse"),
-                           QStringLiteral("+time=2"), QStringLiteral("+tries=1"), name, type});
-    const bool finished = dig.waitForFinished(digTimeout);
+    dig.start(QStringLiteral("dig"),
+              {QStringLiteral("@127.0.0.1"), QStringLiteral("-p"), QString::number(serverPort),
+               QStringLiteral("+noall"), QStringLiteral("+answer"), QStringLiteral("+norecurse"),
+               QStringLiteral("+time=2"), QStringLiteral("+tries=1"), name, type});
+    const bool finished = dig.waitForFinished(10000);
     if (!finished || dig.exitStatus() != QProcess::NormalExit || dig.exitCode() != 0) {
         dig.kill();
         dig.waitForFinished();
@@ -227,20 +160,13 @@ QStringList NamedServer::query(const QString &name, const QString &type) const
                  dig.readAllStandardOutput().constData(), dig.readAllStandardError().constData());
         return {};
     }
-    QStringList records;
-    const QStringList lines = QString::fromUtf8(dig.readAllStandardOutput()).split('\n');
-    for (const QString &line : lines) {
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
-            continue;
-        // dig puts tabs between the fields and spaces only inside the data.
-        records.append(line.split(QLatin1Char('\t'), Qt::SkipEmptyParts).join(QLatin1Char(' ')));
-    }
+    QStringList records = QString::fromUtf8(dig.readAllStandardOutput())
+                              .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                              .filter(QRegularExpression(QStringLiteral("^[^;]")));
+    // dig puts tabs between the fields and spaces only inside the data.
+    for (QString &record : records)
+        record = record.split(QLatin1Char('\t'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
     return records;
-}
-
-QByteArray NamedServer::log() const
-{
-    return Sandbox::readFile(logPath());
 }
 
 QString NamedServer::logPath() const
@@ -250,52 +176,38 @@ QString NamedServer::logPath() const
 
 QStringList NamedServer::outgoingQueryLog() const
 {
-    QStringList found;
-    const QStringList lines = QString::fromUtf8(log()).split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        if (line.contains(outgoingQueryExpression))
-            found.append(line);
-    }
-    return found;
+    return QString::fromUtf8(Sandbox::readFile(logPath()))
+        .split(QLatin1Char('\n'))
+        .filter(outgoingQueryExpression);
 }
 
 QByteArray NamedServer::script(const QByteArray &body) const
 {
-    // The command line appears only with the port as a variable, so that looking up named by its
-    // command line never finds a shell that runs these functions.
-    const QByteArray portText = QByteArray::number(serverPort);
-    const QByteArray header = "#!/bin/sh\nport=" + portText + "\npidfile='" +
-                              QFile::encodeName(runDirectory.path()) + "/named.pid'\nlog='" +
-                              QFile::encodeName(logPath()) + "'\ncommand=\"" +
-                              namedCommand(QStringLiteral("$port")).toUtf8() + "\"\n";
-    return header + scriptFunctions + body;
+    // -g keeps named in the foreground, as -f does, and sends its whole log to standard error, so
+    // that nothing goes to the machine's syslog; -4 keeps it off IPv6. The command line holds the
+    // port only as a variable, so that looking named up by its command line finds no shell that
+    // runs these functions.
+    return "#!/bin/sh\nport=" + QByteArray::number(serverPort) + "\nrun='" +
+           QFile::encodeName(runDirectory.path()) + "'\npidfile=\"$run/named.pid\"\nlog='" +
+           QFile::encodeName(logPath()) +
+           "'\ncommand=\"/usr/sbin/named -g -4 -p $port -c /etc/bind/named.conf\"\n" +
+           scriptFunctions + body;
 }
 
-void NamedServer::startGuard()
+// The guard lives in a session of its own, out of reach of whoever kills the test process and
+// its children, and stops named once the test process is gone; it ends with this server.
+void NamedServer::startGuard() const
 {
-    const QByteArray guard = script(guardBody);
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC) != 0)
-        fail(QStringLiteral("no pipe for the named guard"));
-    const pid_t child = fork();
-    if (child < 0)
+    QProcess guard;
+    guard.setProgram(QStringLiteral("/bin/sh"));
+    guard.setArguments({QStringLiteral("-c"),
+                        QString::fromUtf8(script("trap '' INT TERM HUP\nwhile kill -0 " +
+                                                 QByteArray::number(getpid()) +
+                                                 " 2>/dev/null && [ -d \"$run\" ]; do sleep 0.2; "
+                                                 "done\nstop_named\n"))});
+    guard.setStandardInputFile(QProcess::nullDevice());
+    guard.setStandardOutputFile(QProcess::nullDevice());
+    guard.setStandardErrorFile(QProcess::nullDevice());
+    if (!guard.startDetached())
         fail(QStringLiteral("no process for the named guard"));
-    if (child == 0) {
-        // Between fork and exec only async-signal-safe calls: the test may run other threads.
-        // A session of its own, orphaned, keeps the guard out of reach of whoever kills the
-        // test process and its children.
-        if (setsid() < 0 || fork() != 0)
-            _exit(0);
-        const int null = open("/dev/null", O_RDWR);
-        dup2(ends[0], STDIN_FILENO);
-        dup2(null, STDOUT_FILENO);
-        dup2(null, STDERR_FILENO);
-        close_range(3, ~0U, 0);
-        execl("/bin/sh", "sh", "-c", guard.constData(), static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    close(ends[0]);
-    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
-    }
-    guardPipe = ends[1];
 }

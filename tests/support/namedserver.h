@@ -20,36 +20,24 @@ public:
     NamedServer(const NamedServer &) = delete;
     NamedServer &operator=(const NamedServer &) = delete;
 
-    quint16 port() const { return serverPort; }
-    // The command line named runs with, for looking it up among the processes (pgrep -f).
-    QString commandLine() const;
-
-    // Debian's configuration, with options that keep named to 127.0.0.1 at port(), to its own
-    // zones and to the sandbox's files.
+    // Debian's configuration, with options that keep named to 127.0.0.1 at a port of its own, to
+    // its own zones and to the sandbox's files.
     void installConfiguration() const;
-    // The fake systemctl's hooks; Sandbox::reset() removes them.
-    void installHooks() const;
-
-    bool isRunning() const;
-    // Ends the named started here, if it runs, and waits until it is gone.
-    void stopAll();
 
     // The answer section of `dig NAME TYPE` asked of this server, one record a line with its
     // fields (owner, TTL, class, type, data) separated by single spaces. Empty, with a warning,
     // when dig gets no reply within two seconds.
     QStringList query(const QString &name, const QString &type) const;
 
-    // What named has written to its standard error since the first start.
-    QByteArray log() const;
-    QString logPath() const;
-    // The log lines that tell of named asking or notifying other servers: none are expected.
+    // The lines named has logged since the first start that tell of it asking or notifying other
+    // servers: none are expected.
     QStringList outgoingQueryLog() const;
 
 private:
     QByteArray script(const QByteArray &body) const;
-    void startGuard();
+    QString logPath() const;
+    void startGuard() const;
 
     QTemporaryDir runDirectory;
     quint16 serverPort = 0;
-    int guardPipe = -1;
 };

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QtGlobal>
 
 #include <net/if.h>
 #include <sched.h>
@@ -15,63 +14,58 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
 namespace {
 
 const QString bindDirectory = QStringLiteral("/etc/bind");
-const QString runDirectory = QStringLiteral("/run");
-
-// Where named keeps its working files and its pid, lock and session key files: a named started
+// named's working directory and the home of its pid, lock and session key files: a named started
 // in the sandbox must write there and nowhere on the machine.
-struct NamedDirectory
-{
-    QString path;
-    QString privateName;
-    bool madeAtBoot;
-};
-const NamedDirectory namedDirectories[] = {
-    {QStringLiteral("/var/cache/bind"), QStringLiteral("cache"), false},
-    {QStringLiteral("/run/named"), QStringLiteral("run"), true},
-};
+const QStringList namedDirectories = {QStringLiteral("/var/cache/bind"),
+                                      QStringLiteral("/run/named")};
 
-struct State
-{
-    std::unique_ptr<QTemporaryDir> root;
-    QStringList mounts; // newest last
-};
-
-State &state()
-{
-    static State instance;
-    return instance;
-}
+std::unique_ptr<QTemporaryDir> root;
+QStringList mounts; // newest last
 
 QString rootPath(const QString &name)
 {
-    return state().root->filePath(name);
+    return root->filePath(name);
 }
 
-[[noreturn]] void fail(const QString &what)
+void check(bool ok, const QString &what)
 {
-    throw std::runtime_error(
-        QStringLiteral("%1: %2").arg(what, QString::fromLocal8Bit(strerror(errno))).toStdString());
+    if (!ok)
+        throw std::runtime_error(what.toStdString() + ": " + strerror(errno));
+}
+
+bool succeeds(QString *reason, const std::function<void()> &steps)
+{
+    try {
+        steps();
+        return true;
+    } catch (const std::exception &error) {
+        if (reason)
+            *reason = QString::fromStdString(error.what());
+        return false;
+    }
 }
 
 void doMount(const QString &source, const QString &target, const char *type, unsigned long flags,
              const char *data = nullptr)
 {
-    if (mount(source.isEmpty() ? nullptr : QFile::encodeName(source).constData(),
-              QFile::encodeName(target).constData(), type, flags, data) != 0)
-        fail(QStringLiteral("mount %1 on %2").arg(source, target));
+    const QByteArray from = QFile::encodeName(source);
+    check(mount(source.isEmpty() ? nullptr : from.constData(),
+                QFile::encodeName(target).constData(), type, flags, data) == 0,
+          QStringLiteral("mount %1 on %2").arg(source, target));
 }
 
-void trackedMount(const QString &source, const QString &target, const char *type,
-                  unsigned long flags, const char *data = nullptr)
+void trackedMount(const QString &source, const QString &target, const char *type = nullptr,
+                  unsigned long flags = MS_BIND, const char *data = nullptr)
 {
     doMount(source, target, type, flags, data);
-    state().mounts.append(target);
+    mounts.append(target);
 }
 
 void emptyDirectory(const QString &path)
@@ -86,59 +80,54 @@ void emptyDirectory(const QString &path)
     }
 }
 
+void copyDirectoryFiles(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::Files)) {
+        QFile::remove(QDir(to).filePath(entry.fileName()));
+        QFile::copy(entry.filePath(), QDir(to).filePath(entry.fileName()));
+    }
+}
+
 void mountNamedDirectories()
 {
-    for (const NamedDirectory &directory : namedDirectories) {
-        const QString source = rootPath(directory.privateName);
+    for (const QString &path : namedDirectories) {
+        const QString source = rootPath(QFileInfo(path).fileName());
         QDir().mkpath(source);
-        // /run/named is made by the service at boot and may be missing; a private /run gives
-        // it a place without creating it on the machine. A missing package directory stays
-        // missing: named then fails, and writes nothing.
-        if (!QFileInfo(directory.path).isDir()) {
-            if (!directory.madeAtBoot)
+        // /run/named is made by the service at boot and may be missing: a private /run gives it
+        // a place without creating it on the machine. A missing /var/cache/bind stays missing:
+        // named then fails, and writes nothing.
+        if (!QFileInfo(path).isDir()) {
+            if (!path.startsWith(QLatin1String("/run/")))
                 continue;
-            doMount(QStringLiteral("tmpfs"), runDirectory, "tmpfs", 0, "size=1024k");
-            QDir().mkpath(directory.path);
+            doMount(QStringLiteral("tmpfs"), QStringLiteral("/run"), "tmpfs", 0, "size=1024k");
+            QDir().mkpath(path);
         }
-        doMount(source, directory.path, nullptr, MS_BIND);
+        doMount(source, path, nullptr, MS_BIND);
     }
 }
 
 // A new network starts with its loopback down; up, it has 127.0.0.1 and ::1.
-bool bringLoopbackUp()
+void bringLoopbackUp()
 {
     const int control = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (control < 0)
-        return false;
+    check(control >= 0, QStringLiteral("socket"));
     ifreq request = {};
     qstrncpy(request.ifr_name, "lo", IFNAMSIZ);
     bool up = ioctl(control, SIOCGIFFLAGS, &request) == 0;
-    if (up) {
-        request.ifr_flags |= IFF_UP;
-        up = ioctl(control, SIOCSIFFLAGS, &request) == 0;
-    }
+    request.ifr_flags |= IFF_UP;
+    up = up && ioctl(control, SIOCSIFFLAGS, &request) == 0;
     const int error = errno;
     close(control);
     errno = error;
-    return up;
+    check(up, QStringLiteral("loopback"));
 }
 
 void writeExecutable(const QString &path, const QByteArray &script)
 {
     Sandbox::writeFile(path, script);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                    QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
-                                    QFile::ExeOther);
-}
-
-void copyDirectoryFiles(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    const auto entries = QDir(from).entryInfoList(QDir::Files);
-    for (const QFileInfo &entry : entries) {
-        QFile::remove(QDir(to).filePath(entry.fileName()));
-        QFile::copy(entry.filePath(), QDir(to).filePath(entry.fileName()));
-    }
+                                    QFile::ReadOther | QFile::ExeOther);
 }
 
 const QByteArray fakeSystemctl = R"SH(#!/bin/sh
@@ -156,70 +145,59 @@ esac
 exit 0
 )SH";
 
+QString systemctlState(const QString &name = QString())
+{
+    return rootPath(QStringLiteral("systemctl/") + name);
+}
+
 } // namespace
 
 namespace Sandbox {
 
 bool enter(QString *reason)
 {
-    try {
-        state().root = std::make_unique<QTemporaryDir>();
-        if (!state().root->isValid())
-            fail(QStringLiteral("temporary directory"));
+    root = std::make_unique<QTemporaryDir>();
+    const bool entered = succeeds(reason, [] {
+        check(root->isValid(), QStringLiteral("temporary directory"));
         // The package's configuration is copied while the machine's /etc/bind is still visible.
         copyDirectoryFiles(bindDirectory, rootPath(QStringLiteral("debian")));
-        QDir().mkpath(rootPath(QStringLiteral("bind")));
-        QDir().mkpath(rootPath(QStringLiteral("scratch")));
-        QDir().mkpath(rootPath(QStringLiteral("empty")));
-        if (unshare(CLONE_NEWNS) != 0)
-            fail(QStringLiteral("unshare"));
+        QDir().mkpath(rootPath(QStringLiteral("etc")));
+        QDir().mkpath(scratchDirectory());
+        check(unshare(CLONE_NEWNS) == 0, QStringLiteral("unshare"));
         doMount(QString(), QStringLiteral("/"), nullptr, MS_REC | MS_PRIVATE);
-        if (!QFileInfo(bindDirectory).isDir())
-            fail(QStringLiteral("%1 is missing; install bind9").arg(bindDirectory));
-        doMount(rootPath(QStringLiteral("bind")), bindDirectory, nullptr, MS_BIND);
+        check(QFileInfo(bindDirectory).isDir(), bindDirectory + " is missing; install bind9");
+        doMount(rootPath(QStringLiteral("etc")), bindDirectory, nullptr, MS_BIND);
         mountNamedDirectories();
-    } catch (const std::exception &error) {
-        if (reason)
-            *reason = QString::fromStdString(error.what());
+    });
+    if (!entered)
         return false;
-    }
     const QString bin = rootPath(QStringLiteral("bin"));
-    QDir().mkpath(bin);
-    writeExecutable(QDir(bin).filePath(QStringLiteral("systemctl")), fakeSystemctl);
+    writeExecutable(bin + QStringLiteral("/systemctl"), fakeSystemctl);
     qputenv("PATH", QFile::encodeName(bin) + ':' + qgetenv("PATH"));
     Systemctl::reset();
     return true;
 }
 
-void reset()
-{
-    while (!state().mounts.isEmpty()) {
-        const QString target = state().mounts.takeLast();
-        if (umount2(QFile::encodeName(target).constData(), MNT_DETACH) != 0)
-            fail(QStringLiteral("umount %1").arg(target));
-    }
-    emptyDirectory(bindDirectory);
-    for (const NamedDirectory &directory : namedDirectories)
-        emptyDirectory(directory.path);
-    QDir scratch(scratchDirectory());
-    scratch.removeRecursively();
-    QDir().mkpath(scratchDirectory());
-    Systemctl::reset();
-}
-
 bool isolateNetwork(QString *reason)
 {
-    try {
-        if (unshare(CLONE_NEWNET) != 0)
-            fail(QStringLiteral("unshare"));
-        if (!bringLoopbackUp())
-            fail(QStringLiteral("loopback"));
-    } catch (const std::exception &error) {
-        if (reason)
-            *reason = QString::fromStdString(error.what());
-        return false;
+    return succeeds(reason, [] {
+        check(unshare(CLONE_NEWNET) == 0, QStringLiteral("unshare"));
+        bringLoopbackUp();
+    });
+}
+
+void reset()
+{
+    while (!mounts.isEmpty()) {
+        const QString target = mounts.takeLast();
+        check(umount2(QFile::encodeName(target).constData(), MNT_DETACH) == 0,
+              QStringLiteral("umount ") + target);
     }
-    return true;
+    emptyDirectory(bindDirectory);
+    for (const QString &path : namedDirectories)
+        emptyDirectory(path);
+    emptyDirectory(scratchDirectory());
+    Systemctl::reset();
 }
 
 void installDebianDefaults()
@@ -231,21 +209,20 @@ void writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw std::runtime_error(QStringLiteral("cannot write %1").arg(path).toStdString());
+    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+              file.write(bytes) == bytes.size(),
+          QStringLiteral("write ") + path);
 }
 
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void makeReadOnly(const QString &path)
 {
-    trackedMount(path, path, nullptr, MS_BIND);
+    trackedMount(path, path);
     doMount(QString(), path, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY);
 }
 
@@ -257,9 +234,9 @@ void mountTmpfs(const QString &path, int kilobytes)
 
 void replaceProgram(const QString &program, const QByteArray &script)
 {
-    const QString stand = QDir(scratchDirectory()).filePath(QFileInfo(program).fileName());
-    writeExecutable(stand, script);
-    trackedMount(stand, program, nullptr, MS_BIND);
+    const QString standIn = scratchDirectory() + '/' + QFileInfo(program).fileName();
+    writeExecutable(standIn, script);
+    trackedMount(standIn, program);
 }
 
 void removeProgram(const QString &program)
@@ -267,7 +244,7 @@ void removeProgram(const QString &program)
     // Root may run any file with an execute bit, so the stand-in has none: the start fails as
     // for a missing program.
     replaceProgram(program, QByteArray());
-    QFile::setPermissions(QDir(scratchDirectory()).filePath(QFileInfo(program).fileName()),
+    QFile::setPermissions(scratchDirectory() + '/' + QFileInfo(program).fileName(),
                           QFile::ReadOwner);
 }
 
@@ -278,47 +255,35 @@ QString scratchDirectory()
 
 namespace Systemctl {
 
-namespace {
-QString statePath(const QString &name = QString())
-{
-    return rootPath(QStringLiteral("systemctl/") + name);
-}
-} // namespace
-
 void reset()
 {
-    QDir(statePath()).removeRecursively();
-    QDir().mkpath(statePath());
+    QDir(systemctlState()).removeRecursively();
+    QDir().mkpath(systemctlState());
 }
 
 void setActive(bool active)
 {
     if (active)
-        writeFile(statePath(QStringLiteral("active")), {});
+        writeFile(systemctlState(QStringLiteral("active")), {});
     else
-        QFile::remove(statePath(QStringLiteral("active")));
-}
-
-bool isActive()
-{
-    return QFile::exists(statePath(QStringLiteral("active")));
+        QFile::remove(systemctlState(QStringLiteral("active")));
 }
 
 void setAnswer(const QString &command, int exitCode, const QByteArray &standardError)
 {
-    writeFile(statePath(command + QStringLiteral(".exit")), QByteArray::number(exitCode));
-    writeFile(statePath(command + QStringLiteral(".stderr")), standardError);
+    writeFile(systemctlState(command + QStringLiteral(".exit")), QByteArray::number(exitCode));
+    writeFile(systemctlState(command + QStringLiteral(".stderr")), standardError);
 }
 
 void setHook(const QString &command, const QByteArray &script)
 {
-    writeExecutable(statePath(command + QStringLiteral(".hook")), script);
+    writeExecutable(systemctlState(command + QStringLiteral(".hook")), script);
 }
 
 QStringList calls()
 {
-    const QString text = QString::fromUtf8(readFile(statePath(QStringLiteral("calls"))));
-    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return QString::fromUtf8(readFile(systemctlState(QStringLiteral("calls"))))
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 } // namespace Systemctl

@@ -19,8 +19,8 @@ bool enter(QString *reason);
 // and reaches nothing outside. False, with the reason, when that cannot be done.
 bool isolateNetwork(QString *reason);
 
-// Empties /etc/bind and named's private directories, and undoes every mount made since enter()
-// (read-only, tmpfs, programs).
+// Empties /etc/bind, named's private directories and the scratch directory, and undoes every
+// mount made since enter() (read-only, tmpfs, programs).
 void reset();
 // Copies the configuration that Debian's bind9 package installs into /etc/bind.
 void installDebianDefaults();
@@ -44,7 +44,6 @@ QString scratchDirectory();
 namespace Systemctl {
 void reset();
 void setActive(bool active);
-bool isActive();
 // The next runs of `command` (start, stop, restart, is-active) end with this code and print
 // this text on standard error.
 void setAnswer(const QString &command, int exitCode, const QByteArray &standardError = {});

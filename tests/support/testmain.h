@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QTest>
 
-#include <cstdio>
-
 // A widget application on the offscreen platform, for every test executable.
 #define TAMZOR_TEST_MAIN(TestClass)                                                                \
     int main(int argc, char *argv[])                                                               \

@@ -7,8 +7,7 @@ namespace TestSupport {
 QString corpusDirectory();
 // True when this run is CI's: missing prerequisites fail there instead of skipping.
 bool isCI();
-// Reports why the sandbox cannot be made; the exit status fails under CI and skips elsewhere.
+// Reports why the sandbox cannot be made; the exit status fails under CI and is CTest's "skipped"
+// elsewhere.
 int sandboxUnavailable(const QString &reason);
-// CTest counts an executable that ends with this status as skipped.
-constexpr int skipExitCode = 77;
 } // namespace TestSupport
