@@ -9,21 +9,14 @@
 #include "tests/dialogs/formdriver.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QDialogButtonBox>
+#include <QHostAddress>
 #include <QProcess>
-#include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
-#include <QTest>
-#include <QWizard>
-
-#include <algorithm>
 
 namespace WindowDriver {
 
 namespace {
-// Lists are chosen by their text; every other editor is typed into key by key.
 void fillForm(QWidget *form, const QVariantMap &values)
 {
     for (auto value = values.cbegin(); value != values.cend(); ++value) {
@@ -35,36 +28,28 @@ void fillForm(QWidget *form, const QVariantMap &values)
     }
 }
 
-void fillCurrentPage(QWizard *wizard, const QVariantMap &values)
+// Fills each page in turn and presses Next, or Finish on the last.
+Answer wizard(const QList<QVariantMap> &pages)
 {
-    fillForm(wizard->currentPage(), values);
-    FormDriver::pressForward(*wizard);
-}
-
-// Chooses forward (0) or reverse (1) lookup, fills the name page and the name server pages.
-Answer zoneWizard(int lookupType, const QVariantMap &namePage, const QString &nameServer,
-                  const QString &address)
-{
-    return [=](QWidget *modal) {
+    return [pages](QWidget *modal) {
         auto *wizard = qobject_cast<QWizard *>(modal);
-        if (!wizard)
-            return;
-        wizard->currentPage()
-            ->findChild<QComboBox *>(QStringLiteral("comboBoxLookupType"))
-            ->setCurrentIndex(lookupType);
-        FormDriver::pressForward(*wizard);
-        fillCurrentPage(wizard, namePage);
-        fillCurrentPage(wizard,
-                        {{QStringLiteral("lineEditMName"), nameServer},
-                         {QStringLiteral("lineEditRName"), QString("hostmaster." + nameServer)}});
-        fillCurrentPage(wizard, {});
-        fillCurrentPage(wizard, {{QStringLiteral("kivoHostAddress"), address}});
+        for (const QVariantMap &page : pages) {
+            if (!wizard)
+                return;
+            fillForm(wizard->currentPage(), page);
+            FormDriver::pressForward(*wizard);
+        }
     };
 }
 
-template <typename Model> Model *modelOf(QTableView *table)
+QList<PZone> listedZones(MainWindow &window)
 {
-    return qobject_cast<Model *>(table->model());
+    return qobject_cast<ZoneModel *>(table(window, QStringLiteral("Zone"))->model())->zones();
+}
+
+QList<PRecord> listedRecordList(MainWindow &window)
+{
+    return qobject_cast<RecordModel *>(table(window, QStringLiteral("Record"))->model())->records();
 }
 } // namespace
 
@@ -76,20 +61,44 @@ ModalScript::ModalScript(const QList<Answer> &answers) : answers(answers)
 
 void ModalScript::poll()
 {
+    static const char *const icons[] = {"plain", "info", "warning", "critical", "question"};
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible())
         return;
     if (modal == handled || answers.isEmpty()) {
-        unexpected.append(modal->objectName() + QLatin1Char(' ') + modal->windowTitle());
+        seen.append("unanswered " + modal->objectName() + ' ' + modal->windowTitle());
         if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->reject();
         return;
     }
-    if (auto *box = qobject_cast<QMessageBox *>(modal))
-        boxes.append(
-            {box->windowTitle(), box->text(), box->icon(), box->parentWidget() != nullptr});
+    if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        QString line = QString(QLatin1String(icons[box->icon()]) + ' ' + box->windowTitle());
+        line = line.trimmed() + ": " + box->text();
+        seen.append(box->detailedText().isEmpty() ? line : line + '\n' + box->detailedText());
+    }
     handled = modal;
     answers.takeFirst()(modal);
+}
+
+QStringList give(MainWindow &window, const QString &action, const QList<Answer> &answers)
+{
+    ModalScript script(answers);
+    WindowDriver::action(window, action)->trigger();
+    if (!script.answers.isEmpty())
+        script.seen.append(QStringLiteral("%1 answers left").arg(script.answers.size()));
+    return script.seen;
+}
+
+QStringList fitted(QStringList lines, const QStringList &patterns)
+{
+    for (int i = 0; i < qMin(lines.size(), patterns.size()); ++i) {
+        const QString any = QRegularExpression::escape(patterns.at(i)).replace("\\*", ".*");
+        if (QRegularExpression("\\A" + any + "\\z", QRegularExpression::DotMatchesEverythingOption)
+                .match(lines.at(i))
+                .hasMatch())
+            lines[i] = patterns.at(i);
+    }
+    return lines;
 }
 
 Answer press(QMessageBox::StandardButton button)
@@ -103,43 +112,43 @@ Answer press(QMessageBox::StandardButton button)
 
 Answer cancel()
 {
-    return [](QWidget *modal) {
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-    };
-}
-
-Answer recordWizard(const QString &type, const QVariantMap &values)
-{
-    return [type, values](QWidget *modal) {
-        auto *wizard = qobject_cast<QWizard *>(modal);
-        if (!wizard)
-            return;
-        fillCurrentPage(wizard, {{QStringLiteral("comboBoxType"), type}});
-        fillCurrentPage(wizard, values);
-    };
+    return [](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); };
 }
 
 Answer fillAndAccept(const QVariantMap &values)
 {
     return [values](QWidget *modal) {
         fillForm(modal, values);
-        if (auto *buttons = modal->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox")))
-            buttons->button(QDialogButtonBox::Ok)->click();
+        modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     };
 }
 
-Answer forwardZoneWizard(const QString &name, const QString &nameServer,
-                         const QString &nameServerAddress)
+Answer recordWizard(const QString &type, const QVariantMap &values)
 {
-    return zoneWizard(0, {{QStringLiteral("lineEditName"), name}}, nameServer, nameServerAddress);
+    return wizard({{{QStringLiteral("comboBoxType"), type}}, values});
 }
 
-Answer reverseZoneWizard(const QString &network, const QString &nameServer,
-                         const QString &nameServerAddress)
+Answer zoneWizard(const QString &name, const QString &nameServer, const QString &address)
 {
-    return zoneWizard(1, {{QStringLiteral("kivoHostAddress"), network}}, nameServer,
-                      nameServerAddress);
+    const bool reverse = !QHostAddress(name).isNull();
+    return wizard(
+        {{{"comboBoxLookupType", reverse ? "Reverse" : "Forward"}},
+         {{reverse ? "kivoHostAddress" : "lineEditName", name}},
+         {{"lineEditMName", nameServer}, {"lineEditRName", QString("hostmaster." + nameServer)}},
+         QVariantMap(),
+         {{"kivoHostAddress", address}}});
+}
+
+void start(std::unique_ptr<MainWindow> &window, const QString &zone, const QString &record)
+{
+    window = std::make_unique<MainWindow>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->initialize();
+    if (!zone.isEmpty())
+        select(*window, QStringLiteral("Zone"), zone);
+    if (!record.isEmpty())
+        select(*window, QStringLiteral("Record"), record);
 }
 
 QAction *action(MainWindow &window, const QString &name)
@@ -147,53 +156,42 @@ QAction *action(MainWindow &window, const QString &name)
     return window.findChild<QAction *>(name);
 }
 
-QTableView *zoneTable(MainWindow &window)
+QTableView *table(MainWindow &window, const QString &name)
 {
-    return window.findChild<QTableView *>(QStringLiteral("tableViewZone"));
-}
-
-QTableView *recordTable(MainWindow &window)
-{
-    return window.findChild<QTableView *>(QStringLiteral("tableViewRecord"));
+    return window.findChild<QTableView *>(QStringLiteral("tableView") + name);
 }
 
 QStringList zoneNames(MainWindow &window)
 {
     QStringList names;
-    const QList<PZone> zones = modelOf<ZoneModel>(zoneTable(window))->zones();
-    for (const PZone &zone : zones)
+    for (const PZone &zone : listedZones(window))
         names.append(zone->name());
     return names;
 }
 
+PZone listedZone(MainWindow &window, const QString &name)
+{
+    return listedZones(window).value(zoneNames(window).indexOf(name));
+}
+
 QStringList listedRecords(MainWindow &window)
 {
-    return recordLines(modelOf<RecordModel>(recordTable(window))->records());
+    return sorted(recordLines(listedRecordList(window)));
 }
 
-static void clickRow(QTableView *table, int row)
+void select(MainWindow &window, const QString &tableName, const QString &prefix)
 {
-    table->scrollTo(table->model()->index(row, 0));
-    const QRect cell = table->visualRect(table->model()->index(row, 0));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-}
-
-void selectZone(MainWindow &window, const QString &name)
-{
-    const int row = zoneNames(window).indexOf(name);
-    QVERIFY2(row >= 0, qPrintable(QStringLiteral("no zone %1 listed").arg(name)));
-    clickRow(zoneTable(window), row);
-}
-
-void selectRecord(MainWindow &window, const QString &linePrefix)
-{
-    const QList<PRecord> records = modelOf<RecordModel>(recordTable(window))->records();
+    const QStringList lines = tableName == QLatin1String("Zone")
+                                  ? zoneNames(window)
+                                  : recordLines(listedRecordList(window));
     int row = 0;
-    while (row < records.size() && !records.at(row)->toString().startsWith(linePrefix))
+    while (row < lines.size() && !lines.at(row).startsWith(prefix))
         ++row;
-    QVERIFY2(row < records.size(),
-             qPrintable(QStringLiteral("no record %1 listed").arg(linePrefix)));
-    clickRow(recordTable(window), row);
+    QVERIFY2(row < lines.size(), qPrintable("nothing listed as " + prefix));
+    QTableView *view = table(window, tableName);
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }
 
 QStringList recordsOnDisk(const QString &zoneName, const QString &filePath)
@@ -206,7 +204,7 @@ QStringList recordsOnDisk(const QString &zoneName, const QString &filePath)
     } catch (const ErrorStackException &exception) {
         return {QStringLiteral("unreadable: ") + exception.text()};
     }
-    return recordLines(zone->records());
+    return sorted(recordLines(zone->records()));
 }
 
 QStringList recordLines(const QList<PRecord> &records)
@@ -214,15 +212,7 @@ QStringList recordLines(const QList<PRecord> &records)
     QStringList lines;
     for (const PRecord &record : records)
         lines.append(record->toString());
-    return sorted(lines);
-}
-
-PZone listedZone(MainWindow &window, const QString &name)
-{
-    const QList<PZone> zones = modelOf<ZoneModel>(zoneTable(window))->zones();
-    const auto found = std::find_if(zones.cbegin(), zones.cend(),
-                                    [&](const PZone &zone) { return zone->name() == name; });
-    return found == zones.cend() ? PZone() : *found;
+    return lines;
 }
 
 QString checkConfigurationAndZones()
