@@ -106,7 +106,6 @@ private slots:
 
         QCOMPARE(give("Restart"), QStringList());
         QCOMPARE(window->statusBar()->findChild<QLabel *>()->text(), state);
-        QCOMPARE(checkConfigurationAndZones(), QString());
         QStringList listed, answered;
         for (const char *zone : {"shop.test.", "30.20.10.in-addr.arpa."}) {
             select(*window, "Zone", zone);

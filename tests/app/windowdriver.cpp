@@ -215,17 +215,6 @@ QStringList recordLines(const QList<PRecord> &records)
     return lines;
 }
 
-QString checkConfigurationAndZones()
-{
-    QProcess checker;
-    checker.setProcessChannelMode(QProcess::MergedChannels);
-    checker.start(QStringLiteral("/usr/bin/named-checkconf"), {QStringLiteral("-z")});
-    if (checker.waitForFinished(30000) && checker.exitStatus() == QProcess::NormalExit &&
-        checker.exitCode() == 0)
-        return QString();
-    return QStringLiteral("named-checkconf failed: ") + QString::fromUtf8(checker.readAll());
-}
-
 QStringList sorted(QStringList lines)
 {
     lines.sort();

@@ -67,8 +67,6 @@ void select(MainWindow &window, const QString &tableName, const QString &prefix)
 // The zone file read back through named-compilezone, as sorted zone-file lines.
 QStringList recordsOnDisk(const QString &zoneName, const QString &filePath);
 QStringList recordLines(const QList<PRecord> &records);
-// Empty when named-checkconf -z accepts the configuration, otherwise its report.
-QString checkConfigurationAndZones();
 QStringList sorted(QStringList lines);
 
 } // namespace WindowDriver
