@@ -84,19 +84,6 @@ class TestMainWindow : public QObject
 private:
     std::unique_ptr<MainWindow> window;
 
-    QString enabledActions() const
-    {
-        QStringList names;
-        for (const QString &name : QStringLiteral("Restart CheckConfig AddZone Quit Start Stop "
-                                                  "EditZone RemoveZone CheckZone AddRecord "
-                                                  "EditRecord RemoveRecord")
-                                       .split(' ')) {
-            if (action(*window, "action" + name)->isEnabled())
-                names.append(name);
-        }
-        return names.join(' ');
-    }
-
     // Opens a table's context menu at the row, or below the last, and tells its entries.
     QString contextMenu(const QString &tableName, int row = -1)
     {
@@ -114,6 +101,23 @@ private:
                     : view->visualRect(view->model()->index(row, 0)).center());
         QCoreApplication::processEvents();
         return entries.join(',');
+    }
+
+    static void zoneRow(const char *name, const QString &zone, const QString &command,
+                        const QList<Answer> &answers, const QStringList &boxes,
+                        const QString &listed = {}, const QByteArray &local = {},
+                        const QByteArray &managed = {})
+    {
+        QTest::newRow(name) << zone << QString() << command << answers << boxes << QString()
+                            << listed << local << managed;
+    }
+
+    static void recordRow(const char *name, const QString &record, const QString &command,
+                          const QList<Answer> &answers, const QStringList &boxes,
+                          const QString &from = {}, const QString &to = {})
+    {
+        QTest::newRow(name) << "example.com" << record << command << answers << boxes << from << to
+                            << QByteArray() << QByteArray();
     }
 
 private slots:
@@ -162,9 +166,9 @@ private slots:
         QCOMPARE(zoneNames(*window), startZones);
     }
 
-    // Restart, CheckConfig, AddZone and Quit are always on. Steps: a zone to select, "record" to
-    // select the first record, "clear:Zone" or "clear:Record" to drop a table's selection, or a
-    // service command ("fail:" makes it fail).
+    // Restart, CheckConfig, AddZone, Quit and the help menu are always on. Steps: a zone to select,
+    // "record" to select the first record, "clear:Zone" or "clear:Record" to drop a table's
+    // selection, or a service command ("fail:" makes it fail).
     void actions_followServiceAndSelection_data()
     {
         QTest::addColumn<bool>("active");
@@ -221,7 +225,11 @@ private slots:
         QCOMPARE(window->statusBar()->findChild<QLabel *>()->text(),
                  QString("BIND server: ") +
                      (enabled == QLatin1String("Stop") ? "active" : "inactive"));
-        QCOMPARE(enabledActions(), QString("Restart CheckConfig AddZone Quit " + enabled));
+        const QStringList on =
+            QString("Restart CheckConfig AddZone Quit About AboutQt " + enabled).split(' ');
+        for (QAction *action : window->findChildren<QAction *>(QRegularExpression("^action")))
+            QVERIFY2(action->isEnabled() == on.contains(action->objectName().mid(6)),
+                     qPrintable(action->objectName()));
         QCOMPARE(table(*window, "Record")->isEnabled(), records > 0);
         QCOMPARE(table(*window, "Record")->model()->rowCount(), records);
         QCOMPARE(Sandbox::Systemctl::calls().value(1),
@@ -336,196 +344,141 @@ private slots:
         start(window);
     }
 
-    // A zone command takes the selected zone from the table and lists `listed` in its row, or
-    // last for a new zone. Without `localAfter`, every file under /etc/bind and the zone table
-    // stay as they were.
-    void zoneCommand_filesFollowTheTable_data()
+    // A zone or record command on the selected zone and record, the answers to what it opens and
+    // the boxes it shows. A record command takes the line `from` out of example.com and brings
+    // `to`. A zone command lists `to` in the row of the selected zone, or last for a new zone,
+    // and leaves `local` and `managed` as the foreign and the managed configuration. A command
+    // that changes nothing leaves every file under /etc/bind and the tables as they were.
+    void command_filesFollowTheTables_data()
     {
         QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("record");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QList<Answer>>("answers");
         QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QString>("listed");
-        QTest::addColumn<QByteArray>("localAfter");
-        QTest::addColumn<QByteArray>("managedAfter");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QByteArray>("local");
+        QTest::addColumn<QByteArray>("managed");
         const Answer ok = press(QMessageBox::Ok), yes = press(QMessageBox::Yes);
+        const Answer cancel = [](QWidget *dialog) { qobject_cast<QDialog *>(dialog)->reject(); };
         const Answer keepName = fillAndAccept({{"lineEditName", "example.com."}});
         const QString transfer = "question Zone transfer: Zone will be moved from file "
                                  "/etc/bind/named.conf.local to file /etc/bind/tamzor.conf.\nSome "
                                  "zone options may be lost.\nDo you want to continue?";
-        const QString remove = "question Remove: Do you really want to remove zone %1?";
-        const QByteArray none;
-        QTest::newRow("new zone through the wizard")
-            << ""
-            << "actionAddZone"
-            << QList<Answer>{zoneWizard("aaa.example.", "ns.aaa.example.", "192.0.2.53")}
-            << QStringList() << "aaa.example." << localZones
-            << managedZones + statement("aaa.example.", "/etc/bind/tamzor/*.db") + "\n";
-        QTest::newRow("managed zone edited, no question")
-            << "managed.test"
-            << "actionEditZone" << QList<Answer>{fillAndAccept({{"lineEditName", "renamed.test."}})}
-            << QStringList() << "renamed.test." << localZones
-            << header + statement("renamed.test.", "/etc/bind/db.managed.test") + "\n";
-        // Statements follow the order of the zone table.
-        QTest::newRow("foreign zone edited, transfer accepted")
-            << "example.com"
-            << "actionEditZone" << QList<Answer>{keepName, yes} << QStringList(transfer)
-            << "example.com."
-            << "\n\n" + exampleNetStatement
-            << header + statement("example.com.", "/etc/bind/db.example.com") + "\n" +
-                   statement("managed.test", "/etc/bind/db.managed.test") + "\n";
-        QTest::newRow("foreign zone removed") << "example.com"
-                                              << "actionRemoveZone" << QList<Answer>{yes}
-                                              << QStringList(remove.arg("example.com")) << ""
-                                              << "\n\n" + exampleNetStatement << managedZones;
-        QTest::newRow("foreign zone edited, transfer declined")
-            << "example.com"
-            << "actionEditZone" << QList<Answer>{keepName, press(QMessageBox::No)}
-            << QStringList(transfer) << "" << none << none;
-        QTest::newRow("new zone onto a read-only configuration")
-            << ""
-            << "actionAddZone"
-            << QList<Answer>{zoneWizard("new.example.", "ns.new.example.", "192.0.2.9"), ok}
-            << QStringList("critical Zone save error: Can't save zone records*") << "" << none
-            << none;
-        QTest::newRow("new zone named like a listed one")
-            << ""
-            << "actionAddZone"
-            << QList<Answer>{zoneWizard("Example.NET.", "ns.example.net.", "192.0.2.9"), ok}
-            << QStringList("critical Zone save error: Zone example.net already exists") << ""
-            << none << none;
-        QTest::newRow("managed zone removed from a read-only configuration")
-            << "managed.test"
-            << "actionRemoveZone" << QList<Answer>{yes, ok}
-            << QStringList(
-                   {remove.arg("managed.test"), "critical Zone remove error: Can't save zones*"})
-            << "" << none << none;
-    }
-
-    void zoneCommand_filesFollowTheTable()
-    {
-        QFETCH(QString, zone);
-        QFETCH(QString, command);
-        QFETCH(QList<Answer>, answers);
-        QFETCH(QStringList, boxes);
-        QFETCH(QString, listed);
-        QFETCH(QByteArray, localAfter);
-        QFETCH(QByteArray, managedAfter);
-        const QMap<QString, QByteArray> filesBefore = configurationFiles();
-        start(window, zone);
-        if (QByteArray(QTest::currentDataTag()).contains("read-only"))
-            Sandbox::makeReadOnly();
-
-        QCOMPARE(fitted(give(*window, command, answers), boxes), boxes);
-
-        if (localAfter.isEmpty()) {
-            QCOMPARE(sorted(zoneNames(*window)), sorted(startZones));
-            QCOMPARE(configurationFiles(), filesBefore);
-            return;
-        }
-        const QString zones = startZones.join(' ');
-        QCOMPARE(zoneNames(*window).join(' '),
-                 zone.isEmpty() ? zones + ' ' + listed
-                                : QString(zones).replace(zone, listed).simplified());
-        if (!zone.isEmpty())
-            QCOMPARE(QFile::exists("/etc/bind/db." + zone), !listed.isEmpty());
-        QCOMPARE(Sandbox::readFile(localConfiguration), localAfter);
-        QCOMPARE(fitted({Sandbox::readFile(managedFile)}, {managedAfter}),
-                 QStringList(managedAfter));
-        QCOMPARE(QProcess::execute("/usr/bin/named-checkconf", {"-z"}), 0);
-    }
-
-    // A record command on the selected record of example.com, the answers to what it opens, the
-    // boxes it shows, and the record line it takes away and the one it brings.
-    void recordCommand_fileHoldsExactlyTheListedRecords_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("selected");
-        QTest::addColumn<QList<Answer>>("answers");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QString>("removed");
-        QTest::addColumn<QString>("added");
-        const QString add = "actionAddRecord", edit = "actionEditRecord",
-                      remove = "actionRemoveRecord";
-        const Answer ok = press(QMessageBox::Ok), yes = press(QMessageBox::Yes);
+        const QString removeZone = "question Remove: Do you really want to remove zone %1?";
+        const QString removeRecord = "question Remove: Do you really want to remove record %1?";
+        const QString refused = "critical Can't save zone records: Zone contains errors: *"
+                                "Records will be restored.";
         const QString www = "www.example.com. 3600 IN A 192.0.2.2";
-        const QString question = "question Remove: Do you really want to remove record ";
-        const QStringList refused{"critical Can't save zone records: Zone contains errors: *"
-                                  "Records will be restored."};
         const QVariantMap alias{{"lineEditName", "www.example.com."},
                                 {"lineEditCname", "sip.example.com."}};
-        const Answer typeAndCancel = [](QWidget *dialog) {
+        const Answer typeAndCancel = [cancel](QWidget *dialog) {
             FormDriver::fill(dialog, QStringLiteral("kivoHostAddress=192.0.2.99"));
-            cancel()(dialog);
+            cancel(dialog);
         };
-        const QString none;
-        QTest::newRow("add address record")
-            << add << none
-            << QList<Answer>{recordWizard("A", {{"lineEditName", "mail.example.com."},
-                                                {"kivoHostAddress", "192.0.2.25"},
-                                                {"spinBoxTTL", 600}})}
-            << QStringList() << none << "mail.example.com. 600 IN A 192.0.2.25";
-        QTest::newRow("edit address of a record")
-            << edit << "www."
-            << QList<Answer>{fillAndAccept(
-                   {{"kivoHostAddress", "192.0.2.80"}, {"spinBoxTTL", 300}})}
-            << QStringList() << www << "www.example.com. 300 IN A 192.0.2.80";
-        QTest::newRow("remove address record: asks with its owner name")
-            << remove << "www." << QList<Answer>{yes} << QStringList(question + "www.example.com.?")
-            << www << none;
-        QTest::newRow("remove service record: asks with the domain alone")
-            << remove << "_sip." << QList<Answer>{yes} << QStringList(question + "example.com.?")
-            << exampleRecords.at(0) << none;
-        QTest::newRow("record wizard cancelled")
-            << add << none << QList<Answer>{cancel()} << QStringList() << none << none;
-        QTest::newRow("record dialog cancelled after typing")
-            << edit << "www." << QList<Answer>{typeAndCancel} << QStringList() << none << none;
-        QTest::newRow("removal declined")
-            << remove << "www." << QList<Answer>{press(QMessageBox::No)}
-            << QStringList(question + "www.example.com.?") << none << none;
-        QTest::newRow("added alias beside other data, checker refuses")
-            << add << none << QList<Answer>{recordWizard("CNAME", alias), ok} << refused << none
-            << none;
-        QTest::newRow("alias edited onto a name with other data, checker refuses")
-            << edit << "alias."
-            << QList<Answer>{fillAndAccept({{"lineEditName", "www.example.com."}}), ok} << refused
-            << none << none;
-        QTest::newRow("record removed from a read-only file")
-            << remove << "www." << QList<Answer>{yes, ok}
-            << QStringList({question + "www.example.com.?",
-                            "critical Can't save zone records: Can't save zone records*Records "
-                            "will be restored."})
-            << none << none;
+        zoneRow("new zone through the wizard", "", "actionAddZone",
+                {zoneWizard("aaa.example.", "ns.aaa.example.", "192.0.2.53")}, {}, "aaa.example.",
+                localZones,
+                managedZones + statement("aaa.example.", "/etc/bind/tamzor/*.db") + "\n");
+        zoneRow("managed zone edited, no question", "managed.test", "actionEditZone",
+                {fillAndAccept({{"lineEditName", "renamed.test."}})}, {}, "renamed.test.",
+                localZones,
+                header + statement("renamed.test.", "/etc/bind/db.managed.test") + "\n");
+        // Statements follow the order of the zone table.
+        zoneRow("foreign zone edited, transfer accepted", "example.com", "actionEditZone",
+                {keepName, yes}, {transfer}, "example.com.", "\n\n" + exampleNetStatement,
+                header + statement("example.com.", "/etc/bind/db.example.com") + "\n" +
+                    statement("managed.test", "/etc/bind/db.managed.test") + "\n");
+        zoneRow("foreign zone removed", "example.com", "actionRemoveZone", {yes},
+                {removeZone.arg("example.com")}, "", "\n\n" + exampleNetStatement, managedZones);
+        zoneRow("foreign zone edited, transfer declined", "example.com", "actionEditZone",
+                {keepName, press(QMessageBox::No)}, {transfer});
+        zoneRow("new zone onto a read-only configuration", "", "actionAddZone",
+                {zoneWizard("new.example.", "ns.new.example.", "192.0.2.9"), ok},
+                {"critical Zone save error: Can't save zone records*"});
+        zoneRow("new zone named like a listed one", "", "actionAddZone",
+                {zoneWizard("Example.NET.", "ns.example.net.", "192.0.2.9"), ok},
+                {"critical Zone save error: Zone example.net already exists"});
+        zoneRow("managed zone removed from a read-only configuration", "managed.test",
+                "actionRemoveZone", {yes, ok},
+                {removeZone.arg("managed.test"), "critical Zone remove error: Can't save zones*"});
+        recordRow("add address record", "", "actionAddRecord",
+                  {recordWizard("A", {{"lineEditName", "mail.example.com."},
+                                      {"kivoHostAddress", "192.0.2.25"},
+                                      {"spinBoxTTL", 600}})},
+                  {}, "", "mail.example.com. 600 IN A 192.0.2.25");
+        recordRow("edit address of a record", "www.", "actionEditRecord",
+                  {fillAndAccept({{"kivoHostAddress", "192.0.2.80"}, {"spinBoxTTL", 300}})}, {},
+                  www, "www.example.com. 300 IN A 192.0.2.80");
+        recordRow("remove address record: asks with its owner name", "www.", "actionRemoveRecord",
+                  {yes}, {removeRecord.arg("www.example.com.")}, www);
+        recordRow("remove service record: asks with the domain alone", "_sip.",
+                  "actionRemoveRecord", {yes}, {removeRecord.arg("example.com.")},
+                  exampleRecords.at(0));
+        recordRow("record wizard cancelled", "", "actionAddRecord", {cancel}, {});
+        recordRow("record dialog cancelled after typing", "www.", "actionEditRecord",
+                  {typeAndCancel}, {});
+        recordRow("removal declined", "www.", "actionRemoveRecord", {press(QMessageBox::No)},
+                  {removeRecord.arg("www.example.com.")});
+        recordRow("added alias beside other data, checker refuses", "", "actionAddRecord",
+                  {recordWizard("CNAME", alias), ok}, {refused});
+        recordRow("alias edited onto a name with other data, checker refuses", "alias.",
+                  "actionEditRecord", {fillAndAccept({{"lineEditName", "www.example.com."}}), ok},
+                  {refused});
+        recordRow("record removed from a read-only file", "www.", "actionRemoveRecord", {yes, ok},
+                  {removeRecord.arg("www.example.com."),
+                   "critical Can't save zone records: Can't save zone records*Records will be "
+                   "restored."});
     }
 
-    void recordCommand_fileHoldsExactlyTheListedRecords()
+    void command_filesFollowTheTables()
     {
+        QFETCH(QString, zone);
+        QFETCH(QString, record);
         QFETCH(QString, command);
-        QFETCH(QString, selected);
         QFETCH(QList<Answer>, answers);
         QFETCH(QStringList, boxes);
-        QFETCH(QString, removed);
-        QFETCH(QString, added);
-        start(window, QStringLiteral("example.com"), selected);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QByteArray, local);
+        QFETCH(QByteArray, managed);
+        const bool recordCommand = command.endsWith(QLatin1String("Record"));
+        const QMap<QString, QByteArray> filesBefore = configurationFiles();
+        start(window, zone, record);
         const bool readOnly = QByteArray(QTest::currentDataTag()).contains("read-only");
         if (readOnly)
             Sandbox::makeReadOnly();
 
         QCOMPARE(fitted(give(*window, command, answers), boxes), boxes);
 
-        QStringList expected = exampleRecords;
-        expected.removeAll(removed);
-        if (!added.isEmpty())
-            expected = sorted(expected << added);
-        QCOMPARE(sorted(listedRecords(*window)), expected);
-        if (expected == exampleRecords)
-            QCOMPARE(Sandbox::readFile("/etc/bind/db.example.com"), exampleZone);
-        const PZone onDisk(new Zone);
-        onDisk->setName(QStringLiteral("example.com"));
-        onDisk->setFile(QStringLiteral("/etc/bind/db.example.com"));
-        readZoneRecords(onDisk);
-        QCOMPARE(sorted(recordLines(onDisk->records())), expected);
-        if (!readOnly)
+        if (recordCommand) {
+            QStringList expected = exampleRecords;
+            expected.removeAll(from);
+            expected = sorted(to.isEmpty() ? expected : expected << to);
+            QCOMPARE(sorted(listedRecords(*window)), expected);
+            const PZone onDisk(new Zone);
+            onDisk->setName(QStringLiteral("example.com"));
+            onDisk->setFile(QStringLiteral("/etc/bind/db.example.com"));
+            readZoneRecords(onDisk);
+            QCOMPARE(sorted(recordLines(onDisk->records())), expected);
+        }
+        if ((recordCommand && from.isEmpty() && to.isEmpty()) ||
+            (!recordCommand && local.isEmpty())) {
+            QCOMPARE(sorted(zoneNames(*window)), sorted(startZones));
+            QCOMPARE(configurationFiles(), filesBefore);
+        } else if (!recordCommand) {
+            const QString zones = startZones.join(' ');
+            QCOMPARE(zoneNames(*window).join(' '),
+                     zone.isEmpty() ? zones + ' ' + to
+                                    : QString(zones).replace(zone, to).simplified());
+            if (!zone.isEmpty())
+                QCOMPARE(QFile::exists("/etc/bind/db." + zone), !to.isEmpty());
+            QCOMPARE(Sandbox::readFile(localConfiguration), local);
+            QCOMPARE(fitted({Sandbox::readFile(managedFile)}, {managed}), QStringList(managed));
+            QCOMPARE(QProcess::execute("/usr/bin/named-checkconf", {"-z"}), 0);
+        }
+        if (!readOnly || !recordCommand)
             return;
         // A failed removal lists the records anew: edit and remove have no record to act on.
         QVERIFY(!action(*window, QStringLiteral("actionEditRecord"))->isEnabled());

@@ -103,11 +103,6 @@ inline Answer press(QMessageBox::StandardButton button)
         [button](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(button)->click(); };
 }
 
-inline Answer cancel()
-{
-    return [](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); };
-}
-
 // Lists are chosen by their text; every other editor is typed into key by key.
 inline void fillForm(QWidget *form, const QVariantMap &values)
 {
