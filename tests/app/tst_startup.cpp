@@ -108,7 +108,6 @@ private slots:
     void cleanup()
     {
         for (QProcess *process : qAsConst(processes)) {
-            ::kill(pid_t(process->processId()), SIGCONT);
             process->kill();
             process->waitForFinished(5000);
         }

@@ -89,9 +89,9 @@ inline QStringList fitted(QStringList lines, const QStringList &patterns)
 {
     for (int i = 0; i < qMin(lines.size(), patterns.size()); ++i) {
         const QString any = QRegularExpression::escape(patterns.at(i)).replace("\\*", ".*");
-        if (QRegularExpression("\\A" + any + "\\z", QRegularExpression::DotMatchesEverythingOption)
-                .match(lines.at(i))
-                .hasMatch())
+        const QRegularExpression pattern(QRegularExpression::anchoredPattern(any),
+                                         QRegularExpression::DotMatchesEverythingOption);
+        if (pattern.match(lines.at(i)).hasMatch())
             lines[i] = patterns.at(i);
     }
     return lines;
