@@ -2,7 +2,6 @@
 #include "tests/support/testmain.h"
 #include "windowdriver.h"
 
-#include <QLabel>
 #include <QStandardPaths>
 #include <QStatusBar>
 

@@ -1,17 +1,11 @@
-#include "app/mainwindow.h"
 #include "records/compilezone.h"
-#include "records/record.h"
-#include "tests/dialogs/formdriver.h"
 #include "tests/support/testmain.h"
 #include "windowdriver.h"
 
-#include <QAction>
 #include <QDirIterator>
-#include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QStatusBar>
-#include <QTableView>
 
 #include <cstdio>
 
@@ -40,9 +34,9 @@ const QByteArray localZones =
     statement("example.com", "/etc/bind/db.example.com", "") + "\n" + exampleNetStatement;
 const QByteArray managedZones =
     header + statement("managed.test", "/etc/bind/db.managed.test") + "\n";
-const QStringList startZones = {"example.com",      "example.net",    "localhost",
-                                "127.in-addr.arpa", "0.in-addr.arpa", "255.in-addr.arpa",
-                                "managed.test"};
+const QStringList startZones = QString("example.com example.net localhost 127.in-addr.arpa "
+                                       "0.in-addr.arpa 255.in-addr.arpa managed.test")
+                                   .split(' ');
 
 const QByteArray exampleZone =
     "$TTL 3600\n@ IN SOA ns1.example.com. hostmaster.example.com. 1 7200 3600 1209600 3600\n"
@@ -130,11 +124,10 @@ private slots:
 
     void init()
     {
-        const QString serverConfiguration = QStringLiteral("/etc/bind/named.conf");
         Sandbox::reset();
         Sandbox::installDebianDefaults();
-        Sandbox::writeFile(serverConfiguration, Sandbox::readFile(serverConfiguration) +
-                                                    "include \"/etc/bind/tamzor.conf\";\n");
+        Sandbox::writeFile("/etc/bind/named.conf", Sandbox::readFile("/etc/bind/named.conf") +
+                                                       "include \"/etc/bind/tamzor.conf\";\n");
         Sandbox::writeFile(localConfiguration, localZones);
         Sandbox::writeFile(managedFile, managedZones);
         Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf.options"),

@@ -1,9 +1,6 @@
 #pragma once
 
 #include "app/mainwindow.h"
-#include "models/recordmodel.h"
-#include "models/zonemodel.h"
-#include "records/record.h"
 #include "tests/dialogs/formdriver.h"
 
 #include <QAction>
@@ -11,10 +8,8 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTableView>
-#include <QVariantMap>
 
 #include <functional>
-#include <memory>
 
 // Drives the main window as a user does: selections by click, commands by their actions, and
 // the wizards, dialogs and boxes that the commands open answered in turn.
