@@ -78,17 +78,19 @@ class TestMainWindow : public QObject
 private:
     std::unique_ptr<MainWindow> window;
 
-    // Opens a table's context menu at the row, or below the last, and tells its entries.
+    // Asks for a table's context menu at the row, or below the last, and tells its entries.
     QString contextMenu(const QString &tableName, int row = -1)
     {
         QTableView *view = table(*window, tableName);
-        QStringList entries;
+        QStringList entries{QStringLiteral("no menu")};
         QTimer::singleShot(0, this, [&] {
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            for (QAction *entry : menu ? menu->actions() : QList<QAction *>())
+            if (!menu)
+                return;
+            entries.clear();
+            for (QAction *entry : menu->actions())
                 entries.append(entry->isSeparator() ? QStringLiteral("-") : entry->text());
-            if (menu)
-                menu->close();
+            menu->close();
         });
         emit view->customContextMenuRequested(
             row < 0 ? QPoint(5, view->viewport()->height() - 5)
@@ -276,7 +278,7 @@ private slots:
     void contextMenus_entriesFollowThePointedRowAndSelection()
     {
         start(window);
-        QCOMPARE(contextMenu("Record"), QString());
+        QCOMPARE(contextMenu("Record"), QStringLiteral("no menu"));
         QCOMPARE(contextMenu("Zone", 1), QStringLiteral("Edit zone,Remove zone,-,Check zone"));
         QCOMPARE(contextMenu("Zone"), QStringLiteral("Add zone"));
         select(*window, "Zone", "example.com");
