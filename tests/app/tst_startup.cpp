@@ -78,8 +78,10 @@ private slots:
                 QSKIP(qPrintable(tool + QStringLiteral(" is missing")));
         }
         // Xvfb picks a free display itself and names it on the descriptor given: choosing one
-        // here races with other runs on the same machine.
-        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        // here races with other runs on the same machine. Without -noreset it starts afresh
+        // whenever its last client leaves, and refuses whoever connects meanwhile.
+        xvfb.start("Xvfb", {"-displayfd", "1", "-noreset", "-screen", "0", "1024x768x24",
+                            "-nolisten", "tcp"});
         QVERIFY(QTest::qWaitFor([&] { return xvfb.canReadLine(); }, 10000));
         environment.insert("DISPLAY", ':' + QString::fromLatin1(xvfb.readLine().trimmed()));
         environment.insert("QT_QPA_PLATFORM", "xcb");
@@ -104,11 +106,16 @@ private slots:
             Sandbox::writeFile("/etc/bind/" + file, Sandbox::readFile(samples.filePath(file)));
     }
 
-    // An instance that is killed leaves its lock behind, which the next start takes over.
+    // Quitting, rather than killing, lets an instance give up its lock in /tmp.
     void cleanup()
     {
         for (QProcess *process : qAsConst(processes)) {
-            process->kill();
+            const QString pid = QString::number(process->processId());
+            ::kill(pid_t(process->processId()), SIGCONT);
+            xdotool({"search", "--onlyvisible", "--pid", pid, "windowfocus", "--sync", "key",
+                     "ctrl+q"});
+            if (!process->waitForFinished(5000))
+                process->kill();
             process->waitForFinished(5000);
         }
         qDeleteAll(processes);
