@@ -47,9 +47,9 @@ void ZoneModel::appendZone(const PZone &zone)
 
 void ZoneModel::removeZone(const QModelIndex &index)
 {
-    const int row = index.row();
-    if (row < 0 || row >= rowCount())
+    if (!isRow(index))
         return;
+    const int row = index.row();
     beginRemoveRows(QModelIndex(), row, row);
     m_zones.removeAt(row);
     endRemoveRows();

@@ -10,7 +10,7 @@ class TestZoneModel : public QObject
 
 private slots:
     // An index of another model names no zone: the window must not act on a zone by it.
-    void data_nameInDisplayRoleOnly_foreignIndexNamesNoZone()
+    void data_nameInDisplayRoleOnly_foreignIndexNamesAndRemovesNoZone()
     {
         ZoneModel model;
         QAbstractItemModelTester tester(&model);
@@ -21,6 +21,8 @@ private slots:
         QVERIFY(!model.index(0).data(Qt::ToolTipRole).isValid());
         QStandardItemModel other(2, 1);
         QVERIFY(model.zone(other.index(0, 0)).isNull());
+        model.removeZone(other.index(0, 0));
+        QCOMPARE(model.rowCount(), 1);
     }
 };
 
