@@ -67,13 +67,18 @@ QString zoneName(int index)
     return QStringLiteral("zone%1.example.").arg(index);
 }
 
+QString zoneFile(int index)
+{
+    return QStringLiteral("zone%1.db").arg(index);
+}
+
 QString manyZonesConfiguration(const QString &directory, int zones, int records)
 {
     QByteArray configuration = "options { directory \"" + QFile::encodeName(directory) + "\"; };\n";
     for (int index = 0; index < zones; ++index) {
         const QByteArray name = zoneName(index).toUtf8();
-        const QByteArray file = "zone" + QByteArray::number(index) + ".db";
-        write(QDir(directory).filePath(QString::fromUtf8(file)), zoneText(name, records));
+        const QByteArray file = zoneFile(index).toUtf8();
+        write(QDir(directory).filePath(zoneFile(index)), zoneText(name, records));
         configuration += "zone \"" + name + "\" { type master; file \"" + file + "\"; };\n";
     }
     const QString path = QDir(directory).filePath(QStringLiteral("named.conf"));

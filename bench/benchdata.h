@@ -11,4 +11,6 @@ QByteArray bigZone(int records);
 // all as master zones; returns the configuration's path.
 QString manyZonesConfiguration(const QString &directory, int zones, int records);
 QString zoneName(int index);
+// The file of the small zone `index`, relative to the configuration's directory.
+QString zoneFile(int index);
 } // namespace BenchData

@@ -189,22 +189,24 @@ void readConfiguration(const QString &configuration, int zones)
         qFatal("the reader listed %d zones", int(result->zones().size()));
 }
 
+QStringList smallZoneCompilerArguments(const QString &directory, int index)
+{
+    return compilerArguments(BenchData::zoneName(index),
+                             QDir(directory).filePath(BenchData::zoneFile(index)));
+}
+
 void compileOneByOne(const QString &directory, int zones)
 {
-    for (int index = 0; index < zones; ++index) {
-        const QString file = QDir(directory).filePath(QStringLiteral("zone%1.db").arg(index));
-        runQuietly(compiler, compilerArguments(BenchData::zoneName(index), file));
-    }
+    for (int index = 0; index < zones; ++index)
+        runQuietly(compiler, smallZoneCompilerArguments(directory, index));
 }
 
 // The compilers' arguments, one zone a line, for xargs.
 QString writeCompilerList(const QString &directory, int zones)
 {
     QByteArray lines;
-    for (int index = 0; index < zones; ++index) {
-        const QString file = QDir(directory).filePath(QStringLiteral("zone%1.db").arg(index));
-        lines += compilerArguments(BenchData::zoneName(index), file).join(' ').toUtf8() + '\n';
-    }
+    for (int index = 0; index < zones; ++index)
+        lines += smallZoneCompilerArguments(directory, index).join(' ').toUtf8() + '\n';
     const QString list = QDir(directory).filePath(QStringLiteral("compilers.list"));
     writeFile(list, lines);
     return list;
