@@ -70,21 +70,19 @@ private slots:
         run("AddZone", {zoneWizard("shop.test.", "ns.shop.test.", "127.0.0.53")});
         run("AddZone", {zoneWizard("10.20.30.0", "ns.shop.test.", "10.20.30.5")});
         select(*window, "Zone", "shop.test.");
-        run("AddRecord", {recordWizard("A", {{"lineEditName", "www.shop.test."},
-                                             {"kivoHostAddress", "127.0.0.80"},
-                                             {"spinBoxTTL", 300}})});
-        run("AddRecord", {recordWizard("TXT", {{"lineEditName", "shop.test."},
-                                               {"lineEditText", "\"hello world\""}})});
-        run("AddRecord", {recordWizard("MX", {{"lineEditName", "shop.test."},
-                                              {"spinBoxPreference", 10},
-                                              {"lineEditExchange", "www.shop.test."}})});
+        run("AddRecord", {wizard({"comboBoxType=A", "lineEditName=www.shop.test.|"
+                                                    "kivoHostAddress=127.0.0.80|spinBoxTTL=300"})});
+        run("AddRecord",
+            {wizard({"comboBoxType=TXT", "lineEditName=shop.test.|lineEditText=\"hello world\""})});
+        run("AddRecord", {wizard({"comboBoxType=MX", "lineEditName=shop.test.|spinBoxPreference=10|"
+                                                     "lineEditExchange=www.shop.test."})});
         select(*window, "Record", "www.shop.test. 300 IN A ");
-        run("EditRecord", {fillAndAccept({{"kivoHostAddress", "127.0.0.81"}})});
+        run("EditRecord", {fillAndAccept("kivoHostAddress=127.0.0.81")});
         select(*window, "Record", "shop.test. 86400 IN MX ");
         run("RemoveRecord", {yes});
         // The administrator's zone is taken over by an edit, then removed.
         select(*window, "Zone", "legacy.test");
-        run("EditZone", {fillAndAccept({{"lineEditName", "legacy.test."}}), yes});
+        run("EditZone", {fillAndAccept("lineEditName=legacy.test."), yes});
         select(*window, "Zone", "legacy.test.");
         run("RemoveZone", {yes});
         run("Restart");

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QHostAddress>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QTableView>
 
@@ -15,54 +14,8 @@
 // the wizards, dialogs and boxes that the commands open answered in turn.
 namespace WindowDriver {
 
-// What to do with one modal window; it must close it.
-using Answer = std::function<void(QWidget *modal)>;
-
-// Answers the modal windows in the order they open, one answer each. `seen` keeps every message
-// box as "icon title: text", its details on the lines below, and every window that found no
-// answer left, which is rejected.
-class ModalScript : public QObject
-{
-public:
-    explicit ModalScript(const QList<Answer> &answers = {}) : answers(answers)
-    {
-        connect(&timer, &QTimer::timeout, this, &ModalScript::poll);
-        timer.start(10);
-    }
-
-    QList<Answer> answers;
-    QStringList seen;
-
-private:
-    void poll()
-    {
-        static const char *const icons[] = {"plain", "info", "warning", "critical", "question"};
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        if (modal == handled || answers.isEmpty()) {
-            seen.append("unanswered " + modal->objectName() + ' ' + modal->windowTitle());
-            if (auto *dialog = qobject_cast<QDialog *>(modal))
-                dialog->reject();
-            return;
-        }
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            QString line = QString(QLatin1String(icons[box->icon()]) + ' ' + box->windowTitle());
-            line = line.trimmed() + ": " + box->text();
-            seen.append(box->detailedText().isEmpty() ? line : line + '\n' + box->detailedText());
-        }
-        handled = modal;
-        answers.takeFirst()(modal);
-    }
-
-    QPointer<QWidget> handled;
-    QTimer timer;
-};
-
-inline QAction *action(MainWindow &window, const QString &name)
-{
-    return window.findChild<QAction *>(name);
-}
+using FormDriver::Answer;
+using FormDriver::ModalScript;
 
 inline QTableView *table(MainWindow &window, const QString &name)
 {
@@ -73,7 +26,7 @@ inline QTableView *table(MainWindow &window, const QString &name)
 inline QStringList give(MainWindow &window, const QString &name, const QList<Answer> &answers)
 {
     ModalScript script(answers);
-    action(window, name)->trigger();
+    window.findChild<QAction *>(name)->trigger();
     if (!script.answers.isEmpty())
         script.seen.append(QStringLiteral("%1 answers left").arg(script.answers.size()));
     return script.seen;
@@ -98,53 +51,34 @@ inline Answer press(QMessageBox::StandardButton button)
         [button](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(button)->click(); };
 }
 
-// Lists are chosen by their text; every other editor is typed into key by key.
-inline void fillForm(QWidget *form, const QVariantMap &values)
+inline Answer fillAndAccept(const QString &edits)
 {
-    for (auto value = values.cbegin(); value != values.cend(); ++value) {
-        auto *combo = form->findChild<QComboBox *>(value.key());
-        if (combo && !combo->isEditable())
-            combo->setCurrentIndex(combo->findText(value.value().toString()));
-        else
-            FormDriver::type(form, value.key(), value.value().toString());
-    }
-}
-
-inline Answer fillAndAccept(const QVariantMap &values)
-{
-    return [values](QWidget *modal) {
-        fillForm(modal, values);
+    return [edits](QWidget *modal) {
+        FormDriver::fill(modal, edits);
         modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     };
 }
 
 // Fills each page in turn and presses Next, or Finish on the last.
-inline Answer wizard(const QList<QVariantMap> &pages)
+inline Answer wizard(const QStringList &pages)
 {
     return [pages](QWidget *modal) {
-        for (const QVariantMap &page : pages) {
-            auto *wizard = qobject_cast<QWizard *>(modal);
-            fillForm(wizard->currentPage(), page);
+        auto *wizard = qobject_cast<QWizard *>(modal);
+        for (const QString &page : pages) {
+            FormDriver::fill(wizard->currentPage(), page);
             FormDriver::pressForward(*wizard);
         }
     };
-}
-
-inline Answer recordWizard(const QString &type, const QVariantMap &values)
-{
-    return wizard({{{QStringLiteral("comboBoxType"), type}}, values});
 }
 
 // A new master zone: forward, or reverse when `name` is a network address.
 inline Answer zoneWizard(const QString &name, const QString &nameServer, const QString &address)
 {
     const bool reverse = !QHostAddress(name).isNull();
-    return wizard(
-        {{{"comboBoxLookupType", reverse ? "Reverse" : "Forward"}},
-         {{reverse ? "kivoHostAddress" : "lineEditName", name}},
-         {{"lineEditMName", nameServer}, {"lineEditRName", QString("hostmaster." + nameServer)}},
-         QVariantMap(),
-         {{"kivoHostAddress", address}}});
+    return wizard({reverse ? "comboBoxLookupType=Reverse" : "comboBoxLookupType=Forward",
+                   (reverse ? "kivoHostAddress=" : "lineEditName=") + name,
+                   "lineEditMName=" + nameServer + "|lineEditRName=hostmaster." + nameServer, "",
+                   "kivoHostAddress=" + address});
 }
 
 inline QStringList zoneNames(MainWindow &window)

@@ -7,10 +7,13 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWizard>
+
+#include <functional>
 
 // Drives the record and zone forms the way a user does: by the object names of their editors.
 namespace FormDriver {
@@ -28,8 +31,11 @@ inline void type(QWidget *form, const QString &name, const QString &text)
     QWidget *widget = editor(form, name);
     if (auto *address = qobject_cast<KivoHostAddress *>(widget))
         return address->setAddress(text);
+    auto *combo = qobject_cast<QComboBox *>(widget);
+    if (combo && !combo->isEditable())
+        return combo->setCurrentIndex(combo->findText(text));
     // Key by key, so the validator judges every character, Latin-1 or not. Spin boxes and
-    // editable lists take the keys in their line edit; other lists search by them.
+    // editable lists take the keys in their line edit.
     auto *line = qobject_cast<QLineEdit *>(widget);
     if (line || (line = widget->findChild<QLineEdit *>())) {
         line->clear();
@@ -61,35 +67,55 @@ inline void fill(QWidget *form, const QString &edits)
     }
 }
 
-// The editor of the owner name on a record form.
-inline QString ownerField(QWidget *form)
-{
-    for (const char *name :
-         {"lineEditName", "lineEditDomain", "lineEditAddress", "kivoHostAddress"}) {
-        if (form->findChild<QWidget *>(name))
-            return name;
-    }
-    return {};
-}
+// What to do with one modal window; it must close it.
+using Answer = std::function<void(QWidget *modal)>;
 
-// Clicks the button and answers every message box that opens; returns "title: text" of each,
-// marked when it is not an error box.
+// Answers the modal windows in the order they open, one answer each; a window that finds no
+// answer left is rejected. `seen` keeps every message box as "icon title: text", its details on
+// the lines below, and every other window that found no answer.
+class ModalScript : public QObject
+{
+public:
+    explicit ModalScript(const QList<Answer> &answers = {}) : answers(answers)
+    {
+        connect(&timer, &QTimer::timeout, this, &ModalScript::poll);
+        timer.start(5);
+    }
+
+    QList<Answer> answers;
+    QStringList seen;
+
+private:
+    void poll()
+    {
+        static const char *const icons[] = {"plain", "info", "warning", "critical", "question"};
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (box && modal != handled) {
+            QString line = QString(QLatin1String(icons[box->icon()]) + ' ' + box->windowTitle());
+            line = line.trimmed() + ": " + box->text();
+            seen.append(box->detailedText().isEmpty() ? line : line + '\n' + box->detailedText());
+        } else if (answers.isEmpty() || modal == handled) {
+            seen.append("unanswered " + modal->objectName() + ' ' + modal->windowTitle());
+        }
+        if (modal == handled || answers.isEmpty())
+            return qobject_cast<QDialog *>(modal)->reject();
+        handled = modal;
+        answers.takeFirst()(modal);
+    }
+
+    QPointer<QWidget> handled;
+    QTimer timer;
+};
+
+// Clicks the button; the message boxes it shows are closed and told.
 inline QStringList clickAndReadBoxes(QAbstractButton *button)
 {
-    QStringList seen;
-    QTimer answer;
-    answer.setInterval(5);
-    QObject::connect(&answer, &QTimer::timeout, [&seen] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        const bool error = box->icon() == QMessageBox::Critical;
-        seen.append((error ? "" : "(not an error) ") + box->windowTitle() + ": " + box->text());
-        box->buttons().constFirst()->click();
-    });
-    answer.start();
+    ModalScript script;
     button->click();
-    return seen;
+    return script.seen;
 }
 
 // The boxes that a press shows: the refusal with this message, or none for an empty one.
@@ -97,12 +123,7 @@ inline QStringList refused(const QString &message)
 {
     if (message.isEmpty())
         return {};
-    return {QStringLiteral("Validation failed: ") + message};
-}
-
-inline QStringList press(QDialog &dialog, QDialogButtonBox::StandardButton which)
-{
-    return clickAndReadBoxes(dialog.findChild<QDialogButtonBox *>()->button(which));
+    return {QStringLiteral("critical Validation failed: ") + message};
 }
 
 // Presses Next, or Finish on the last page.
@@ -110,6 +131,23 @@ inline QStringList pressForward(QWizard &wizard)
 {
     const bool last = wizard.currentPage()->nextId() == -1;
     return clickAndReadBoxes(wizard.button(last ? QWizard::FinishButton : QWizard::NextButton));
+}
+
+// Presses the button with the record form's owner name emptied, then gives the name back: true
+// when that press was refused with one message.
+inline bool refusesWithoutOwner(QWidget *form, QAbstractButton *button)
+{
+    QString owner;
+    for (const char *name :
+         {"kivoHostAddress", "lineEditAddress", "lineEditDomain", "lineEditName"}) {
+        if (form->findChild<QWidget *>(name))
+            owner = name;
+    }
+    const QString kept = shown(form, owner);
+    type(form, owner, QString());
+    const QStringList boxes = clickAndReadBoxes(button);
+    type(form, owner, kept);
+    return boxes.size() == 1 && boxes.at(0).startsWith("critical Validation failed: ");
 }
 
 inline QString notQualified(const QString &name)

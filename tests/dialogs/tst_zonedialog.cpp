@@ -58,11 +58,10 @@ private slots:
         fill(&dialog, typed);
         dialog.show();
 
-        QCOMPARE(press(dialog, QDialogButtonBox::StandardButton(button)), refused(message));
+        const auto which = QDialogButtonBox::StandardButton(button);
+        QCOMPARE(clickAndReadBoxes(dialog.findChild<QDialogButtonBox *>()->button(which)),
+                 refused(message));
 
-        const bool accepted = message.isEmpty() && button == QDialogButtonBox::Ok;
-        QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
-        QCOMPARE(dialog.isVisible(), !message.isEmpty());
         QCOMPARE(QString(zone->name() + ' ' + zone->type() + ' ' + zone->zoneClass()), fields);
         QCOMPARE(QString(zone->file() + ' ' + zone->conf()),
                  "db.example /etc/bind/named.conf.local");

@@ -117,14 +117,9 @@ private slots:
             if (pages.at(i) != "<" && i + 1 < pages.size() && pages.at(i + 1) != "<")
                 QCOMPARE(pressForward(wizard), QStringList());
         }
-        const int page = wizard.currentId();
 
         QCOMPARE(pressForward(wizard), refused(message));
 
-        if (!message.isEmpty()) {
-            QCOMPARE(wizard.currentId(), page);
-            QVERIFY(wizard.isVisible());
-        }
         if (records.isEmpty())
             return;
         QCOMPARE(wizard.result(), int(QDialog::Accepted));
@@ -134,8 +129,6 @@ private slots:
             lines.append(record->toString());
         QCOMPARE(lines, records);
         QCOMPARE(zone->name(), records.first().section(' ', 0, 0));
-        QCOMPARE(zone->type(), QStringLiteral("master"));
-        QCOMPARE(zone->conf(), QStringLiteral("/etc/bind/tamzor.conf"));
     }
 };
 
