@@ -3,7 +3,6 @@
 #include "windowdriver.h"
 
 #include <QStandardPaths>
-#include <QStatusBar>
 
 using namespace WindowDriver;
 
@@ -26,8 +25,6 @@ private:
                 problems.append(command + ": " + seen);
         }
     }
-
-    QString serviceState() { return window->statusBar()->findChild<QLabel *>()->text(); }
 
 private slots:
     void initTestCase()
@@ -63,7 +60,6 @@ private slots:
         const Answer yes = press(QMessageBox::Yes);
         start(window);
         run("Start");
-        QCOMPARE(serviceState(), QStringLiteral("BIND server: active"));
         QCOMPARE(server->query("ns.legacy.test.", "A"),
                  QStringList("ns.legacy.test. 3600 IN A 127.0.0.99"));
 
@@ -87,7 +83,6 @@ private slots:
         run("RemoveZone", {yes});
         run("Restart");
         QCOMPARE(problems, QStringList());
-        QCOMPARE(serviceState(), QStringLiteral("BIND server: active"));
 
         QStringList listed, answered;
         for (const char *zone : {"shop.test.", "30.20.10.in-addr.arpa."}) {

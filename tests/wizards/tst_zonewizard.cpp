@@ -51,9 +51,7 @@ private slots:
              "7200 3600000 172800",
              "example.com. 86400 IN NS ns.example.com.", "ns.example.com. 86400 IN A 192.0.2.53"});
         flowRow("reverse zone: SOA, NS and the pointer to the name server", true,
-                {network + "|?lineEditName=30.20.10.in-addr.arpa.",
-                 soaData,
-                 {},
+                {network + "|?lineEditName=30.20.10.in-addr.arpa.", soaData, "",
                  "?lineEditPTRDName=ns.example.com.|kivoHostAddress=10.20.30.5"},
                 {},
                 {"30.20.10.in-addr.arpa. 86400 IN SOA ns.example.com. hostmaster.example.com. 1 "
@@ -62,7 +60,7 @@ private slots:
                  "5.30.20.10.in-addr.arpa. 86400 IN PTR ns.example.com."});
         flowRow(
             "forward zone named under in-addr.arpa ends on the pointer page", false,
-            {"lineEditName=2.0.192.in-addr.arpa.", soaData, {}, "kivoHostAddress=192.0.2.1"}, {},
+            {"lineEditName=2.0.192.in-addr.arpa.", soaData, "", "kivoHostAddress=192.0.2.1"}, "",
             {"2.0.192.in-addr.arpa. 86400 IN SOA ns.example.com. hostmaster.example.com. 1 86400 "
              "7200 3600000 172800",
              "2.0.192.in-addr.arpa. 86400 IN NS ns.example.com.",
@@ -77,15 +75,8 @@ private slots:
                     {network + "|kivoHostAddress=" + address + "|?lineEditName=" + zone}, {});
 
         flowRow("back and forward keep the input, the NS page offers the SOA's server again", false,
-                {name,
-                 soaData,
-                 "<",
-                 "?" + name,
-                 "?" + QString(soaData).replace("|", "|?"),
-                 "lineEditNSDName=other.example.net.",
-                 "<",
-                 {},
-                 "?lineEditNSDName=ns.example.com."},
+                {name, soaData, "<", "?" + name, "?" + QString(soaData).replace("|", "|?"),
+                 "lineEditNSDName=other.example.net.", "<", "", "?lineEditNSDName=ns.example.com."},
                 {});
         flowRow("zone name without final dot", false, {"lineEditName=example.com"},
                 notQualified("example.com"));
@@ -96,9 +87,9 @@ private slots:
         flowRow("NS name cleared", false, {name, soaData, "lineEditNSDName="},
                 "Name server name is invalid.\nDomain name should not be empty");
         flowRow("name server address incomplete", false,
-                {name, soaData, {}, "kivoHostAddress=192.0.2"}, " is not a valid IPv4 address");
+                {name, soaData, "", "kivoHostAddress=192.0.2"}, " is not a valid IPv4 address");
         flowRow("pointer address incomplete", true,
-                {network, soaData, {}, "kivoHostAddress=10.20.30"}, "Address is not valid");
+                {network, soaData, "", "kivoHostAddress=10.20.30"}, "Address is not valid");
     }
 
     void finish_pages_zoneWithItsRecordsOrFirstMessage()
