@@ -229,22 +229,20 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("box");
-        QTest::newRow("sound configuration")
-            << ""
-            << "" << QByteArray() << "info: BIND configuration file syntax is ok.";
+        QTest::newRow("sound configuration") << QString() << QString() << QByteArray()
+                                             << "info: BIND configuration file syntax is ok.";
         QTest::newRow("unknown option")
-            << ""
-            << "/etc/bind/named.conf.options" << QByteArray("options { frobnicate yes; };\n")
+            << QString() << "/etc/bind/named.conf.options"
+            << QByteArray("options { frobnicate yes; };\n")
             << "critical: BIND configuration file contains syntax errors.\n*unknown option "
                "'frobnicate'*";
-        QTest::newRow("bad address")
-            << "example.com"
-            << "/etc/bind/db.example.com" << exampleZone + "bad\tIN\tA\t192.0.2.300\n"
-            << "critical: Zone file contains errors.\n*192.0.2.300*";
+        QTest::newRow("bad address") << QString("example.com") << "/etc/bind/db.example.com"
+                                     << exampleZone + "bad\tIN\tA\t192.0.2.300\n"
+                                     << "critical: Zone file contains errors.\n*192.0.2.300*";
         // Prints the zone check's arguments instead of checking.
         QTest::newRow("zone file relative to the directory option")
-            << "example.net"
-            << "/usr/bin/named-checkzone" << QByteArray("#!/bin/sh\nprintf '%s\\n' \"$*\"\n")
+            << QString("example.net") << "/usr/bin/named-checkzone"
+            << QByteArray("#!/bin/sh\nprintf '%s\\n' \"$*\"\n")
             << "info: Zone file syntax and integrity is ok.\n-i full example.net "
                "/etc/bind/zones/db.example.net\n";
     }

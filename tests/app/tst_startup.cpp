@@ -37,12 +37,7 @@ private:
         return process;
     }
 
-    QProcess *startTamzor(bool asNobody = false)
-    {
-        if (!asNobody)
-            return run(QStringLiteral(TAMZOR_PROGRAM));
-        return run("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", publicProgram});
-    }
+    QProcess *startTamzor() { return run(QStringLiteral(TAMZOR_PROGRAM)); }
 
     // What xdotool printed, one entry a line.
     QStringList xdotool(const QStringList &arguments)
@@ -54,14 +49,17 @@ private:
         return QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     }
 
-    QStringList windows(const QString &title)
+    // The visible windows so titled, once there are at least `count` (fewer on time-out).
+    QStringList windows(const QString &title, int count = 0)
     {
-        return xdotool({"search", "--onlyvisible", "--name", '^' + title + '$'});
-    }
-
-    bool waitForWindows(const QString &title, int count)
-    {
-        return QTest::qWaitFor([&] { return windows(title).size() >= count; }, 30000);
+        QStringList found;
+        (void)QTest::qWaitFor(
+            [&] {
+                found = xdotool({"search", "--onlyvisible", "--name", '^' + title + '$'});
+                return found.size() >= count;
+            },
+            30000);
+        return found;
     }
 
     int exitCode(QProcess *process)
@@ -125,10 +123,11 @@ private slots:
     void nonRoot_onlyUnprivilegedBox_rootsInstanceUntouched_status0()
     {
         startTamzor();
-        QVERIFY(waitForWindows("Tamzor", 1));
+        QCOMPARE(windows("Tamzor", 1).size(), 1);
         const bool hadLockDirectory = QFileInfo::exists(nobodyLock);
-        QProcess *tamzor = startTamzor(true);
-        QVERIFY(waitForWindows("Unprivileged user", 1));
+        QProcess *tamzor =
+            run("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", publicProgram});
+        QCOMPARE(windows("Unprivileged user", 1).size(), 1);
         xdotool({"key", "Return"});
         QCOMPARE(exitCode(tamzor), 0);
         QCOMPARE(windows("Tamzor").size(), 1);
@@ -147,12 +146,11 @@ private slots:
     {
         QFETCH(bool, frozen);
         QProcess *first = startTamzor();
-        QVERIFY(waitForWindows("Tamzor", 1));
-        const QString window = windows("Tamzor").first();
+        const QString window = windows("Tamzor", 1).value(0);
+        QVERIFY(!window.isEmpty());
         run("xlogo");
-        QVERIFY(waitForWindows("xlogo", 1));
         // Windows are listed from the bottom of the stack up.
-        const QString cover = windows("xlogo").first();
+        const QString cover = windows("xlogo", 1).value(0);
         QCOMPARE(windows("(Tamzor|xlogo)"), QStringList({window, cover}));
         if (frozen)
             ::kill(pid_t(first->processId()), SIGSTOP);
@@ -170,15 +168,14 @@ private slots:
         Sandbox::writeFile("/etc/bind/named.conf.options", "options { frobnicate yes; };\n");
         QProcess *refused = startTamzor();
         // The main window and, over it, the box named after the application.
-        QVERIFY(waitForWindows("Tamzor", 2));
+        QCOMPARE(windows("Tamzor", 2).size(), 2);
         xdotool({"key", "Return"});
         QCOMPARE(exitCode(refused), 1);
 
         // The failed start left its lock behind: it is no running instance.
         init();
         QProcess *next = startTamzor();
-        QVERIFY(waitForWindows("Tamzor", 1));
-        xdotool({"windowfocus", "--sync", windows("Tamzor").first(), "key", "ctrl+q"});
+        xdotool({"windowfocus", "--sync", windows("Tamzor", 1).value(0), "key", "ctrl+q"});
         QCOMPARE(exitCode(next), 0);
     }
 };

@@ -107,20 +107,6 @@ private slots:
         QCOMPARE(typeid(*record.data()).name(), typeid(*parseRecordLine(line).data()).name());
     }
 
-    void back_sameTypeKeepsInputAnotherType_finishesWithOnlyThatType()
-    {
-        RecordWizard wizard;
-        fill(openForm(wizard, 5), "lineEditExchange=mail.example.com.|spinBoxPreference=20");
-        wizard.back();
-        fill(openForm(wizard, 5), "?lineEditExchange=mail.example.com.|?spinBoxPreference=20");
-        wizard.back();
-        fill(openForm(wizard, 3), "lineEditName=example.com.|lineEditNSDName=ns.example.com.");
-
-        QCOMPARE(pressForward(wizard), QStringList());
-        QCOMPARE(wizard.record()->toString(),
-                 QStringLiteral("example.com. 86400 IN NS ns.example.com."));
-    }
-
     // Records take any text in these fields: only the editor keeps out what is not printable ASCII.
     void printableFields_refuseOtherCharacters_data()
     {
