@@ -260,8 +260,6 @@ private slots:
         QTest::newRow("add, class of two words")
             << Add << spoiled(&Zone::setZoneClass, "IN {")
             << noZones + "Zone class IN { is not a single word";
-        QTest::newRow("zones, server refuses a slave zone without primaries: files put back")
-            << SaveManaged << spoiled(&Zone::setType, "slave") << serverRefuses;
         QTest::newRow("take over a slave zone: refused, statement put back")
             << SaveForeign << spoiled(&Zone::setType, "slave") << serverRefuses;
         QTest::newRow("add, managed file fails: new zone file removed")

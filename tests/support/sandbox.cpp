@@ -29,11 +29,6 @@ const QStringList namedDirectories = {QStringLiteral("/var/cache/bind"),
 std::unique_ptr<QTemporaryDir> root;
 QStringList mounts; // newest last
 
-QString rootPath(const QString &name)
-{
-    return root->filePath(name);
-}
-
 void check(bool ok, const QString &what)
 {
     if (!ok)
@@ -92,7 +87,7 @@ void copyDirectoryFiles(const QString &from, const QString &to)
 void mountNamedDirectories()
 {
     for (const QString &path : namedDirectories) {
-        const QString source = rootPath(QFileInfo(path).fileName());
+        const QString source = root->filePath(QFileInfo(path).fileName());
         QDir().mkpath(source);
         // /run/named is made by the service at boot and may be missing: a private /run gives it
         // a place without creating it on the machine. A missing /var/cache/bind stays missing:
@@ -147,7 +142,7 @@ exit 0
 
 QString systemctlState(const QString &name = QString())
 {
-    return rootPath(QStringLiteral("systemctl/") + name);
+    return root->filePath(QStringLiteral("systemctl/") + name);
 }
 
 } // namespace
@@ -160,18 +155,18 @@ bool enter(QString *reason)
     const bool entered = succeeds(reason, [] {
         check(root->isValid(), QStringLiteral("temporary directory"));
         // The package's configuration is copied while the machine's /etc/bind is still visible.
-        copyDirectoryFiles(bindDirectory, rootPath(QStringLiteral("debian")));
-        QDir().mkpath(rootPath(QStringLiteral("etc")));
+        copyDirectoryFiles(bindDirectory, root->filePath(QStringLiteral("debian")));
+        QDir().mkpath(root->filePath(QStringLiteral("etc")));
         QDir().mkpath(scratchDirectory());
         check(unshare(CLONE_NEWNS) == 0, QStringLiteral("unshare"));
         doMount(QString(), QStringLiteral("/"), nullptr, MS_REC | MS_PRIVATE);
         check(QFileInfo(bindDirectory).isDir(), bindDirectory + " is missing; install bind9");
-        doMount(rootPath(QStringLiteral("etc")), bindDirectory, nullptr, MS_BIND);
+        doMount(root->filePath(QStringLiteral("etc")), bindDirectory, nullptr, MS_BIND);
         mountNamedDirectories();
     });
     if (!entered)
         return false;
-    const QString bin = rootPath(QStringLiteral("bin"));
+    const QString bin = root->filePath(QStringLiteral("bin"));
     writeExecutable(bin + QStringLiteral("/systemctl"), fakeSystemctl);
     qputenv("PATH", QFile::encodeName(bin) + ':' + qgetenv("PATH"));
     Systemctl::reset();
@@ -202,7 +197,7 @@ void reset()
 
 void installDebianDefaults()
 {
-    copyDirectoryFiles(rootPath(QStringLiteral("debian")), bindDirectory);
+    copyDirectoryFiles(root->filePath(QStringLiteral("debian")), bindDirectory);
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -250,7 +245,7 @@ void removeProgram(const QString &program)
 
 QString scratchDirectory()
 {
-    return rootPath(QStringLiteral("scratch"));
+    return root->filePath(QStringLiteral("scratch"));
 }
 
 namespace Systemctl {
