@@ -49,7 +49,7 @@ private slots:
 
     void cleanup() { QDir::setCurrent(m_formerCurrent); }
 
-    void readZoneRecords_relativeFileAndInclude_recordsInCompilerOrderWithZoneLink()
+    void readZoneRecords_relativeFileAndInclude_recordsInCompilerOrder()
     {
         Sandbox::writeFile(
             QStringLiteral("/etc/bind/db.example"),
@@ -64,8 +64,6 @@ private slots:
                  QStringList({"example. 3600 IN SOA ns.example. h.example. 1 7200 900 1209600 300",
                               "example. 3600 IN NS ns.example.", "ns.example. 60 IN A 192.0.2.1",
                               "www.example. 3600 IN A 192.0.2.10"}));
-        for (const PRecord &record : zone->records())
-            QCOMPARE(record->zone(), zone.data());
     }
 
     // A stand-in compiler (bash, or "missing"), and the records read or the failure shown ("..."
