@@ -102,22 +102,6 @@ void mountNamedDirectories()
     }
 }
 
-// A new network starts with its loopback down; up, it has 127.0.0.1 and ::1.
-void bringLoopbackUp()
-{
-    const int control = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    check(control >= 0, QStringLiteral("socket"));
-    ifreq request = {};
-    qstrncpy(request.ifr_name, "lo", IFNAMSIZ);
-    bool up = ioctl(control, SIOCGIFFLAGS, &request) == 0;
-    request.ifr_flags |= IFF_UP;
-    up = up && ioctl(control, SIOCSIFFLAGS, &request) == 0;
-    const int error = errno;
-    close(control);
-    errno = error;
-    check(up, QStringLiteral("loopback"));
-}
-
 void writeExecutable(const QString &path, const QByteArray &script)
 {
     Sandbox::writeFile(path, script);
@@ -177,7 +161,18 @@ bool isolateNetwork(QString *reason)
 {
     return succeeds(reason, [] {
         check(unshare(CLONE_NEWNET) == 0, QStringLiteral("unshare"));
-        bringLoopbackUp();
+        // A new network starts with its loopback down; up, it has 127.0.0.1 and ::1.
+        const int control = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        check(control >= 0, QStringLiteral("socket"));
+        ifreq request = {};
+        qstrncpy(request.ifr_name, "lo", IFNAMSIZ);
+        bool up = ioctl(control, SIOCGIFFLAGS, &request) == 0;
+        request.ifr_flags |= IFF_UP;
+        up = up && ioctl(control, SIOCSIFFLAGS, &request) == 0;
+        const int error = errno;
+        close(control);
+        errno = error;
+        check(up, QStringLiteral("loopback"));
     });
 }
 
