@@ -1,4 +1,3 @@
-#include "common/errorstackexception.h"
 #include "config/zonestorage.h"
 #include "records/recordparser.h"
 #include "tests/support/testmain.h"
@@ -59,16 +58,7 @@ QList<PRecord> recordsOf(const QByteArray &text)
     return records;
 }
 
-// The text of the exception, or an empty string when none was thrown.
-template <typename Operation> QString failureOf(Operation operation)
-{
-    try {
-        operation();
-    } catch (const ErrorStackException &error) {
-        return error.text();
-    }
-    return QString();
-}
+using TestSupport::failureOf;
 
 // Whether the server would accept the sandbox's configuration and load every zone; its complaint
 // goes to the test log.
