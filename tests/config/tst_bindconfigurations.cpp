@@ -16,7 +16,6 @@ struct Reading
 {
     QStringList zones; // "name class type conf"
     QStringList errors;
-    QList<PZone> parsed;
 };
 
 Reading readConfiguration(const QString &path)
@@ -24,8 +23,7 @@ Reading readConfiguration(const QString &path)
     HParser reader;
     QSignalSpy errors(&reader, &HParser::error);
     Reading reading;
-    reading.parsed = reader.parseZones(ISCParser().parse(path))->zones();
-    for (const PZone &zone : reading.parsed)
+    for (const PZone &zone : reader.parseZones(ISCParser().parse(path))->zones())
         reading.zones << QStringList{zone->name(), zone->zoneClass().toUpper(), zone->type(),
                                      zone->conf()}
                              .join(' ');
@@ -42,21 +40,6 @@ class TestBindConfigurations : public QObject
 
 private slots:
     void init() { Sandbox::reset(); }
-
-    void debianDefaults_fourMasterZonesWithRecords()
-    {
-        Sandbox::installDebianDefaults();
-        const Reading reading = readConfiguration(QStringLiteral("/etc/bind/named.conf"));
-
-        QVERIFY2(reading.errors.isEmpty(), qPrintable(reading.errors.join('\n')));
-        const QString conf = QStringLiteral(" IN master /etc/bind/named.conf.default-zones");
-        QCOMPARE(reading.zones, QStringList({"localhost" + conf, "127.in-addr.arpa" + conf,
-                                             "0.in-addr.arpa" + conf, "255.in-addr.arpa" + conf}));
-        for (const PZone &zone : reading.parsed) {
-            QVERIFY2(!zone->records().isEmpty(), qPrintable(zone->name()));
-            QCOMPARE(zone->directory(), QStringLiteral("/var/cache/bind"));
-        }
-    }
 
     void corpusConfiguration_zonesAgreeWithChecker_data()
     {
@@ -103,11 +86,7 @@ private slots:
         }
 
         Reading reading;
-        try {
-            reading = readConfiguration(copy);
-        } catch (const ErrorStackException &e) {
-            QFAIL(qPrintable(e.text()));
-        }
+        QCOMPARE(TestSupport::failureOf([&] { reading = readConfiguration(copy); }), QString());
         // A statement that the reader cannot use is reported instead of listed; in this corpus
         // only a secondary zone without a file may be.
         for (const QString &error : reading.errors)

@@ -20,12 +20,6 @@ void typeKeys(const QString &keys)
         QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
 }
 
-// The four octets as shown, joined by dots: "192.168.1." for an empty fourth octet.
-QString shown(const KivoHostAddress &entry)
-{
-    return QStringList{entry.first(), entry.second(), entry.third(), entry.fourth()}.join('.');
-}
-
 // Shows the entry in an active window so that the octets can take the focus in turn.
 bool showFocused(KivoHostAddress &entry)
 {
@@ -81,7 +75,10 @@ private slots:
             entry.setAddress(QStringLiteral("203.0.113.99")); // to be replaced in full
             entry.setAddress(input);
         }
-        QCOMPARE(shown(entry), octets);
+        // The octets as shown, joined by dots: "192.168.1." for an empty fourth octet.
+        QCOMPARE(
+            QStringList({entry.first(), entry.second(), entry.third(), entry.fourth()}).join('.'),
+            octets);
         QCOMPARE(entry.isValid(), valid);
         QCOMPARE(entry.address().toString(), valid ? octets : QString());
     }

@@ -1,4 +1,3 @@
-#include "common/errorstackexception.h"
 #include "records/compilezone.h"
 #include "records/recordparser.h"
 #include "tests/support/testmain.h"
@@ -49,7 +48,7 @@ private slots:
 
     void cleanup() { QDir::setCurrent(m_formerCurrent); }
 
-    void readZoneRecords_relativeFileAndInclude_recordsInCompilerOrderWithZoneLink()
+    void readZoneRecords_relativeFileAndInclude_recordsInCompilerOrder()
     {
         Sandbox::writeFile(
             QStringLiteral("/etc/bind/db.example"),
@@ -64,8 +63,6 @@ private slots:
                  QStringList({"example. 3600 IN SOA ns.example. h.example. 1 7200 900 1209600 300",
                               "example. 3600 IN NS ns.example.", "ns.example. 60 IN A 192.0.2.1",
                               "www.example. 3600 IN A 192.0.2.10"}));
-        for (const PRecord &record : zone->records())
-            QCOMPARE(record->zone(), zone.data());
     }
 
     // A stand-in compiler (bash, or "missing"), and the records read or the failure shown ("..."
@@ -101,17 +98,11 @@ private slots:
         QTest::newRow("zero byte ends the text within a line")
             << QByteArray("printf 'a.e.\\t1 IN A\\t192.0.2.1\\000b.e.\\t2 IN A\\t192.0.2.2\\n'")
             << "a.e. 1 IN A 192.0.2.1";
-        QTest::newRow("zero byte in a later write")
-            << QByteArray("printf 'a.e.\\t1 IN A\\t192.0.2.1\\n'; sleep 0.2; printf '\\000x\\n'")
-            << "a.e. 1 IN A 192.0.2.1";
         QTest::newRow("refused line, then much more output")
             << QByteArray(
                    "printf 'a.e.\\t1 IN A\\t1.2.3.4\\nnot a record\\n'; for ((i = 0; i < 3000; "
                    "++i)); do printf 'b.e.\\t1 IN TXT\\t\"%0100d\"\\n' $i; done")
             << "Can not parse record: not a record";
-        QTest::newRow("only the first refused line is reported")
-            << QByteArray("printf 'bad one\\n'; sleep 0.2; printf 'bad two\\n'")
-            << "Can not parse record: bad one";
         QTest::newRow("refused line, then the compiler fails")
             << QByteArray("printf 'not a record\\n'; echo 'broken zone' >&2; exit 1")
             << failed + " exited with code 1.\nbroken zone\n";
@@ -134,14 +125,11 @@ private slots:
             Sandbox::replaceProgram(compiler, "#!/bin/bash\n" + script + '\n');
         const PZone zone = makeZone();
 
-        QString got;
-        try {
-            readZoneRecords(zone);
+        QString got = TestSupport::failureOf([&] { readZoneRecords(zone); });
+        if (got.isEmpty())
             got = linesOf(zone->records()).join('\n');
-        } catch (const ErrorStackException &e) {
-            got = e.text();
+        else
             QCOMPARE(linesOf(zone->records()), QStringList{formerLine});
-        }
 
         QVERIFY2(expected.endsWith("...") ? got.startsWith(expected.chopped(3)) : got == expected,
                  qPrintable(got));

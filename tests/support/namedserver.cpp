@@ -95,31 +95,24 @@ const QRegularExpression outgoingQueryExpression(
     throw std::runtime_error(what.toStdString());
 }
 
-bool isolateNetworkOnce()
-{
-    QString reason;
-    if (!Sandbox::isolateNetwork(&reason))
-        qWarning("named will share the machine's loopback: %s", qPrintable(reason));
-    return true;
-}
-
-quint16 choosePort()
-{
-    QTcpServer tcp;
-    if (!tcp.listen(QHostAddress::LocalHost, 0))
-        fail(QStringLiteral("no free port on 127.0.0.1"));
-    return tcp.serverPort();
-}
-
 } // namespace
 
 NamedServer::NamedServer()
 {
     if (!runDirectory.isValid())
         fail(QStringLiteral("no temporary directory for named"));
-    static const bool isolated = isolateNetworkOnce();
+    static const bool isolated = [] {
+        QString reason;
+        if (!Sandbox::isolateNetwork(&reason))
+            qWarning("named will share the machine's loopback: %s", qPrintable(reason));
+        return true;
+    }();
     Q_UNUSED(isolated)
-    serverPort = choosePort();
+    QTcpServer tcp;
+    if (!tcp.listen(QHostAddress::LocalHost, 0))
+        fail(QStringLiteral("no free port on 127.0.0.1"));
+    serverPort = tcp.serverPort();
+    tcp.close();
     startGuard();
     // Sandbox::reset() removes the hooks.
     Sandbox::Systemctl::setHook(QStringLiteral("start"), script("start_named\n"));

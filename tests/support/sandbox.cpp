@@ -29,11 +29,6 @@ const QStringList namedDirectories = {QStringLiteral("/var/cache/bind"),
 std::unique_ptr<QTemporaryDir> root;
 QStringList mounts; // newest last
 
-QString rootPath(const QString &name)
-{
-    return root->filePath(name);
-}
-
 void check(bool ok, const QString &what)
 {
     if (!ok)
@@ -92,7 +87,7 @@ void copyDirectoryFiles(const QString &from, const QString &to)
 void mountNamedDirectories()
 {
     for (const QString &path : namedDirectories) {
-        const QString source = rootPath(QFileInfo(path).fileName());
+        const QString source = root->filePath(QFileInfo(path).fileName());
         QDir().mkpath(source);
         // /run/named is made by the service at boot and may be missing: a private /run gives it
         // a place without creating it on the machine. A missing /var/cache/bind stays missing:
@@ -105,22 +100,6 @@ void mountNamedDirectories()
         }
         doMount(source, path, nullptr, MS_BIND);
     }
-}
-
-// A new network starts with its loopback down; up, it has 127.0.0.1 and ::1.
-void bringLoopbackUp()
-{
-    const int control = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    check(control >= 0, QStringLiteral("socket"));
-    ifreq request = {};
-    qstrncpy(request.ifr_name, "lo", IFNAMSIZ);
-    bool up = ioctl(control, SIOCGIFFLAGS, &request) == 0;
-    request.ifr_flags |= IFF_UP;
-    up = up && ioctl(control, SIOCSIFFLAGS, &request) == 0;
-    const int error = errno;
-    close(control);
-    errno = error;
-    check(up, QStringLiteral("loopback"));
 }
 
 void writeExecutable(const QString &path, const QByteArray &script)
@@ -147,7 +126,7 @@ exit 0
 
 QString systemctlState(const QString &name = QString())
 {
-    return rootPath(QStringLiteral("systemctl/") + name);
+    return root->filePath(QStringLiteral("systemctl/") + name);
 }
 
 } // namespace
@@ -160,18 +139,18 @@ bool enter(QString *reason)
     const bool entered = succeeds(reason, [] {
         check(root->isValid(), QStringLiteral("temporary directory"));
         // The package's configuration is copied while the machine's /etc/bind is still visible.
-        copyDirectoryFiles(bindDirectory, rootPath(QStringLiteral("debian")));
-        QDir().mkpath(rootPath(QStringLiteral("etc")));
+        copyDirectoryFiles(bindDirectory, root->filePath(QStringLiteral("debian")));
+        QDir().mkpath(root->filePath(QStringLiteral("etc")));
         QDir().mkpath(scratchDirectory());
         check(unshare(CLONE_NEWNS) == 0, QStringLiteral("unshare"));
         doMount(QString(), QStringLiteral("/"), nullptr, MS_REC | MS_PRIVATE);
         check(QFileInfo(bindDirectory).isDir(), bindDirectory + " is missing; install bind9");
-        doMount(rootPath(QStringLiteral("etc")), bindDirectory, nullptr, MS_BIND);
+        doMount(root->filePath(QStringLiteral("etc")), bindDirectory, nullptr, MS_BIND);
         mountNamedDirectories();
     });
     if (!entered)
         return false;
-    const QString bin = rootPath(QStringLiteral("bin"));
+    const QString bin = root->filePath(QStringLiteral("bin"));
     writeExecutable(bin + QStringLiteral("/systemctl"), fakeSystemctl);
     qputenv("PATH", QFile::encodeName(bin) + ':' + qgetenv("PATH"));
     Systemctl::reset();
@@ -182,7 +161,18 @@ bool isolateNetwork(QString *reason)
 {
     return succeeds(reason, [] {
         check(unshare(CLONE_NEWNET) == 0, QStringLiteral("unshare"));
-        bringLoopbackUp();
+        // A new network starts with its loopback down; up, it has 127.0.0.1 and ::1.
+        const int control = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        check(control >= 0, QStringLiteral("socket"));
+        ifreq request = {};
+        qstrncpy(request.ifr_name, "lo", IFNAMSIZ);
+        bool up = ioctl(control, SIOCGIFFLAGS, &request) == 0;
+        request.ifr_flags |= IFF_UP;
+        up = up && ioctl(control, SIOCSIFFLAGS, &request) == 0;
+        const int error = errno;
+        close(control);
+        errno = error;
+        check(up, QStringLiteral("loopback"));
     });
 }
 
@@ -202,7 +192,7 @@ void reset()
 
 void installDebianDefaults()
 {
-    copyDirectoryFiles(rootPath(QStringLiteral("debian")), bindDirectory);
+    copyDirectoryFiles(root->filePath(QStringLiteral("debian")), bindDirectory);
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -250,7 +240,7 @@ void removeProgram(const QString &program)
 
 QString scratchDirectory()
 {
-    return rootPath(QStringLiteral("scratch"));
+    return root->filePath(QStringLiteral("scratch"));
 }
 
 namespace Systemctl {

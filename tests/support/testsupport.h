@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/errorstackexception.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,6 +13,17 @@ bool isCI();
 // Reports why the sandbox cannot be made; the exit status fails under CI and is CTest's "skipped"
 // elsewhere.
 int sandboxUnavailable(const QString &reason);
+
+// The text of the exception an operation throws, newest message first; empty when none is thrown.
+template <typename Operation> QString failureOf(Operation operation)
+{
+    try {
+        operation();
+    } catch (const ErrorStackException &error) {
+        return error.text();
+    }
+    return QString();
+}
 
 // The first lines of the include file that the application writes, byte for byte.
 inline const QByteArray managedHeader =
