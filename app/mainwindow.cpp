@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 
 #include "common/errorstackexception.h"
-#include "config/paths.h"
+#include "common/paths.h"
 #include "dialogs/createrecorddialog.h"
 #include "dialogs/zonedialog.h"
 #include "platform/kivohelpmenu.h"

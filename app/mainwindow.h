@@ -2,7 +2,7 @@
 
 #include "config/hparser.h"
 #include "config/iscparser.h"
-#include "config/zonestorage.h"
+#include "storage/zonestorage.h"
 #include "control/checkconf.h"
 #include "control/checkzone.h"
 #include "control/systemctl.h"

@@ -4,9 +4,9 @@
 #include "common/errorstackexception.h"
 #include "config/hparser.h"
 #include "config/iscparser.h"
-#include "config/zonestorage.h"
+#include "storage/zonestorage.h"
 #include "models/recordmodel.h"
-#include "records/compilezone.h"
+#include "control/compilezone.h"
 #include "records/record.h"
 #include "tests/support/sandbox.h"
 

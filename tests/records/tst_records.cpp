@@ -1,4 +1,4 @@
-#include "config/zone.h"
+#include "records/zone.h"
 #include "records/aaaarecord.h"
 #include "records/arecord.h"
 #include "records/cnamerecord.h"

@@ -1,4 +1,4 @@
-#include "config/zonestorage.h"
+#include "storage/zonestorage.h"
 #include "records/recordparser.h"
 #include "tests/support/testmain.h"
 

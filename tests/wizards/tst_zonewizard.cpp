@@ -1,4 +1,4 @@
-#include "config/zone.h"
+#include "records/zone.h"
 #include "records/record.h"
 #include "tests/dialogs/formdriver.h"
 #include "tests/support/testmain.h"

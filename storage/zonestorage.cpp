@@ -5,7 +5,7 @@
 #include "control/checkconf.h"
 #include "control/checkzone.h"
 #include "filereplacer.h"
-#include "paths.h"
+#include "common/paths.h"
 #include "records/record.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "compilezone.h"
 
-#include "recordparser.h"
+#include "records/recordparser.h"
 
 #include <QCoreApplication>
 #include <QProcess>
