@@ -2,7 +2,6 @@
 
 #include "config/hparser.h"
 #include "config/iscparser.h"
-#include "storage/zonestorage.h"
 #include "control/checkconf.h"
 #include "control/checkzone.h"
 #include "control/systemctl.h"
@@ -10,6 +9,7 @@
 #include "models/recordmodel.h"
 #include "models/zonecontroller.h"
 #include "models/zonemodel.h"
+#include "storage/zonestorage.h"
 
 #include <QLabel>
 #include <QMainWindow>

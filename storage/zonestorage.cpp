@@ -1,11 +1,11 @@
 #include "zonestorage.h"
 
 #include "common/errorstackexception.h"
+#include "common/paths.h"
 #include "confscanner.h"
 #include "control/checkconf.h"
 #include "control/checkzone.h"
 #include "filereplacer.h"
-#include "common/paths.h"
 #include "records/record.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "storage/zonestorage.h"
 #include "records/recordparser.h"
+#include "storage/zonestorage.h"
 #include "tests/support/testmain.h"
 
 #include <QDir>
