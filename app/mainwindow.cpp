@@ -2,6 +2,7 @@
 
 #include "common/errorstackexception.h"
 #include "common/paths.h"
+#include "core/zonesettings.h"
 #include "dialogs/createrecorddialog.h"
 #include "dialogs/zonedialog.h"
 #include "platform/kivohelpmenu.h"
@@ -23,35 +24,13 @@ const QString removeIconName = QStringLiteral("document-close");
 const QString checkIconName = QStringLiteral("document-edit-verify");
 const QString addIconName = QStringLiteral("document-new");
 
-// named tells zones apart by name and class, with or without the root's final dot.
-bool isSameZone(const Zone &zone, const Zone &other)
-{
-    const auto key = [](const Zone &z) {
-        QString name = z.name().toLower();
-        if (name.endsWith(QLatin1Char('.')))
-            name.chop(1);
-        return qMakePair(name, z.zoneClass().toUpper());
-    };
-    return key(zone) == key(other);
-}
-
-// What the zone dialog may change, to put it back when the change is not stored.
-struct ZoneValues
-{
-    explicit ZoneValues(const Zone &zone) : name(zone.name()), type(zone.type()) {}
-    void restore(Zone &zone) const
-    {
-        zone.setName(name);
-        zone.setType(type);
-    }
-    QString name;
-    QString type;
-};
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    zoneModel.follow(&serverZones);
+    recordModel.follow(&serverZones);
     ui->tableViewZone->setModel(&zoneModel);
     ui->tableViewRecord->setModel(&recordModel);
     ui->tableViewZone->show();
@@ -65,7 +44,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     onServiceActiveChanged(systemCtl.checkActive());
     connectCommands();
     ui->menuBar->addMenu(new KivoHelpMenu(this));
-    connect(&hParser, &HParser::error, this, &MainWindow::onHParserError);
+    connect(&serverZones, &ServerZones::readProblem, this, &MainWindow::onHParserError);
 }
 
 MainWindow::~MainWindow()
@@ -125,18 +104,8 @@ void MainWindow::connectCommands()
 
 void MainWindow::initialize()
 {
-    const CheckResult check = confChecker.checkConf();
-    if (!check.ok) {
-        // The checker may refuse without a word on standard output; the box must still say why.
-        showCriticalErrorAndQuit(check.report.isEmpty()
-                                     ? tr("BIND configuration file contains syntax errors.")
-                                     : check.report);
-        return;
-    }
     try {
-        const PISCType root = iscParser.parse(Paths::serverConfiguration());
-        const PNamedConf conf = hParser.parseZones(root);
-        zoneModel.setZones(conf->zones());
+        serverZones.load();
         setEnabled(true);
     } catch (const ErrorStackException &exception) {
         showCriticalErrorAndQuit(exception.text());
@@ -186,28 +155,14 @@ void MainWindow::enableTableViewRecord()
 void MainWindow::disableTableViewRecord()
 {
     ui->tableViewRecord->setEnabled(false);
-    recordModel.setRecords({});
+    recordModel.showZone(PZone());
 }
 
 void MainWindow::addZone()
 {
     ZoneWizard wizard;
-    if (wizard.exec() != QDialog::Accepted)
-        return;
-    const PZone zone = wizard.zone();
-    if (const PZone twin = namesake(zone)) {
-        showCritical(tr("Zone save error"), tr("Zone %1 already exists").arg(twin->name()));
-        return;
-    }
-    zoneModel.appendZone(zone);
-    try {
-        ZoneStorage::addZone(zone, zoneModel.zones());
-    } catch (const ErrorStackException &exception) {
-        showCritical(tr("Zone save error"), exception.text());
-        // A listed zone is written into the managed file with the next change of any zone: one
-        // whose file was never written must not stay.
-        zoneModel.removeZone(zoneModel.index(zoneModel.zones().indexOf(zone)));
-    }
+    if (wizard.exec() == QDialog::Accepted)
+        perform(tr("Zone save error"), [&] { serverZones.addZone(wizard.zone()); });
 }
 
 void MainWindow::editZone()
@@ -215,57 +170,36 @@ void MainWindow::editZone()
     const PZone zone = zoneController.selectedZone();
     if (!zone)
         return;
-    const ZoneValues before(*zone);
-    ZoneDialog dialog(zone);
+    // The dialog fills a draft: the listed zone changes only when the change is stored.
+    const PZone draft = PZone::create();
+    draft->setZoneClass(zone->zoneClass());
+    ZoneSettings::of(*zone).applyTo(*draft);
+    ZoneDialog dialog(draft);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // The table is to show what the server reads; a change that is not stored is undone.
-    if (const PZone twin = namesake(zone)) {
-        before.restore(*zone);
-        showCritical(tr("Zone save error"), tr("Zone %1 already exists").arg(twin->name()));
+    const ZoneSettings settings = ZoneSettings::of(*draft);
+    if (settings != ZoneSettings::of(*zone) && !ServerZones::isManaged(zone) &&
+        !askAboutZoneTransfer(zone))
         return;
-    }
-    if (!ZoneStorage::isManaged(zone) && !askAboutZoneTransfer(zone)) {
-        before.restore(*zone);
-        return;
-    }
-    try {
-        ZoneStorage::saveZone(zone, zoneModel.zones());
-    } catch (const ErrorStackException &exception) {
-        before.restore(*zone);
-        showCritical(tr("Zone save error"), exception.text());
-    }
-    ui->tableViewZone->viewport()->update();
+    perform(tr("Zone save error"), [&] { serverZones.editZone(zone, settings); });
 }
 
 void MainWindow::removeZone()
 {
     const PZone zone = zoneController.selectedZone();
-    if (!zone || !askAboutRemoveZone(zone))
-        return;
-    zoneController.removeSelectedZone();
-    try {
-        ZoneStorage::removeZone(zone, zoneModel.zones());
-    } catch (const ErrorStackException &exception) {
-        showCritical(tr("Zone remove error"), exception.text());
-        // The zone is still declared: listed again, it is kept by the next write of the managed
-        // file instead of being dropped from it unasked.
-        zoneModel.appendZone(zone);
-    }
+    if (zone && askAboutRemoveZone(zone))
+        perform(tr("Zone remove error"), [&] { serverZones.removeZone(zone); });
 }
 
 void MainWindow::checkZone()
 {
-    const PZone zone = zoneController.selectedZone();
-    if (!zone)
-        return;
-    zoneChecker.requestCheckZone(zone->name(), zone->filePath());
+    if (const PZone zone = zoneController.selectedZone())
+        zoneChecker.requestCheckZone(zone->name(), zone->filePath());
 }
 
 void MainWindow::setupRecordModel()
 {
-    const PZone zone = zoneController.selectedZone();
-    recordModel.setRecords(zone ? zone->records() : QList<PRecord>());
+    recordModel.showZone(zoneController.selectedZone());
     // Owner names are what one reads first; the content column takes the rest of the width.
     ui->tableViewRecord->resizeColumnToContents(0);
     ui->tableViewRecord->resizeColumnToContents(1);
@@ -274,16 +208,9 @@ void MainWindow::setupRecordModel()
 void MainWindow::addRecord()
 {
     const PZone zone = zoneController.selectedZone();
-    if (!zone)
-        return;
-    const QList<PRecord> restore = recordModel.records();
     RecordWizard wizard;
-    if (wizard.exec() != QDialog::Accepted)
-        return;
-    const PRecord record = wizard.record();
-    record->setZone(zone.data());
-    recordModel.appendRecord(record);
-    saveRecordsOrRestore(zone, restore);
+    if (zone && wizard.exec() == QDialog::Accepted)
+        performOnRecords([&] { serverZones.addRecord(zone, wizard.record()); });
 }
 
 void MainWindow::editRecord()
@@ -294,57 +221,35 @@ void MainWindow::editRecord()
     const PRecord record = recordController.selectedRecord();
     if (!zone || !record)
         return;
-    const std::unique_ptr<Record> restore(record->clone());
-    const std::unique_ptr<QDialog> dialog = createRecordDialog(*record);
-    if (dialog->exec() != QDialog::Accepted)
-        return;
-    try {
-        ZoneStorage::saveZoneRecords(zone);
-    } catch (const ErrorStackException &exception) {
-        showRecordsNotSaved(exception);
-        record->assign(*restore);
-    }
-    ui->tableViewRecord->viewport()->update();
+    const PRecord replacement(record->clone());
+    const std::unique_ptr<QDialog> dialog = createRecordDialog(*replacement);
+    if (dialog->exec() == QDialog::Accepted)
+        performOnRecords([&] { serverZones.editRecord(zone, record, replacement); });
 }
 
 void MainWindow::removeRecord()
 {
     const PZone zone = zoneController.selectedZone();
     const PRecord record = recordController.selectedRecord();
-    if (!zone || !record)
-        return;
-    const QList<PRecord> restore = recordModel.records();
-    if (!askAboutRemoveRecord(record))
-        return;
-    recordController.removeSelectedRecord();
-    saveRecordsOrRestore(zone, restore);
+    if (zone && record && askAboutRemoveRecord(record))
+        performOnRecords([&] { serverZones.removeRecord(zone, record); });
 }
 
-void MainWindow::saveRecordsOrRestore(const PZone &zone, const QList<PRecord> &restore)
+bool MainWindow::perform(const QString &failureTitle, const std::function<void()> &change,
+                         const QString &failureNote)
 {
-    zone->setRecords(recordModel.records());
     try {
-        ZoneStorage::saveZoneRecords(zone);
+        change();
+        return true;
     } catch (const ErrorStackException &exception) {
-        showRecordsNotSaved(exception);
-        zone->setRecords(restore);
-        recordModel.setRecords(zone->records());
+        showCritical(failureTitle, exception.text() + failureNote);
+        return false;
     }
 }
 
-void MainWindow::showRecordsNotSaved(const ErrorStackException &exception)
+void MainWindow::performOnRecords(const std::function<void()> &change)
 {
-    showCritical(tr("Can't save zone records"), exception.text() + tr("Records will be restored."));
-}
-
-PZone MainWindow::namesake(const PZone &zone) const
-{
-    const QList<PZone> zones = zoneModel.zones();
-    for (const PZone &other : zones) {
-        if (other != zone && isSameZone(*zone, *other))
-            return other;
-    }
-    return PZone();
+    perform(tr("Can't save zone records"), change, tr("Records will be restored."));
 }
 
 void MainWindow::onHParserError(QString message)

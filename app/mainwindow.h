@@ -5,6 +5,7 @@
 #include "control/checkconf.h"
 #include "control/checkzone.h"
 #include "control/systemctl.h"
+#include "core/serverzones.h"
 #include "models/recordcontroller.h"
 #include "models/recordmodel.h"
 #include "models/zonecontroller.h"
@@ -15,6 +16,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 
+#include <functional>
 #include <memory>
 
 class ErrorStackException;
@@ -71,23 +73,21 @@ private:
     void connectCommands();
     void setZoneActionsEnabled(bool enabled);
     void setRecordActionsEnabled(bool enabled);
-    void saveRecordsOrRestore(const PZone &zone, const QList<PRecord> &restore);
-    void showRecordsNotSaved(const ErrorStackException &exception);
-    // Another listed zone that the server would take for the same one.
-    PZone namesake(const PZone &zone) const;
+    // Runs a change of the core; a failure is shown under the title, and the change is false.
+    bool perform(const QString &failureTitle, const std::function<void()> &change,
+                 const QString &failureNote = QString());
+    void performOnRecords(const std::function<void()> &change);
     bool askQuestion(const QString &title, const QString &text);
     void showCritical(const QString &title, const QString &text);
     void showNotification(QMessageBox::Icon icon, const QString &title, const QString &text);
     static void showCheckResult(bool noerror, const QString &okText, const QString &errorText,
                                 const QString &report);
 
-    ISCParser iscParser;
-    HParser hParser;
+    ServerZones serverZones;
     ZoneModel zoneModel;
     RecordModel recordModel;
     ZoneController zoneController;
     RecordController recordController;
-    ZoneStorage zoneStorage;
     SystemCtl systemCtl;
     CheckConf confChecker;
     CheckZone zoneChecker;
