@@ -77,7 +77,7 @@ void ServerZones::editZone(const PZone &zone, const ZoneSettings &settings)
     refuseNamesake(zone, settings.name);
     settings.applyTo(*zone);
     try {
-        ZoneStorage::saveZone(zone, m_zones);
+        ZoneStorage::saveZone(zone, m_zones, before.name);
     } catch (const ErrorStackException &) {
         before.applyTo(*zone);
         throw;
