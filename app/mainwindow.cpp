@@ -1,11 +1,11 @@
 #include "mainwindow.h"
 
 #include "common/errorstackexception.h"
-#include "common/paths.h"
 #include "core/zonesettings.h"
 #include "dialogs/createrecorddialog.h"
 #include "dialogs/zonedialog.h"
 #include "platform/kivohelpmenu.h"
+#include "prompts.h"
 #include "records/record.h"
 #include "wizards/recordwizard.h"
 #include "wizards/zonewizard.h"
@@ -18,15 +18,7 @@
 
 #include <cstdlib>
 
-namespace {
-const QString editIconName = QStringLiteral("document-edit");
-const QString removeIconName = QStringLiteral("document-close");
-const QString checkIconName = QStringLiteral("document-edit-verify");
-const QString addIconName = QStringLiteral("document-new");
-
-} // namespace
-
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), prompts(this), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
     zoneModel.follow(&serverZones);
@@ -127,26 +119,6 @@ void MainWindow::onServiceActiveChanged(bool active)
     ui->actionRestart->setEnabled(true);
 }
 
-void MainWindow::enableZoneActions()
-{
-    setZoneActionsEnabled(true);
-}
-
-void MainWindow::disableZoneActions()
-{
-    setZoneActionsEnabled(false);
-}
-
-void MainWindow::enableRecordActions()
-{
-    setRecordActionsEnabled(true);
-}
-
-void MainWindow::disableRecordActions()
-{
-    setRecordActionsEnabled(false);
-}
-
 void MainWindow::enableTableViewRecord()
 {
     ui->tableViewRecord->setEnabled(true);
@@ -242,7 +214,7 @@ bool MainWindow::perform(const QString &failureTitle, const std::function<void()
         change();
         return true;
     } catch (const ErrorStackException &exception) {
-        showCritical(failureTitle, exception.text() + failureNote);
+        prompts.critical(failureTitle, exception.text() + failureNote);
         return false;
     }
 }
@@ -254,99 +226,65 @@ void MainWindow::performOnRecords(const std::function<void()> &change)
 
 void MainWindow::onHParserError(QString message)
 {
-    showNotification(QMessageBox::Warning, tr("Zone parser error"), message);
+    prompts.notify(QMessageBox::Warning, tr("Zone parser error"), message);
 }
 
 void MainWindow::onSystemCtlError(QString message)
 {
-    showNotification(QMessageBox::Critical, tr("Systemctl error"), message);
+    prompts.notify(QMessageBox::Critical, tr("Systemctl error"), message);
 }
 
 void MainWindow::onConfChecked(bool noerror, QString report)
 {
-    showCheckResult(noerror, tr("BIND configuration file syntax is ok."),
-                    tr("BIND configuration file contains syntax errors."), report);
+    Prompts::checkResult(noerror, tr("BIND configuration file syntax is ok."),
+                         tr("BIND configuration file contains syntax errors."), report);
 }
 
 void MainWindow::onCheckConfProcessError(QString error)
 {
-    showNotification(QMessageBox::Critical, tr("named-checkconf process error"), error);
+    prompts.notify(QMessageBox::Critical, tr("named-checkconf process error"), error);
 }
 
 void MainWindow::onZoneChecked(bool noerror, QString report)
 {
-    showCheckResult(noerror, tr("Zone file syntax and integrity is ok."),
-                    tr("Zone file contains errors."), report);
+    Prompts::checkResult(noerror, tr("Zone file syntax and integrity is ok."),
+                         tr("Zone file contains errors."), report);
 }
 
 void MainWindow::onCheckZoneProcessError(QString error)
 {
-    showNotification(QMessageBox::Critical, tr("named-checkzone process error"), error);
+    prompts.notify(QMessageBox::Critical, tr("named-checkzone process error"), error);
 }
 
 void MainWindow::on_tableViewZone_customContextMenuRequested(QPoint point)
 {
-    QMenu menu;
-    if (ui->tableViewZone->indexAt(point).isValid()) {
-        menu.addAction(QIcon::fromTheme(editIconName), tr("Edit zone"), this,
-                       &MainWindow::editZone);
-        menu.addAction(QIcon::fromTheme(removeIconName), tr("Remove zone"), this,
-                       &MainWindow::removeZone);
-        menu.addSeparator();
-        menu.addAction(QIcon::fromTheme(checkIconName), tr("Check zone"), this,
-                       &MainWindow::checkZone);
-    } else {
-        menu.addAction(QIcon::fromTheme(addIconName), tr("Add zone"), this, &MainWindow::addZone);
-    }
-    menu.exec(ui->tableViewZone->viewport()->mapToGlobal(point));
+    if (ui->tableViewZone->indexAt(point).isValid())
+        popUpMenu(ui->tableViewZone, point,
+                  {ui->actionEditZone, ui->actionRemoveZone, nullptr, ui->actionCheckZone});
+    else
+        popUpMenu(ui->tableViewZone, point, {ui->actionAddZone});
 }
 
 void MainWindow::on_tableViewRecord_customContextMenuRequested(QPoint point)
 {
-    QMenu menu;
-    if (ui->tableViewRecord->indexAt(point).isValid()) {
-        menu.addAction(QIcon::fromTheme(editIconName), tr("Edit record"), this,
-                       &MainWindow::editRecord);
-        menu.addAction(QIcon::fromTheme(removeIconName), tr("Remove record"), this,
-                       &MainWindow::removeRecord);
-    } else if (zoneController.hasSelectedZone()) {
-        menu.addAction(QIcon::fromTheme(addIconName), tr("Add record"), this,
-                       &MainWindow::addRecord);
-    }
     // Without a zone there is nothing to offer, and an empty popup would only be a stray frame.
-    if (menu.isEmpty())
-        return;
-    menu.exec(ui->tableViewRecord->viewport()->mapToGlobal(point));
+    if (ui->tableViewRecord->indexAt(point).isValid())
+        popUpMenu(ui->tableViewRecord, point, {ui->actionEditRecord, ui->actionRemoveRecord});
+    else if (zoneController.hasSelectedZone())
+        popUpMenu(ui->tableViewRecord, point, {ui->actionAddRecord});
 }
 
-bool MainWindow::askAboutZoneTransfer(PZone zone)
+// The entries name their object, as the tool tips of the actions do; null stands for a separator.
+void MainWindow::popUpMenu(QAbstractItemView *view, QPoint point, const QList<QAction *> &actions)
 {
-    return askQuestion(tr("Zone transfer"),
-                       tr("Zone will be moved from file %1 to file %2.\nSome zone options may be "
-                          "lost.\nDo you want to continue?")
-                           .arg(zone->conf(), Paths::managedIncludeFile()));
-}
-
-bool MainWindow::askAboutRemoveZone(PZone zone)
-{
-    return askQuestion(tr("Remove"), tr("Do you really want to remove zone %1?").arg(zone->name()));
-}
-
-bool MainWindow::askAboutRemoveRecord(PRecord record)
-{
-    return askQuestion(tr("Remove"),
-                       tr("Do you really want to remove record %1?").arg(record->name()));
-}
-
-bool MainWindow::askQuestion(const QString &title, const QString &text)
-{
-    return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::NoButton) == QMessageBox::Yes;
-}
-
-void MainWindow::showCritical(const QString &title, const QString &text)
-{
-    showNotification(QMessageBox::Critical, title, text);
+    QMenu menu;
+    for (QAction *action : actions) {
+        if (action)
+            menu.addAction(action->icon(), action->toolTip(), action, &QAction::trigger);
+        else
+            menu.addSeparator();
+    }
+    menu.exec(view->viewport()->mapToGlobal(point));
 }
 
 void MainWindow::setZoneActionsEnabled(bool enabled)
@@ -361,20 +299,4 @@ void MainWindow::setRecordActionsEnabled(bool enabled)
 {
     ui->actionEditRecord->setEnabled(enabled);
     ui->actionRemoveRecord->setEnabled(enabled);
-}
-
-void MainWindow::showNotification(QMessageBox::Icon icon, const QString &title, const QString &text)
-{
-    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
-    box.exec();
-}
-
-void MainWindow::showCheckResult(bool noerror, const QString &okText, const QString &errorText,
-                                 const QString &report)
-{
-    QMessageBox box;
-    box.setIcon(noerror ? QMessageBox::Information : QMessageBox::Critical);
-    box.setText(noerror ? okText : errorText);
-    box.setDetailedText(report);
-    box.exec();
 }

@@ -10,6 +10,7 @@
 #include "models/recordmodel.h"
 #include "models/zonecontroller.h"
 #include "models/zonemodel.h"
+#include "prompts.h"
 #include "storage/zonestorage.h"
 
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <memory>
 
 class ErrorStackException;
+class QAbstractItemView;
 
 namespace Ui {
 class MainWindow;
@@ -41,10 +43,10 @@ public slots:
 private slots:
     void showCriticalErrorAndQuit(QString error);
     void onServiceActiveChanged(bool active);
-    void enableZoneActions();
-    void disableZoneActions();
-    void enableRecordActions();
-    void disableRecordActions();
+    void enableZoneActions() { setZoneActionsEnabled(true); }
+    void disableZoneActions() { setZoneActionsEnabled(false); }
+    void enableRecordActions() { setRecordActionsEnabled(true); }
+    void disableRecordActions() { setRecordActionsEnabled(false); }
     void enableTableViewRecord();
     void disableTableViewRecord();
     void addZone();
@@ -63,9 +65,9 @@ private slots:
     void onCheckZoneProcessError(QString error);
     void on_tableViewZone_customContextMenuRequested(QPoint point);
     void on_tableViewRecord_customContextMenuRequested(QPoint point);
-    bool askAboutZoneTransfer(PZone zone);
-    bool askAboutRemoveZone(PZone zone);
-    bool askAboutRemoveRecord(PRecord record);
+    bool askAboutZoneTransfer(PZone zone) { return prompts.zoneTransfer(*zone); }
+    bool askAboutRemoveZone(PZone zone) { return prompts.zoneRemoval(*zone); }
+    bool askAboutRemoveRecord(PRecord record) { return prompts.recordRemoval(*record); }
 
 private:
     void connectSelection();
@@ -77,11 +79,7 @@ private:
     bool perform(const QString &failureTitle, const std::function<void()> &change,
                  const QString &failureNote = QString());
     void performOnRecords(const std::function<void()> &change);
-    bool askQuestion(const QString &title, const QString &text);
-    void showCritical(const QString &title, const QString &text);
-    void showNotification(QMessageBox::Icon icon, const QString &title, const QString &text);
-    static void showCheckResult(bool noerror, const QString &okText, const QString &errorText,
-                                const QString &report);
+    void popUpMenu(QAbstractItemView *view, QPoint point, const QList<QAction *> &actions);
 
     ServerZones serverZones;
     ZoneModel zoneModel;
@@ -92,5 +90,6 @@ private:
     CheckConf confChecker;
     CheckZone zoneChecker;
     QLabel serviceStateLabel;
+    Prompts prompts;
     const std::unique_ptr<Ui::MainWindow> ui;
 };
