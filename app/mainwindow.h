@@ -66,7 +66,10 @@ private slots:
     void on_tableViewZone_customContextMenuRequested(QPoint point);
     void on_tableViewRecord_customContextMenuRequested(QPoint point);
     bool askAboutZoneTransfer(PZone zone) { return prompts.zoneTransfer(*zone); }
-    bool askAboutRemoveZone(PZone zone) { return prompts.zoneRemoval(*zone); }
+    bool askAboutRemoveZone(PZone zone)
+    {
+        return prompts.zoneRemoval(*zone, serverZones.removalDeletesFile(zone));
+    }
     bool askAboutRemoveRecord(PRecord record) { return prompts.recordRemoval(*record); }
 
 private:

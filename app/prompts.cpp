@@ -27,14 +27,17 @@ void Prompts::checkResult(bool ok, const QString &okText, const QString &errorTe
 bool Prompts::zoneTransfer(const Zone &zone) const
 {
     return ask(tr("Zone transfer"),
-               tr("Zone will be moved from file %1 to file %2.\nSome zone options may be "
-                  "lost.\nDo you want to continue?")
+               tr("Zone will be moved from file %1 to file %2, with all its options.\nDo you "
+                  "want to continue?")
                    .arg(zone.conf(), Paths::managedIncludeFile()));
 }
 
-bool Prompts::zoneRemoval(const Zone &zone) const
+bool Prompts::zoneRemoval(const Zone &zone, bool deletesFile) const
 {
-    return ask(tr("Remove"), tr("Do you really want to remove zone %1?").arg(zone.name()));
+    const QString file =
+        deletesFile ? tr("Its file %1 will be deleted.") : tr("Its file %1 is kept.");
+    return ask(tr("Remove"), tr("Do you really want to remove zone %1?").arg(zone.name()) +
+                                 QLatin1Char('\n') + file.arg(zone.filePath()));
 }
 
 bool Prompts::recordRemoval(const Record &record) const

@@ -26,7 +26,7 @@ public:
                             const QString &report);
 
     bool zoneTransfer(const Zone &zone) const;
-    bool zoneRemoval(const Zone &zone) const;
+    bool zoneRemoval(const Zone &zone, bool deletesFile) const;
     bool recordRemoval(const Record &record) const;
 
 private:
