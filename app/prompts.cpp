@@ -44,3 +44,15 @@ bool Prompts::recordRemoval(const Record &record) const
 {
     return ask(tr("Remove"), tr("Do you really want to remove record %1?").arg(record.name()));
 }
+
+bool Prompts::ownFile(const Zone &zone, const QList<PZone> &sharing) const
+{
+    QStringList names;
+    for (const PZone &other : sharing)
+        names.append(other->name());
+    return ask(tr("Shared zone file"),
+               tr("Zone file %1 is also the file of %2; a change to the records of %3 would change "
+                  "them too.\nGive zone %3 a copy of its own in %4 and change that?")
+                   .arg(zone.filePath(), names.join(QStringLiteral(", ")), zone.name(),
+                        Paths::zoneDirectory()));
+}

@@ -28,6 +28,7 @@ public:
     bool zoneTransfer(const Zone &zone) const;
     bool zoneRemoval(const Zone &zone, bool deletesFile) const;
     bool recordRemoval(const Record &record) const;
+    bool ownFile(const Zone &zone, const QList<PZone> &sharing) const;
 
 private:
     QWidget *m_window;
