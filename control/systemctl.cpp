@@ -2,8 +2,6 @@
 
 #include "programrun.h"
 
-#include <QProcess>
-
 namespace {
 const QString systemctlProgram = QStringLiteral("systemctl");
 const QString serviceUnit = QStringLiteral("bind9");
@@ -19,7 +17,7 @@ SystemCtl::SystemCtl(QObject *parent) : QObject(parent) {}
 bool SystemCtl::checkActive()
 {
     const bool isActive =
-        QProcess::execute(systemctlProgram, {isActiveCommand, serviceUnit, quietOption}) == 0;
+        ProgramRun::run(systemctlProgram, {isActiveCommand, serviceUnit, quietOption}).succeeded();
     emit active(isActive);
     return isActive;
 }
@@ -41,20 +39,8 @@ void SystemCtl::restart()
 
 void SystemCtl::runCommand(const QString &command)
 {
-    const ProgramRun run = ProgramRun::run(systemctlProgram, {command, serviceUnit});
-    switch (run.outcome) {
-    case ProgramRun::NotStarted:
-        emit error(tr("Failed to start %1: %2").arg(systemctlProgram, run.errorString));
-        break;
-    case ProgramRun::Crashed:
-        emit error(tr("Process crashed"));
-        break;
-    case ProgramRun::Exited:
-        if (run.exitCode != 0)
-            emit error(
-                tr("Systemctl exited with code %1.\n%2")
-                    .arg(QString::number(run.exitCode), programOutputText(run.standardError)));
-        break;
-    }
+    const ProgramResult result = ProgramRun::run(systemctlProgram, {command, serviceUnit});
+    if (!result.succeeded())
+        emit error(result.failure());
     checkActive();
 }

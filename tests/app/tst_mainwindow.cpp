@@ -203,7 +203,7 @@ private slots:
         if (!command.isEmpty())
             QCOMPARE(give(*window, "action" + command,
                           fails ? QList<Answer>{press(QMessageBox::Ok)} : QList<Answer>{}),
-                     fails ? QStringList("critical Systemctl error: Systemctl exited with code "
+                     fails ? QStringList("critical Systemctl error: systemctl exited with code "
                                          "5.\nJob failed.\n")
                            : QStringList());
         QCOMPARE(window->statusBar()->findChild<QLabel *>()->text(),

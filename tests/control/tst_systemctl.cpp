@@ -18,15 +18,15 @@ private slots:
         QTest::newRow("restart refused: code and standard error, then the state")
             << "restart"
             << "5: Failed to restart bind9.service: Unit not found.\n"
-            << QStringList{"error: Systemctl exited with code 5.\nFailed to restart "
+            << QStringList{"error: systemctl exited with code 5.\nFailed to restart "
                            "bind9.service: Unit not found.\n",
                            "inactive"};
-        QTest::newRow("service manager killed: crashed, then the state")
+        QTest::newRow("service manager killed: crashed once, then the state")
             << "restart"
-            << "killed" << QStringList{"error: Process crashed", "active"};
+            << "killed" << QStringList{"error: systemctl crashed", "active"};
         QTest::newRow("service manager missing: why it did not start, then inactive")
             << "start"
-            << "missing" << QStringList{"error: Failed to start systemctl...", "inactive"};
+            << "missing" << QStringList{"error: systemctl could not be started: ...", "inactive"};
     }
 
     // What the main window sees, in order, while the command runs.
