@@ -75,6 +75,13 @@ void MainWindow::connectService()
     connect(ui->actionRestart, &QAction::triggered, &systemCtl, &SystemCtl::restart);
     connect(&systemCtl, &SystemCtl::active, this, &MainWindow::onServiceActiveChanged);
     connect(&systemCtl, &SystemCtl::error, this, &MainWindow::onSystemCtlError);
+    // Another command would be refused meanwhile; the state that this one leaves enables them.
+    connect(&systemCtl, &SystemCtl::busyChanged, this, [this](bool busy) {
+        if (busy) {
+            for (QAction *action : {ui->actionStart, ui->actionStop, ui->actionRestart})
+                action->setEnabled(false);
+        }
+    });
 }
 
 void MainWindow::connectCommands()
