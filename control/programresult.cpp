@@ -1,5 +1,13 @@
 #include "programresult.h"
 
+namespace {
+QString programOutputText(const QByteArray &bytes)
+{
+    const int zero = bytes.indexOf('\0');
+    return QString::fromUtf8(bytes.constData(), zero < 0 ? bytes.size() : zero);
+}
+} // namespace
+
 QString ProgramResult::failure() const
 {
     switch (status) {
@@ -23,10 +31,4 @@ QString ProgramResult::outputText() const
 QString ProgramResult::errorText() const
 {
     return programOutputText(standardError);
-}
-
-QString programOutputText(const QByteArray &bytes)
-{
-    const int zero = bytes.indexOf('\0');
-    return QString::fromUtf8(bytes.constData(), zero < 0 ? bytes.size() : zero);
 }

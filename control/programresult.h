@@ -23,9 +23,7 @@ public:
     bool succeeded() const { return status == Exited && exitCode == 0; }
     // What went wrong, as the user reads it; empty when the program exited with code 0.
     QString failure() const;
+    // The output as text: it ends at the first zero byte, as the C string it was meant to be.
     QString outputText() const;
     QString errorText() const;
 };
-
-// A program's output as text. It ends at the first zero byte, as the C string it was meant to be.
-QString programOutputText(const QByteArray &bytes);

@@ -44,6 +44,7 @@ public:
     ProgramResult waitForFinished();
 
 signals:
+    // Once, when the program has ended or could not start.
     void finished(const ProgramResult &result);
 
 private:
