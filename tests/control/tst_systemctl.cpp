@@ -1,6 +1,8 @@
 #include "control/systemctl.h"
 #include "tests/support/testmain.h"
 
+#include <memory>
+
 namespace {
 const QString isActiveCall = QStringLiteral("is-active bind9 --quiet");
 } // namespace
