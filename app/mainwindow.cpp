@@ -75,6 +75,13 @@ void MainWindow::connectService()
     connect(ui->actionRestart, &QAction::triggered, &systemCtl, &SystemCtl::restart);
     connect(&systemCtl, &SystemCtl::active, this, &MainWindow::onServiceActiveChanged);
     connect(&systemCtl, &SystemCtl::error, this, &MainWindow::onSystemCtlError);
+    // Another command would be refused meanwhile; the state that this one leaves enables them.
+    connect(&systemCtl, &SystemCtl::busyChanged, this, [this](bool busy) {
+        if (busy) {
+            for (QAction *action : {ui->actionStart, ui->actionStop, ui->actionRestart})
+                action->setEnabled(false);
+        }
+    });
 }
 
 void MainWindow::connectCommands()
@@ -94,10 +101,7 @@ void MainWindow::connectCommands()
     connect(ui->actionQuit, &QAction::triggered, this, &MainWindow::close);
     connect(ui->actionReload, &QAction::triggered, this, &MainWindow::reload);
     connect(ui->actionUndo, &QAction::triggered, this, &MainWindow::undo);
-    for (auto signal :
-         {&ServerZones::zonesReset, &ServerZones::zoneAdded, &ServerZones::zoneChanged,
-          &ServerZones::zoneRemoved, &ServerZones::recordsChanged})
-        connect(&serverZones, signal, this, &MainWindow::offerUndo);
+    connect(&serverZones, &ServerZones::zonesReset, this, &MainWindow::offerUndo);
 }
 
 void MainWindow::initialize()
@@ -234,13 +238,15 @@ void MainWindow::removeRecord()
 bool MainWindow::perform(const QString &failureTitle, const std::function<void()> &change,
                          const QString &failureNote)
 {
+    bool done = true;
     try {
         change();
-        return true;
     } catch (const ErrorStackException &exception) {
         prompts.critical(failureTitle, exception.text() + failureNote);
-        return false;
+        done = false;
     }
+    offerUndo();
+    return done;
 }
 
 void MainWindow::performOnRecords(const PZone &zone, const std::function<void()> &change)
