@@ -152,9 +152,8 @@ private slots:
     }
 
     // Restart, CheckConfig, AddZone, Reload, Quit and the help menu are always on; Undo waits for a
-    // change. Steps: a zone to select,
-    // "record" to select the first record, "clear:Zone" or "clear:Record" to drop a table's
-    // selection, or a service command ("fail:" makes it fail).
+    // change. Steps: a zone to select, "record" to select the first record, "clear:Zone" or
+    // "clear:Record" to drop a table's selection, or a service command ("fail:" makes it fail).
     void actions_followServiceAndSelection_data()
     {
         QTest::addColumn<bool>("active");
