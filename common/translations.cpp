@@ -13,15 +13,16 @@ namespace {
 const QString qtCatalog = QStringLiteral("qtbase");
 const QString tamzorCatalog = QStringLiteral("tamzor");
 const QString catalogSeparator = QStringLiteral("_");
+const QString installedCatalogs = QStringLiteral(TAMZOR_INSTALLED_TRANSLATIONS);
+const QString buildTreeCatalogs = QStringLiteral("../translations");
 
 // Relative to the program, so that an installation into another prefix or a DESTDIR finds its own
 // files: the installed data folder, then the translations folder of the build tree.
 QStringList tamzorCatalogDirectories()
 {
     const QDir programDirectory(QCoreApplication::applicationDirPath());
-    return {
-        QDir::cleanPath(programDirectory.filePath(QStringLiteral(TAMZOR_INSTALLED_TRANSLATIONS))),
-        QDir::cleanPath(programDirectory.filePath(QStringLiteral("../translations")))};
+    return {QDir::cleanPath(programDirectory.filePath(installedCatalogs)),
+            QDir::cleanPath(programDirectory.filePath(buildTreeCatalogs))};
 }
 
 bool installCatalog(QCoreApplication &application, const QString &catalog, const QString &directory)

@@ -79,11 +79,13 @@ if [ -f "$changelog" ]; then
         fail "debian/changelog names version $package_version, the build $version"
 fi
 
-# The installed program finds its translation beside itself, not in the build tree.
-english="$(env -u LANGUAGE LC_ALL=C "$installed/bin/tamzor" --help 2>&1 | sed -n 2p)"
-german="$(LANGUAGE=de LC_ALL=de_DE.UTF-8 "$installed/bin/tamzor" --help 2>&1 | sed -n 2p)"
-[ -n "$german" ] && [ "$german" != "$english" ] ||
-    fail "the installed tamzor does not speak German: '$german'"
+# The installed program finds its translation beside itself, the built one in the build tree.
+for program in "$installed/bin/tamzor" "$build/app/tamzor"; do
+    english="$(env -u LANGUAGE LC_ALL=C "$program" --help 2>&1 | sed -n 2p)"
+    german="$(LANGUAGE=de LC_ALL=de_DE.UTF-8 "$program" --help 2>&1 | sed -n 2p)"
+    [ -n "$german" ] && [ "$german" != "$english" ] ||
+        fail "$program does not speak German: '$german'"
+done
 
 # The launcher's two runs: the user's hands the display to pkexec as arguments, root's sets it
 # again and starts the program. A stand-in pkexec records the first, a stand-in program the second.
