@@ -4,10 +4,10 @@
 #include "common/errorstackexception.h"
 #include "config/hparser.h"
 #include "config/iscparser.h"
-#include "config/zonestorage.h"
+#include "control/compilezone.h"
 #include "models/recordmodel.h"
-#include "records/compilezone.h"
 #include "records/record.h"
+#include "storage/zonestorage.h"
 #include "tests/support/sandbox.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "hparser.h"
 
-#include "records/compilezone.h"
+#include "control/compilezone.h"
 
 #include <QDir>
 

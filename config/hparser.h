@@ -1,7 +1,7 @@
 #pragma once
 
 #include "isctype.h"
-#include "namedconf.h"
+#include "records/namedconf.h"
 
 #include <QObject>
 

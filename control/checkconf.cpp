@@ -1,6 +1,6 @@
 #include "checkconf.h"
 
-#include "config/paths.h"
+#include "common/paths.h"
 #include "programrun.h"
 
 namespace {

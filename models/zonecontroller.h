@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/zone.h"
+#include "records/zone.h"
 
 #include <QObject>
 

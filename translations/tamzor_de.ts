@@ -196,6 +196,17 @@
     </message>
 </context>
 <context>
+    <name>ChangeBackup</name>
+    <message>
+        <source>Can&apos;t create the backup folder %1; nothing was changed</source>
+        <translation>Der Sicherungsordner %1 kann nicht angelegt werden; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>Can&apos;t keep a copy of %1 in %2; nothing was changed</source>
+        <translation>Von %1 kann keine Kopie in %2 abgelegt werden; es wurde nichts geändert</translation>
+    </message>
+</context>
+<context>
     <name>CheckConf</name>
     <message>
         <source>Failed to start %1: %2</source>
@@ -341,6 +352,25 @@
     <message>
         <source>Validation failed</source>
         <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>FileStore</name>
+    <message>
+        <source>Can&apos;t open file %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>File %1 was changed by someone else since Tamzor read it; it was read again, nothing was written</source>
+        <translation>Die Datei %1 wurde von anderer Seite geändert, seit Tamzor sie gelesen hat; sie wurde neu gelesen, es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write file %1</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete file %1</source>
+        <translation>Die Datei %1 kann nicht gelöscht werden</translation>
     </message>
 </context>
 <context>
@@ -625,10 +655,6 @@
         <translation>Fehler beim Speichern der Zone</translation>
     </message>
     <message>
-        <source>Zone %1 already exists</source>
-        <translation>Die Zone %1 gibt es bereits</translation>
-    </message>
-    <message>
         <source>Zone remove error</source>
         <translation>Fehler beim Entfernen der Zone</translation>
     </message>
@@ -673,20 +699,26 @@
         <translation>Zone verschieben</translation>
     </message>
     <message>
-        <source>Zone will be moved from file %1 to file %2.
-Some zone options may be lost.
-Do you want to continue?</source>
-        <translation>Die Zone wird aus der Datei %1 in die Datei %2 verschoben.
-Dabei können einige Optionen der Zone verloren gehen.
-Möchten Sie fortfahren?</translation>
-    </message>
-    <message>
         <source>Do you really want to remove zone %1?</source>
         <translation>Möchten Sie die Zone %1 wirklich entfernen?</translation>
     </message>
     <message>
         <source>Do you really want to remove record %1?</source>
         <translation>Möchten Sie den Eintrag %1 wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Zone will be moved from file %1 to file %2, with all its options.
+Do you want to continue?</source>
+        <translation>Die Zone wird mit allen ihren Optionen aus der Datei %1 in die Datei %2 verschoben.
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Its file %1 will be deleted.</source>
+        <translation>Die Zonendatei %1 wird gelöscht.</translation>
+    </message>
+    <message>
+        <source>Its file %1 is kept.</source>
+        <translation>Die Zonendatei %1 bleibt erhalten.</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1376,73 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
 </context>
 <context>
+    <name>ServerZones</name>
+    <message>
+        <source>BIND configuration file contains syntax errors.</source>
+        <translation>Die BIND-Konfigurationsdatei enthält Syntaxfehler.</translation>
+    </message>
+    <message>
+        <source>Add zone %1</source>
+        <translation>Zone %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit zone %1</source>
+        <translation>Zone %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove zone %1</source>
+        <translation>Zone %1 entfernen</translation>
+    </message>
+    <message>
+        <source>The record is no longer in zone %1</source>
+        <translation>Der Eintrag steht nicht mehr in der Zone %1</translation>
+    </message>
+    <message>
+        <source>Give zone %1 a file of its own</source>
+        <translation>Der Zone %1 eine eigene Datei geben</translation>
+    </message>
+    <message>
+        <source>Zone file %1 is also the file of %2, whose records would change too. Give zone %3 a file of its own first.</source>
+        <translation>Die Zonendatei %1 gehört auch zu %2, deren Einträge sich dann ebenfalls ändern würden. Geben Sie der Zone %3 zuerst eine eigene Datei.</translation>
+    </message>
+    <message>
+        <source>Change the records of zone %1</source>
+        <translation>Einträge der Zone %1 ändern</translation>
+    </message>
+    <message>
+        <source>Zone %1 already exists</source>
+        <translation>Die Zone %1 gibt es bereits</translation>
+    </message>
+    <message>
+        <source>There is no change to undo</source>
+        <translation>Es gibt keine Änderung, die rückgängig gemacht werden könnte</translation>
+    </message>
+    <message>
+        <source>File %1 was changed after &quot;%2&quot;; that change is not undone</source>
+        <translation>Die Datei %1 wurde nach „%2“ geändert; diese Änderung wird nicht rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the copy of %1 in %2</source>
+        <translation>Die Kopie von %1 in %2 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t restore file %1</source>
+        <translation>Die Datei %1 kann nicht wiederhergestellt werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t undo &quot;%1&quot;</source>
+        <translation>„%1“ kann nicht rückgängig gemacht werden</translation>
+    </message>
+    <message>
+        <source>named-checkconf refuses the configuration: %1</source>
+        <translation>named-checkconf weist die Konfiguration zurück: %1</translation>
+    </message>
+    <message>
+        <source>Zone %1 contains errors: %2</source>
+        <translation>Die Zone %1 enthält Fehler: %2</translation>
+    </message>
+</context>
+<context>
     <name>SystemCtl</name>
     <message>
         <source>Failed to start %1: %2</source>
@@ -1478,6 +1577,17 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
 </context>
 <context>
+    <name>ZoneStatement</name>
+    <message>
+        <source>Can&apos;t read the statements of file %1: it does not end as it should (a string, comment or block is not closed); nothing was written</source>
+        <translation>Die Anweisungen der Datei %1 können nicht gelesen werden: Sie endet nicht wie erwartet (eine Zeichenkette, ein Kommentar oder ein Block ist nicht geschlossen); es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find zone %1 in file %2</source>
+        <translation>Die Zone %1 steht nicht in der Datei %2</translation>
+    </message>
+</context>
+<context>
     <name>ZoneStorage</name>
     <message>
         <source>Can&apos;t save zones</source>
@@ -1530,22 +1640,6 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Can&apos;t check the configuration: %1</source>
         <translation>Die Konfiguration kann nicht geprüft werden: %1</translation>
-    </message>
-    <message>
-        <source>Can&apos;t write file %1.</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t remove zone from current conf</source>
-        <translation>Die Zone kann nicht aus ihrer bisherigen Konfigurationsdatei entfernt werden</translation>
-    </message>
-    <message>
-        <source>Can&apos;t open file %1.</source>
-        <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t find zone %1 in file %2</source>
-        <translation>Die Zone %1 steht nicht in der Datei %2</translation>
     </message>
     <message>
         <source>Can&apos;t create directory %1</source>

@@ -1,4 +1,3 @@
-#include "config/zone.h"
 #include "records/aaaarecord.h"
 #include "records/arecord.h"
 #include "records/cnamerecord.h"
@@ -10,6 +9,7 @@
 #include "records/soarecord.h"
 #include "records/srvrecord.h"
 #include "records/txtrecord.h"
+#include "records/zone.h"
 #include "tests/support/testmain.h"
 
 #include <memory>

@@ -1,6 +1,7 @@
 #include "sandbox.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -21,10 +22,11 @@
 namespace {
 
 const QString bindDirectory = QStringLiteral("/etc/bind");
-// named's working directory and the home of its pid, lock and session key files: a named started
-// in the sandbox must write there and nowhere on the machine.
+// named's working directory and the home of its pid, lock and session key files, and the home of
+// the application's backups: whatever is started in the sandbox writes there and nowhere on the
+// machine.
 const QStringList namedDirectories = {QStringLiteral("/var/cache/bind"),
-                                      QStringLiteral("/run/named")};
+                                      QStringLiteral("/run/named"), QStringLiteral("/var/backups")};
 
 std::unique_ptr<QTemporaryDir> root;
 QStringList mounts; // newest last
@@ -208,6 +210,20 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QMap<QString, QByteArray> snapshot()
+{
+    QMap<QString, QByteArray> entries;
+    for (const QString &top : {QStringLiteral("/etc/bind"), scratchDirectory()}) {
+        QDirIterator it(top, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            entries.insert(path, readFile(path));
+        }
+    }
+    return entries;
 }
 
 void makeReadOnly(const QString &path)

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
 // A private world for the tests that touch the server's fixed paths: a mount namespace of this
-// process alone, temporary directories mounted on /etc/bind and on named's /var/cache/bind and
-// /run/named, and a directory of fake programs first on PATH. Nothing done here reaches the
-// machine's own files.
+// process alone, temporary directories mounted on /etc/bind, on named's /var/cache/bind and
+// /run/named and on /var/backups, and a directory of fake programs first on PATH. Nothing done here
+// reaches the machine's own files.
 namespace Sandbox {
 
 // Must run before the application object starts any thread. False, with the reason, when the
@@ -26,6 +27,9 @@ void reset();
 void installDebianDefaults();
 
 void writeFile(const QString &path, const QByteArray &bytes);
+// Every entry below /etc/bind and the scratch directory with its bytes, so that a failed step can
+// be shown to have left no byte changed and nothing behind.
+QMap<QString, QByteArray> snapshot();
 QByteArray readFile(const QString &path);
 
 // Mounts /etc/bind read-only (or a fresh tmpfs of the given size on it) until reset().

@@ -1,5 +1,5 @@
-#include "config/zone.h"
 #include "records/record.h"
+#include "records/zone.h"
 #include "tests/dialogs/formdriver.h"
 #include "tests/support/testmain.h"
 #include "wizards/zonewizard.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/errorstackexception.h"
-#include "config/zone.h"
+#include "records/zone.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "zone.h"
 
-#include "paths.h"
+#include "common/paths.h"
 #include "records/record.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "records/compilezone.h"
+#include "control/compilezone.h"
 #include "records/recordparser.h"
 #include "tests/support/testmain.h"
 

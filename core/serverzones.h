@@ -1,0 +1,85 @@
+#pragma once
+
+#include "config/hparser.h"
+#include "config/iscparser.h"
+#include "core/zonesettings.h"
+#include "records/record.h"
+#include "records/zone.h"
+#include "storage/changebackup.h"
+
+#include <QObject>
+
+// The zones that the server's configuration declares, and every change made to them. Each change
+// is one transaction: it is validated, written through ZoneStorage, and on any failure the zones
+// and their records in memory are left exactly as they were (the storage leaves the files so).
+// A failure throws ErrorStackException; the signals tell the models what changed.
+class ServerZones : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ServerZones(QObject *parent = nullptr);
+    ~ServerZones() override;
+
+    // Checks and reads the configuration and the records of every zone, replacing what was held.
+    // Throws when the configuration cannot be read; single zones that cannot be read are left out
+    // and reported through readProblem().
+    void load();
+
+    // Reads the configuration and every zone again, as the files now are.
+    void reload() { load(); }
+
+    QList<PZone> zones() const { return m_zones; }
+    // The held zone of that name (with or without the final dot, in any case) and class.
+    PZone find(const QString &name, const QString &zoneClass = QStringLiteral("IN")) const;
+    static bool isManaged(const PZone &zone);
+
+    void addZone(const PZone &zone);
+    // Gives the zone the settings; a zone declared outside the managed file moves into it.
+    void editZone(const PZone &zone, const ZoneSettings &settings);
+    void removeZone(const PZone &zone);
+
+    // The other zones whose statements name this zone's file: their records are the same text,
+    // so a record change to one of them is refused until the zone has a file of its own.
+    QList<PZone> zonesSharingFile(const PZone &zone) const;
+    void giveOwnFile(const PZone &zone);
+    // Whether removing the zone deletes its file, which only a file the application made and no
+    // other zone uses is.
+    bool removalDeletesFile(const PZone &zone) const;
+
+    void addRecord(const PZone &zone, const PRecord &record);
+    // Puts the replacement in the record's place; the record itself is left untouched.
+    void editRecord(const PZone &zone, const PRecord &record, const PRecord &replacement);
+    void removeRecord(const PZone &zone, const PRecord &record);
+
+    // Puts back every file of the newest change kept in the backups, after the same checks as
+    // any change, then reads the zones again. What it undid is no longer offered.
+    void undo();
+    // What the newest kept change did, for the command's text; empty when there is none.
+    static QString lastChange();
+
+signals:
+    void zonesReset();
+    void zoneAdded(PZone zone);
+    void zoneChanged(PZone zone);
+    void zoneRemoved(PZone zone);
+    void recordsChanged(PZone zone);
+    void readProblem(QString message);
+
+private:
+    // Another held zone that the server would take for one named so.
+    PZone namesake(const PZone &zone, const QString &name) const;
+    void refuseNamesake(const PZone &zone, const QString &name) const;
+    void saveRecords(const PZone &zone, const QList<PRecord> &records);
+    void refuseSharedFile(const PZone &zone) const;
+    // After a failure: a file changed behind the application's back is read again, so that the
+    // zones are shown as they now are.
+    void readAgainIfChanged(const PZone &zone);
+    void rememberConfigurationFiles() const;
+    void checkPutBack(const QList<ChangeBackup::Entry> &entries) const;
+    static void validate(const Record &record);
+
+    ISCParser m_iscParser;
+    HParser m_hParser;
+    QList<PZone> m_zones;
+};

@@ -1,0 +1,445 @@
+#include "zonestorage.h"
+
+#include "changebackup.h"
+#include "common/errorstackexception.h"
+#include "common/paths.h"
+#include "confscanner.h"
+#include "control/checkconf.h"
+#include "control/checkzone.h"
+#include "filereplacer.h"
+#include "filestore.h"
+#include "records/record.h"
+#include "zonestatement.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryFile>
+#include <QUuid>
+
+#include <glob.h>
+#include <sys/stat.h>
+
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+const QString lineSeparator = QStringLiteral("\n");
+const QByteArray header =
+    "// Zones managed by Tamzor, included by /etc/bind/named.conf.\n"
+    "// Tamzor adds, changes and removes one zone statement at a time and keeps everything else\n"
+    "// in this file as it is, comments and options included.\n"
+    "\n";
+const QString includeKeyword = QStringLiteral("include");
+const QString zoneFileName = QStringLiteral("%1/%2.db");
+
+QByteArray includeLine()
+{
+    return QStringLiteral("include \"%1\";\n").arg(Paths::managedIncludeFile()).toUtf8();
+}
+
+// Messages oldest first, as they are pushed.
+[[noreturn]] void fail(std::initializer_list<QString> messages)
+{
+    ErrorStackException error;
+    for (const QString &message : messages)
+        error.push(message);
+    throw error;
+}
+
+bool holdsUnwritableCharacter(const QString &value)
+{
+    for (const QChar c : value) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\') || c.unicode() < 0x20 ||
+            c.unicode() == 0x7f)
+            return true;
+    }
+    return false;
+}
+
+bool isWord(const QString &value)
+{
+    static const QRegularExpression word(QStringLiteral("^[A-Za-z0-9-]+$"));
+    return word.match(value).hasMatch();
+}
+
+// The statement text quotes name and file and nothing more, so a value that would end the quotes
+// or the line early must never reach it.
+void checkStatementValues(const Zone &zone)
+{
+    const QString saveZones = ZoneStorage::tr("Can't save zones");
+    if (zone.name().isEmpty())
+        fail({ZoneStorage::tr("Zone name is empty"), saveZones});
+    if (holdsUnwritableCharacter(zone.name()))
+        fail({ZoneStorage::tr("Zone name %1 holds a double quote, a backslash or a control "
+                              "character")
+                  .arg(zone.name()),
+              saveZones});
+    if (zone.file().isEmpty())
+        fail({ZoneStorage::tr("Zone file path of zone %1 is empty").arg(zone.name()), saveZones});
+    if (holdsUnwritableCharacter(zone.file()))
+        fail({ZoneStorage::tr("Zone file path %1 holds a double quote, a backslash or a control "
+                              "character")
+                  .arg(zone.file()),
+              saveZones});
+    if (!isWord(zone.zoneClass()))
+        fail({ZoneStorage::tr("Zone class %1 is not a single word").arg(zone.zoneClass()),
+              saveZones});
+    if (!isWord(zone.type()))
+        fail({ZoneStorage::tr("Zone type %1 is not a single word").arg(zone.type()), saveZones});
+}
+
+bool isManagedIncludeFile(const QString &path)
+{
+    if (path == Paths::managedIncludeFile())
+        return true;
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return !canonical.isEmpty() &&
+           canonical == QFileInfo(Paths::managedIncludeFile()).canonicalFilePath();
+}
+
+// BIND expands wildcards in include paths.
+QStringList expandIncludePath(const QString &path)
+{
+    static const QRegularExpression wildcard(QStringLiteral("[*?[]"));
+    if (!path.contains(wildcard))
+        return {path};
+    glob_t found;
+    QStringList paths;
+    if (glob(QFile::encodeName(path).constData(), 0, nullptr, &found) == 0) {
+        for (size_t i = 0; i < found.gl_pathc; ++i)
+            paths.append(QFile::decodeName(found.gl_pathv[i]));
+    }
+    globfree(&found);
+    return paths;
+}
+
+bool isIncludeStatement(const ConfScanner::Statement &statement)
+{
+    return statement.head.size() == 2 && !statement.hasBlock &&
+           statement.head.first().compare(includeKeyword, Qt::CaseInsensitive) == 0;
+}
+
+// Follows the include statements, wherever they stand, as the server does.
+bool includesManagedFile(const QByteArray &text, QSet<QString> *visited)
+{
+    QList<ConfScanner::Statement> statements;
+    // A text that does not scan is searched as plain text: a second include of the managed file
+    // would make the server refuse the whole configuration.
+    if (!ConfScanner::scan(text, &statements))
+        return text.contains(includeLine().trimmed());
+    for (const ConfScanner::Statement &statement : qAsConst(statements)) {
+        if (!isIncludeStatement(statement))
+            continue;
+        for (const QString &path : expandIncludePath(statement.head.at(1))) {
+            if (isManagedIncludeFile(path))
+                return true;
+            const QString key = QFileInfo(path).absoluteFilePath();
+            QByteArray included;
+            if (visited->contains(key) || !FileStore::read(path, &included))
+                continue;
+            visited->insert(key);
+            if (includesManagedFile(included, visited))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Line by line straight into UTF-8: a big zone's text is never held a second time in UTF-16.
+QByteArray zoneFileBytes(const Zone &zone)
+{
+    const QByteArray separator = lineSeparator.toUtf8();
+    const QList<PRecord> records = zone.records();
+    if (records.isEmpty())
+        return separator;
+    QByteArray bytes;
+    for (const PRecord &record : records)
+        bytes += record->toString().toUtf8() + separator;
+    return bytes;
+}
+
+bool sameFile(const Zone &zone, const Zone &other)
+{
+    const QString canonical = QFileInfo(zone.filePath()).canonicalFilePath();
+    return zone.filePath() == other.filePath() ||
+           (!canonical.isEmpty() && canonical == QFileInfo(other.filePath()).canonicalFilePath());
+}
+
+bool isInZoneDirectory(const Zone &zone)
+{
+    return QFileInfo(zone.filePath()).absolutePath() == Paths::zoneDirectory();
+}
+
+// The server must be able to read the zone files in it, whatever the umask.
+bool makeZoneDirectory()
+{
+    const QString directory = Paths::zoneDirectory();
+    if (QFileInfo(directory).isDir())
+        return true;
+    if (!QDir().mkpath(directory))
+        return false;
+    const QByteArray path = QFile::encodeName(directory);
+    struct stat status;
+    return stat(path.constData(), &status) == 0 &&
+           chmod(path.constData(), (status.st_mode & 07777) | 0755) == 0;
+}
+
+// The text with the statement cut out; a statement that stood alone on its lines takes them along.
+QByteArray withoutStatement(const ZoneStatement &statement, const QByteArray &text)
+{
+    int begin = statement.begin();
+    int end = statement.end();
+    // lastIndexOf() takes a negative start for the end of the text.
+    const int lineStart = begin == 0 ? 0 : text.lastIndexOf('\n', begin - 1) + 1;
+    int lineEnd = text.indexOf('\n', end);
+    lineEnd = lineEnd < 0 ? text.size() : lineEnd + 1;
+    if (text.mid(lineStart, begin - lineStart).trimmed().isEmpty() &&
+        text.mid(end, lineEnd - end).trimmed().isEmpty()) {
+        begin = lineStart;
+        end = lineEnd;
+    }
+    return text.left(begin) + text.mid(end);
+}
+
+QByteArray withStatement(QByteArray text, const QByteArray &statement)
+{
+    if (text.isEmpty())
+        text = header;
+    if (!text.endsWith('\n'))
+        text.append('\n');
+    return text + statement + (statement.endsWith('\n') ? "\n" : "\n\n");
+}
+
+// Configuration files changed together: each statement change is planned on the files' bytes,
+// then all are written, the server's configuration is made to include the managed file, and
+// named-checkconf judges the result. A refused or failed step puts every file back, so that the
+// server never sees a zone declared twice or not at all.
+class ConfigurationEdit
+{
+public:
+    QByteArray current(const QString &path)
+    {
+        for (const Planned &file : m_files) {
+            if (file.path == path)
+                return file.bytes;
+        }
+        QByteArray bytes;
+        if (FileStore::read(path, &bytes) ||
+            (path == Paths::managedIncludeFile() && !QFileInfo::exists(path)))
+            return bytes;
+        throw ErrorStackException(ZoneStorage::tr("Can't open file %1").arg(path));
+    }
+
+    void set(const QString &path, const QByteArray &bytes)
+    {
+        for (Planned &file : m_files) {
+            if (file.path == path) {
+                file.bytes = bytes;
+                return;
+            }
+        }
+        m_files.push_back({path, bytes});
+    }
+
+    void commit()
+    {
+        const QByteArray server = current(Paths::serverConfiguration());
+        QSet<QString> visited{QFileInfo(Paths::serverConfiguration()).absoluteFilePath()};
+        if (!includesManagedFile(server, &visited))
+            set(Paths::serverConfiguration(),
+                server + (server.isEmpty() || server.endsWith('\n') ? "" : "\n") + includeLine());
+        std::vector<Previous> written;
+        try {
+            for (const Planned &file : m_files) {
+                Previous previous{file.path, {}, false};
+                previous.existed = FileStore::read(file.path, &previous.bytes);
+                FileStore::replace(file.path, file.bytes);
+                written.push_back(previous);
+            }
+            check();
+        } catch (ErrorStackException &error) {
+            for (auto it = written.rbegin(); it != written.rend(); ++it)
+                restore(*it, &error);
+            throw;
+        }
+    }
+
+private:
+    struct Planned
+    {
+        QString path;
+        QByteArray bytes;
+    };
+    struct Previous
+    {
+        QString path;
+        QByteArray bytes;
+        bool existed;
+    };
+
+    // A statement the server would refuse (a slave zone without its primaries, say) must not stay
+    // on disk: the next reload would take the whole server down.
+    static void check()
+    {
+        const CheckResult check = CheckConf().checkConf();
+        if (check.ok)
+            return;
+        fail({check.completed
+                  ? ZoneStorage::tr("named-checkconf refuses the configuration: %1")
+                        .arg(check.report)
+                  : ZoneStorage::tr("Can't check the configuration: %1").arg(check.report),
+              ZoneStorage::tr("Can't save zones")});
+    }
+
+    static void restore(const Previous &previous, ErrorStackException *error)
+    {
+        try {
+            if (previous.existed)
+                FileStore::replace(previous.path, previous.bytes);
+            else
+                FileStore::remove(previous.path);
+        } catch (const ErrorStackException &) {
+            error->push(ZoneStorage::tr("Can't restore file %1").arg(previous.path));
+        }
+    }
+
+    std::vector<Planned> m_files;
+};
+
+} // namespace
+
+bool ZoneStorage::isManaged(const PZone &zone)
+{
+    return zone->conf() == Paths::managedIncludeFile();
+}
+
+void ZoneStorage::addZone(const PZone &zone, const QList<PZone> &)
+{
+    checkStatementValues(*zone);
+    // The zone file comes first: a statement must not name a file that the checker refused.
+    QByteArray previousFile;
+    const bool fileExisted = FileStore::read(zone->filePath(), &previousFile);
+    const bool directoryExisted = QFileInfo(Paths::zoneDirectory()).isDir();
+    saveZoneRecords(zone);
+    try {
+        ConfigurationEdit edit;
+        const QString managed = Paths::managedIncludeFile();
+        edit.set(managed, withStatement(edit.current(managed), zone->statement().toUtf8()));
+        edit.commit();
+    } catch (const ErrorStackException &) {
+        try {
+            if (fileExisted)
+                FileStore::replace(zone->filePath(), previousFile);
+            else
+                FileStore::remove(zone->filePath());
+        } catch (const ErrorStackException &) {
+        }
+        if (!directoryExisted)
+            QDir().rmdir(Paths::zoneDirectory());
+        throw;
+    }
+}
+
+void ZoneStorage::saveZone(const PZone &zone, const QList<PZone> &, const QString &declaredName)
+{
+    checkStatementValues(*zone);
+    ConfigurationEdit edit;
+    const QString from = zone->conf();
+    const QByteArray text = edit.current(from);
+    const ZoneStatement statement(text, from, declaredName.isEmpty() ? zone->name() : declaredName,
+                                  zone->zoneClass());
+    const QByteArray rewritten = statement.rewritten(*zone);
+    if (isManaged(zone)) {
+        edit.set(from, text.left(statement.begin()) + rewritten + text.mid(statement.end()));
+    } else {
+        const QString managed = Paths::managedIncludeFile();
+        edit.set(from, withoutStatement(statement, text));
+        edit.set(managed, withStatement(edit.current(managed), rewritten));
+    }
+    edit.commit();
+    zone->setConf(Paths::managedIncludeFile());
+}
+
+void ZoneStorage::removeZone(const PZone &zone, const QList<PZone> &zones)
+{
+    ConfigurationEdit edit;
+    const QString from = zone->conf();
+    const QByteArray text = edit.current(from);
+    edit.set(from,
+             withoutStatement(ZoneStatement(text, from, zone->name(), zone->zoneClass()), text));
+    edit.commit();
+    // The statement is gone and the server no longer needs the file; one left behind is no loss.
+    if (removalDeletesFile(zone, zones)) {
+        try {
+            FileStore::remove(zone->filePath());
+        } catch (const ErrorStackException &) {
+        }
+    }
+}
+
+QList<PZone> ZoneStorage::zonesSharingFile(const PZone &zone, const QList<PZone> &zones)
+{
+    QList<PZone> sharing;
+    for (const PZone &other : zones) {
+        if (other != zone && sameFile(*zone, *other))
+            sharing.append(other);
+    }
+    return sharing;
+}
+
+bool ZoneStorage::removalDeletesFile(const PZone &zone, const QList<PZone> &zones)
+{
+    return isInZoneDirectory(*zone) && zonesSharingFile(zone, zones).isEmpty();
+}
+
+void ZoneStorage::giveOwnFile(const PZone &zone, const QList<PZone> &zones)
+{
+    const QString declaredFile = zone->file();
+    const QString copy = zoneFileName.arg(Paths::zoneDirectory(),
+                                          QUuid::createUuid().toString(QUuid::WithoutBraces));
+    const QByteArray bytes = FileStore::read(zone->filePath());
+    const bool directoryExisted = QFileInfo(Paths::zoneDirectory()).isDir();
+    if (!makeZoneDirectory())
+        fail({tr("Can't create directory %1").arg(Paths::zoneDirectory())});
+    try {
+        FileStore::replace(copy, bytes);
+        zone->setFile(copy);
+        saveZone(zone, zones);
+    } catch (const ErrorStackException &) {
+        zone->setFile(declaredFile);
+        QFile::remove(copy);
+        if (!directoryExisted)
+            QDir().rmdir(Paths::zoneDirectory());
+        throw;
+    }
+}
+
+void ZoneStorage::saveZoneRecords(const PZone &zone)
+{
+    const QString saveRecords = tr("Can't save zone records");
+    FileStore::refuseChanged(zone->filePath());
+    QTemporaryFile temporary;
+    if (!temporary.open())
+        fail({tr("Can't create temporary file"), saveRecords});
+    const QByteArray bytes = zoneFileBytes(*zone);
+    if (!FileReplacer::writeAll(temporary.handle(), bytes))
+        fail({tr("Can't write file %1").arg(temporary.fileName()), saveRecords});
+
+    const CheckResult result = CheckZone().checkZone(zone->name(), temporary.fileName());
+    if (!result.completed)
+        fail({tr("Can't check zone %1: %2").arg(zone->name(), result.report), saveRecords});
+    if (!result.ok)
+        fail({tr("Zone contains errors: %1").arg(result.report)});
+    if (isInZoneDirectory(*zone) && !makeZoneDirectory())
+        fail({tr("Can't create directory %1").arg(Paths::zoneDirectory()), saveRecords});
+    try {
+        FileStore::replace(zone->filePath(), bytes);
+    } catch (ErrorStackException &error) {
+        error.push(saveRecords);
+        throw;
+    }
+}
