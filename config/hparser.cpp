@@ -1,10 +1,8 @@
 #include "hparser.h"
 
-#include "control/compilezone.h"
+#include "common/errorstackexception.h"
 
 #include <QDir>
-
-#include <vector>
 
 namespace {
 const QString zoneKey = QStringLiteral("zone");
@@ -19,13 +17,6 @@ const QString masterType = QStringLiteral("master");
 const QString slaveType = QStringLiteral("slave");
 // systemd starts named in the root directory, so that is where a relative `directory` points.
 const QString serverWorkingDirectory = QStringLiteral("/");
-
-// A zone statement read, or why it could not be.
-struct Statement
-{
-    PZone zone;
-    QString error;
-};
 
 bool isAuthoritative(const QString &type)
 {
@@ -43,38 +34,19 @@ PNamedConf HParser::parseZones(const PISCType &root)
     return result;
 }
 
-// The statements become zones first and the files of all of them are read together afterwards,
-// so that several compilers can run at once; zones and messages still follow the statements'
-// order, as if each zone had been read as soon as its statement was.
+// Only the statements are read: the zones' files are read afterwards, in the background where
+// the window asks for it.
 void HParser::parseZoneList(const PNamedConf &result, const PISCType &list,
                             const QString &directory)
 {
-    const std::vector<PISCType> elements = iscCast<ISCList>(list).items();
-    std::vector<Statement> statements;
-    QList<PZone> authoritative;
-    for (const PISCType &element : elements) {
+    QList<PZone> zones;
+    for (const PISCType &element : iscCast<ISCList>(list).items()) {
         try {
             const PZone zone = parseZone(element, directory);
-            statements.push_back({zone, {}});
             if (isAuthoritative(zone->type()))
-                authoritative.append(zone);
+                zones.append(zone);
         } catch (const ErrorStackException &e) {
-            statements.push_back({{}, e.text()});
-        }
-    }
-
-    const std::vector<ZoneReadFailure> readFailures = readRecordsOfZones(authoritative);
-    auto readFailure = readFailures.cbegin();
-    QList<PZone> zones;
-    for (const Statement &statement : statements) {
-        if (!statement.zone) {
-            emit error(tr("Failed to parse zone. %1").arg(statement.error));
-        } else if (isAuthoritative(statement.zone->type())) {
-            const ZoneReadFailure &failure = *readFailure++;
-            if (failure)
-                emit error(tr("Failed to parse zone. %1").arg(failure->text()));
-            else
-                zones.append(statement.zone);
+            emit error(tr("Failed to parse zone. %1").arg(e.text()));
         }
     }
     result->setZones(zones);
@@ -101,6 +73,7 @@ PZone HParser::parseZone(const PISCType &element, const QString &directory)
         throw ErrorStackException(tr("Expected file key"));
     zone->setFile(asString(options.get(fileKey)));
     zone->setDirectory(directory);
+    zone->setLoaded(false);
     return zone;
 }
 

@@ -40,27 +40,28 @@ ErrorStackException compilerFailed(const QString &failure)
 class ZoneRead
 {
 public:
-    explicit ZoneRead(const PZone &zone)
-        : m_zone(zone), m_run(compilerProgram, compilerArguments(zone->name(), zone->filePath()),
-                              zone->directory())
+    explicit ZoneRead(const ZoneReadJob &job)
+        : m_job(job),
+          m_run(compilerProgram, compilerArguments(job.name, job.filePath), job.directory)
     {
         // Taken before the compiler reads: a change made meanwhile shows as one made later.
-        FileStamps::remember(zone->filePath());
+        FileStamps::remember(job.filePath);
         m_run.start();
     }
 
-    ZoneReadFailure finish()
+    const ZoneReadJob &job() const { return m_job; }
+
+    ZoneReadOutcome finish()
     {
         while (m_run.waitForOutput())
             takeOutput();
         const ProgramResult result = m_run.waitForFinished();
         takeRest(result.standardOutput);
         if (!result.succeeded())
-            return compilerFailed(result.failure());
+            return {{}, compilerFailed(result.failure())};
         if (m_failure)
-            return m_failure;
-        m_zone->setRecords(m_records);
-        return std::nullopt;
+            return {{}, m_failure};
+        return {m_records, std::nullopt};
     }
 
 private:
@@ -122,7 +123,7 @@ private:
                 continue;
             try {
                 PRecord record = parseRecordLine(line);
-                record->setZone(m_zone.data());
+                record->setZone(m_job.zone.data());
                 m_records.append(record);
             } catch (const ErrorStackException &e) {
                 m_failure = e;
@@ -148,7 +149,7 @@ private:
         return m_text;
     }
 
-    PZone m_zone;
+    ZoneReadJob m_job;
     ProgramRun m_run;
     QByteArray m_pending;
     QString m_text;
@@ -170,26 +171,38 @@ CompileResult CompileZone::compile(const QString &zoneName, const QString &fileN
     return {true, result.outputText()};
 }
 
+ZoneReadJob ZoneReadJob::of(const PZone &zone)
+{
+    return {zone, zone->name(), zone->filePath(), zone->directory()};
+}
+
 void readZoneRecords(const PZone &zone)
 {
-    if (const ZoneReadFailure failure = ZoneRead(zone).finish())
-        throw *failure;
+    ZoneReadOutcome outcome = ZoneRead(ZoneReadJob::of(zone)).finish();
+    if (outcome.failure)
+        throw *outcome.failure;
+    zone->setRecords(outcome.records);
 }
 
 // Most of a small zone's read is the compiler's start, so several run at once. The reads are
-// finished in the zones' order; the compilers behind the first one run on meanwhile.
-std::vector<ZoneReadFailure> readRecordsOfZones(const QList<PZone> &zones)
+// finished in the order they were started; the compilers behind the first one run on meanwhile.
+void readZoneFiles(const std::function<std::optional<ZoneReadJob>()> &next,
+                   const std::function<void(const ZoneReadJob &, ZoneReadOutcome)> &done)
 {
     const int width = std::clamp(QThread::idealThreadCount(), 1, maximumCompilers);
-    std::vector<ZoneReadFailure> failures;
-    failures.reserve(zones.size());
     std::deque<std::unique_ptr<ZoneRead>> running;
-    int next = 0;
-    while (int(failures.size()) < zones.size()) {
-        while (next < zones.size() && int(running.size()) < width)
-            running.push_back(std::make_unique<ZoneRead>(zones.at(next++)));
-        failures.push_back(running.front()->finish());
+    bool more = true;
+    while (more || !running.empty()) {
+        while (more && int(running.size()) < width) {
+            std::optional<ZoneReadJob> job = next();
+            more = job.has_value();
+            if (more)
+                running.push_back(std::make_unique<ZoneRead>(*job));
+        }
+        if (running.empty())
+            break;
+        const std::unique_ptr<ZoneRead> read = std::move(running.front());
         running.pop_front();
+        done(read->job(), read->finish());
     }
-    return failures;
 }

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -31,8 +32,30 @@ public:
 // Reads the zone's file through the compiler and gives the zone its records.
 void readZoneRecords(const PZone &zone);
 
-// Reads the files of several zones, each exactly as readZoneRecords() reads it, with as many
-// compilers running at once as there are processors. Holds, in the zones' order, why a zone's
-// read failed, or nothing for a zone that got its records.
+// What the compiler of one zone needs, copied from the zone, so that a read on another thread
+// never touches the zone itself; the zone only goes along to be named as its records' owner.
+struct ZoneReadJob
+{
+    PZone zone;
+    QString name;
+    QString filePath;
+    QString directory;
+
+    static ZoneReadJob of(const PZone &zone);
+};
+
 using ZoneReadFailure = std::optional<ErrorStackException>;
-std::vector<ZoneReadFailure> readRecordsOfZones(const QList<PZone> &zones);
+
+// A zone's records, or why they could not be read.
+struct ZoneReadOutcome
+{
+    QList<PRecord> records;
+    ZoneReadFailure failure;
+};
+
+// Reads the files of the zones that `next` hands out until it has none left, each exactly as
+// readZoneRecords() reads it, with as many compilers running at once as there are processors;
+// `done` gets each outcome, in the order the zones were handed out. Both are called on the
+// calling thread.
+void readZoneFiles(const std::function<std::optional<ZoneReadJob>()> &next,
+                   const std::function<void(const ZoneReadJob &, ZoneReadOutcome)> &done);

@@ -2,6 +2,7 @@
 
 #include "common/errorstackexception.h"
 #include "common/filestamps.h"
+#include "common/offthread.h"
 #include "common/paths.h"
 #include "control/checkconf.h"
 #include "control/checkzone.h"
@@ -37,6 +38,26 @@ ServerZones::~ServerZones() = default;
 
 void ServerZones::load()
 {
+    m_loader.reset();
+    readConfiguration();
+    QList<PZone> unread;
+    for (const PZone &zone : qAsConst(m_zones)) {
+        if (!zone->isLoaded())
+            unread.append(zone);
+    }
+    m_loader = std::make_unique<ZoneLoader>(unread);
+    m_loading = true;
+    m_loaded = 0;
+    connect(m_loader.get(), &ZoneLoader::zoneRead, this, &ServerZones::onZoneRead);
+    connect(m_loader.get(), &ZoneLoader::finished, this, &ServerZones::onLoadFinished);
+    if (m_backgroundWork)
+        m_loader->start();
+    else
+        m_loader->readAll();
+}
+
+void ServerZones::readConfiguration()
+{
     const CheckResult check = CheckConf().checkConf();
     // The checker may refuse without a word on standard output; the message must still say why.
     if (!check.ok)
@@ -49,6 +70,50 @@ void ServerZones::load()
     m_zones = m_hParser.parseZones(root)->zones();
     rememberConfigurationFiles();
     emit zonesReset();
+}
+
+void ServerZones::onZoneRead(const PZone &zone, const QList<PRecord> &records,
+                             const QString &problem)
+{
+    zone->setRecords(records);
+    zone->setReadProblem(problem);
+    zone->setLoaded(true);
+    if (!problem.isEmpty())
+        emit readProblem(tr("Zone %1 could not be read: %2").arg(zone->name(), problem));
+    emit zoneLoaded(zone);
+    emit loadProgress(++m_loaded, m_loader->total());
+}
+
+void ServerZones::onLoadFinished()
+{
+    m_loading = false;
+    emit loadFinished();
+}
+
+void ServerZones::prioritize(const PZone &zone)
+{
+    if (m_loader && !zone->isLoaded())
+        m_loader->prioritize(zone);
+}
+
+void ServerZones::store(const std::function<void()> &step) const
+{
+    if (m_backgroundWork)
+        runOffThread(step);
+    else
+        step();
+}
+
+void ServerZones::refuseUnloaded(const Zone &zone)
+{
+    if (!zone.isLoaded())
+        throw ErrorStackException(
+            tr("The records of zone %1 are still being read; change them once they are listed.")
+                .arg(zone.name()));
+    if (!zone.readProblem().isEmpty())
+        throw ErrorStackException(
+            tr("Zone %1 could not be read, so its records cannot be changed: %2")
+                .arg(zone.name(), zone.readProblem()));
 }
 
 void ServerZones::rememberConfigurationFiles() const
@@ -79,7 +144,7 @@ void ServerZones::addZone(const PZone &zone)
     ChangeBackup backup(tr("Add zone %1").arg(zone->name()));
     m_zones.append(zone);
     try {
-        ZoneStorage::addZone(zone, m_zones);
+        store([zone, zones = m_zones] { ZoneStorage::addZone(zone, zones); });
     } catch (const ErrorStackException &) {
         m_zones.removeLast();
         readAgainIfChanged(PZone());
@@ -99,7 +164,9 @@ void ServerZones::editZone(const PZone &zone, const ZoneSettings &settings)
     ChangeBackup backup(tr("Edit zone %1").arg(zone->name()));
     settings.applyTo(*zone);
     try {
-        ZoneStorage::saveZone(zone, m_zones, before.name);
+        store([zone, zones = m_zones, name = before.name] {
+            ZoneStorage::saveZone(zone, zones, name);
+        });
     } catch (const ErrorStackException &) {
         before.applyTo(*zone);
         readAgainIfChanged(PZone());
@@ -117,7 +184,7 @@ void ServerZones::removeZone(const PZone &zone)
     ChangeBackup backup(tr("Remove zone %1").arg(zone->name()));
     m_zones.removeAt(index);
     try {
-        ZoneStorage::removeZone(zone, m_zones);
+        store([zone, zones = m_zones] { ZoneStorage::removeZone(zone, zones); });
     } catch (const ErrorStackException &) {
         m_zones.insert(index, zone);
         readAgainIfChanged(PZone());
@@ -168,7 +235,7 @@ void ServerZones::giveOwnFile(const PZone &zone)
 {
     ChangeBackup backup(tr("Give zone %1 a file of its own").arg(zone->name()));
     try {
-        ZoneStorage::giveOwnFile(zone, m_zones);
+        store([zone, zones = m_zones] { ZoneStorage::giveOwnFile(zone, zones); });
     } catch (const ErrorStackException &) {
         readAgainIfChanged(zone);
         throw;
@@ -193,14 +260,18 @@ void ServerZones::refuseSharedFile(const PZone &zone) const
 
 void ServerZones::saveRecords(const PZone &zone, const QList<PRecord> &records)
 {
+    refuseUnloaded(*zone);
     refuseSharedFile(zone);
     ChangeBackup backup(tr("Change the records of zone %1").arg(zone->name()));
     const QList<PRecord> before = zone->records();
-    for (const PRecord &record : records)
-        record->setZone(zone.data());
+    // Only new records change: the table may be painting the others meanwhile.
+    for (const PRecord &record : records) {
+        if (record->zone() != zone.data())
+            record->setZone(zone.data());
+    }
     zone->setRecords(records);
     try {
-        ZoneStorage::saveZoneRecords(zone);
+        store([zone] { ZoneStorage::saveZoneRecords(zone); });
     } catch (const ErrorStackException &) {
         zone->setRecords(before);
         readAgainIfChanged(zone);

@@ -2,12 +2,16 @@
 
 #include "config/hparser.h"
 #include "config/iscparser.h"
+#include "core/zoneloader.h"
 #include "core/zonesettings.h"
 #include "records/record.h"
 #include "records/zone.h"
 #include "storage/changebackup.h"
 
 #include <QObject>
+
+#include <functional>
+#include <memory>
 
 // The zones that the server's configuration declares, and every change made to them. Each change
 // is one transaction: it is validated, written through ZoneStorage, and on any failure the zones
@@ -21,13 +25,22 @@ public:
     explicit ServerZones(QObject *parent = nullptr);
     ~ServerZones() override;
 
-    // Checks and reads the configuration and the records of every zone, replacing what was held.
-    // Throws when the configuration cannot be read; single zones that cannot be read are left out
-    // and reported through readProblem().
+    // Checks and reads the configuration, replacing what was held, and lists its zones at once
+    // (zonesReset); then reads the records of every zone, before it returns or, with background
+    // work on, while the event loop runs on (zoneLoaded for each, loadFinished at the end). Throws
+    // when the configuration cannot be read; a zone whose file cannot be read stays listed with
+    // its readProblem(), which readProblem() reports too.
     void load();
 
     // Reads the configuration and every zone again, as the files now are.
     void reload() { load(); }
+
+    // The window's way: records are read, and files checked and written, on other threads while
+    // the event loop goes on. A shell waits instead.
+    void setBackgroundWork(bool on) { m_backgroundWork = on; }
+    // Reads the zone's records before the others still waiting.
+    void prioritize(const PZone &zone);
+    bool isLoading() const { return m_loader && m_loading; }
 
     QList<PZone> zones() const { return m_zones; }
     // The held zone of that name (with or without the final dot, in any case) and class.
@@ -65,8 +78,18 @@ signals:
     void zoneRemoved(PZone zone);
     void recordsChanged(PZone zone);
     void readProblem(QString message);
+    // The zone's records have been read, or its readProblem() says why they could not be.
+    void zoneLoaded(PZone zone);
+    void loadProgress(int loaded, int total);
+    void loadFinished();
 
 private:
+    void readConfiguration();
+    void onZoneRead(const PZone &zone, const QList<PRecord> &records, const QString &problem);
+    void onLoadFinished();
+    // Runs a step that checks or writes files, off the event loop's thread with background work.
+    void store(const std::function<void()> &step) const;
+    static void refuseUnloaded(const Zone &zone);
     // Another held zone that the server would take for one named so.
     PZone namesake(const PZone &zone, const QString &name) const;
     void refuseNamesake(const PZone &zone, const QString &name) const;
@@ -82,4 +105,8 @@ private:
     ISCParser m_iscParser;
     HParser m_hParser;
     QList<PZone> m_zones;
+    std::unique_ptr<ZoneLoader> m_loader;
+    bool m_loading = false;
+    int m_loaded = 0;
+    bool m_backgroundWork = false;
 };

@@ -40,6 +40,14 @@ public:
     QList<PRecord> records() const { return m_records; }
     void setRecords(const QList<PRecord> &records);
 
+    // A zone is listed as soon as its statement is read; its records arrive later. A new zone
+    // comes with its records.
+    bool isLoaded() const { return m_loaded; }
+    void setLoaded(bool loaded) { m_loaded = loaded; }
+    // Why the zone's file could not be read; empty when it was, or is still being read.
+    QString readProblem() const { return m_readProblem; }
+    void setReadProblem(const QString &problem) { m_readProblem = problem; }
+
     QString statement() const;
 
 private:
@@ -50,6 +58,8 @@ private:
     QString m_directory;
     QString m_conf;
     QList<PRecord> m_records;
+    bool m_loaded = true;
+    QString m_readProblem;
 };
 
 using PZone = QSharedPointer<Zone>;

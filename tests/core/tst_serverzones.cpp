@@ -10,6 +10,8 @@
 
 #include <functional>
 
+Q_DECLARE_METATYPE(PZone)
+
 namespace {
 const QString namedConf = QStringLiteral("/etc/bind/named.conf");
 const QString localConf = QStringLiteral("/etc/bind/named.conf.local");
@@ -105,6 +107,7 @@ private slots:
     {
         QString reason;
         QVERIFY2(Sandbox::isolateNetwork(&reason), qPrintable(reason));
+        qRegisterMetaType<PZone>("PZone");
         qputenv("TMPDIR", QFile::encodeName(Sandbox::scratchDirectory()));
     }
 
@@ -235,6 +238,8 @@ private slots:
         QFETCH(QString, failure);
         ServerZones zones;
         zones.load();
+        // As in the window: the files are checked and written on another thread.
+        zones.setBackgroundWork(true);
         fault(zones);
         QSignalSpy added(&zones, &ServerZones::zoneAdded);
         QSignalSpy changed(&zones, &ServerZones::zoneChanged);
@@ -270,6 +275,110 @@ private slots:
                      Continue);
         QCOMPARE(held(reread, false).split(QLatin1Char('\n')),
                  held(zones, false).split(QLatin1Char('\n')));
+    }
+
+    void load_compilersFinishOutOfOrder_eachZoneItsOwnRecords_data()
+    {
+        QTest::addColumn<bool>("background");
+        QTest::newRow("caller waits") << false;
+        QTest::newRow("read in the background") << true;
+    }
+
+    // Several compilers run at once; the first zone waits until the second has started and then
+    // takes longest. Every zone is listed at once where its statement is, gets its own records or
+    // its own problem, and keeps what it has from changes until then; a zone asked for comes
+    // before those still waiting.
+    void load_compilersFinishOutOfOrder_eachZoneItsOwnRecords()
+    {
+        QFETCH(bool, background);
+        const QString compiler = QStringLiteral("/usr/bin/named-compilezone");
+        const QString real =
+            Sandbox::scratchDirectory() + QStringLiteral("/real/named-compilezone");
+        QVERIFY(QDir().mkpath(QFileInfo(real).path()) && QFile::copy(compiler, real));
+        const QByteArray marker = Sandbox::scratchDirectory().toUtf8() + "/second-started";
+        Sandbox::replaceProgram(compiler,
+                                "#!/bin/bash\ncase \"$5\" in\nslowest) i=0; while [ ! -e '" +
+                                    marker + "' ] && [ $i -lt 100 ]; do sleep 0.05; " +
+                                    "i=$((i+1)); done; sleep 0.6 ;;\ngone) touch '" + marker +
+                                    "'; sleep 0.4 ;;\nslow) sleep 0.2 ;;\n" + "esac\nexec '" +
+                                    real.toUtf8() + "' \"$@\"\n");
+        const auto statement = [](const QString &name, const QByteArray &text) {
+            const QString file = "/etc/bind/db." + name;
+            if (!text.isEmpty())
+                Sandbox::writeFile(file, text);
+            return QStringLiteral("zone \"%1\" { type master; file \"%2\"; };\n")
+                .arg(name, file)
+                .toUtf8();
+        };
+        QStringList names{"slowest", "gone", "slow", "refused", "quick", "last"};
+        QByteArray conf = statement("slowest", zoneText) + statement("gone", {}) +
+                          statement("slow", zoneText + "mail IN A 192.0.2.25\n") +
+                          statement("refused", zoneText + "@ IN SRV 0 0 53 ns\n") +
+                          statement("quick", zoneText) +
+                          statement("last", zoneText + "x IN TXT \"a b\"\n");
+        for (int index = 0; index < 20; ++index) { // more than the compilers that run at once
+            names << QStringLiteral("zone%1").arg(index);
+            conf += statement(names.last(), zoneText);
+        }
+        Sandbox::writeFile(localConf, conf);
+        ServerZones zones;
+        zones.setBackgroundWork(background);
+        QSignalSpy problems(&zones, &ServerZones::readProblem);
+        QSignalSpy loaded(&zones, &ServerZones::zoneLoaded);
+        QSignalSpy finished(&zones, &ServerZones::loadFinished);
+        const auto mail = [] {
+            return parseRecordLine(QStringLiteral("mail.zone19. 60 IN A 192.0.2.25"));
+        };
+
+        zones.load();
+
+        QStringList listed;
+        for (const PZone &zone : zones.zones())
+            listed << zone->name();
+        QCOMPARE(listed.mid(0, names.size()), names);
+        if (background) {
+            zones.prioritize(zones.zones().last());
+            const QString refusal =
+                TestSupport::failureOf([&] { zones.addRecord(zones.find("zone19"), mail()); });
+            QVERIFY2(refusal.contains("zone19 are still being read"), qPrintable(refusal));
+            QVERIFY(finished.wait(30000));
+        }
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(loaded.count(), zones.zones().size());
+        QStringList order;
+        for (const QList<QVariant> &arguments : loaded)
+            order << arguments.at(0).value<PZone>()->name();
+        if (background)
+            QVERIFY2(order.indexOf(listed.last()) < order.indexOf("zone19"),
+                     qPrintable(order.join(' ')));
+        QCOMPARE(problems.count(), 2);
+        QVERIFY2(problems.at(0).at(0).toString().startsWith(
+                     "Zone gone could not be read: Zone compiler failed: "
+                     "/usr/bin/named-compilezone exited with code 1.\n"),
+                 qPrintable(problems.at(0).at(0).toString()));
+        QCOMPARE(problems.at(1).at(0).toString(),
+                 "Zone refused could not be read: Can not parse service, proto and name in srv "
+                 "record name: refused.");
+        QStringList read;
+        for (const QString &name : names.mid(0, 7)) {
+            const PZone zone = zones.find(name);
+            read << (zone->records().isEmpty() ? zone->readProblem().section(':', 0, 0)
+                                               : QString::number(zone->records().size()));
+            for (const PRecord &record : zone->records()) {
+                QCOMPARE(record->zone(), zone.data());
+                QVERIFY(record->fullName().endsWith(name + '.'));
+            }
+        }
+        QCOMPARE(read, QStringList({"4", "Zone compiler failed", "5",
+                                    "Can not parse service, proto and name in srv record name", "4",
+                                    "5", "4"}));
+        const QString unreadable =
+            TestSupport::failureOf([&] { zones.addRecord(zones.find("gone"), mail()); });
+        QVERIFY2(
+            unreadable.contains("Zone gone could not be read, so its records cannot be changed"),
+            qPrintable(unreadable));
+        QCOMPARE(TestSupport::failureOf([&] { zones.addRecord(zones.find("zone19"), mail()); }),
+                 QString());
     }
 
     // A colleague's edit made after the zones were read is never overwritten: the change is
