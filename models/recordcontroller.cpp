@@ -1,6 +1,7 @@
 #include "recordcontroller.h"
 
 #include "recordmodel.h"
+#include "sourceindex.h"
 
 #include <QItemSelectionModel>
 #include <QTableView>
@@ -12,6 +13,9 @@ void RecordController::setup(RecordModel *model, QTableView *view)
     this->model = model;
     this->view = view;
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &RecordController::onSelectionChange);
+    // A filter that hides the selected record drops it from the selection without a signal.
+    connect(view->model(), &QAbstractItemModel::layoutChanged, this,
             &RecordController::onSelectionChange);
 }
 
@@ -54,5 +58,5 @@ QModelIndex RecordController::firstSelectedIndex() const
     const QModelIndexList indexes = view->selectionModel()->selectedIndexes();
     if (indexes.isEmpty())
         return QModelIndex();
-    return indexes.first();
+    return sourceIndex(indexes.first());
 }

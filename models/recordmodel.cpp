@@ -2,6 +2,8 @@
 
 #include "core/serverzones.h"
 
+#include <algorithm>
+
 RecordModel::RecordModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 RecordModel::~RecordModel() = default;
@@ -22,8 +24,8 @@ QVariant RecordModel::data(const QModelIndex &index, int role) const
 {
     if (!isRow(index))
         return QVariant();
-    if (role == Qt::TextAlignmentRole && index.column() == TypeColumn)
-        return int(Qt::AlignCenter);
+    if (role == Qt::TextAlignmentRole && index.column() == TtlColumn)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::DisplayRole)
         return displayText(*m_records.at(index.row()), index.column());
     return QVariant();
@@ -36,10 +38,14 @@ QVariant RecordModel::headerData(int section, Qt::Orientation orientation, int r
     switch (section) {
     case NameColumn:
         return tr("Name");
+    case TtlColumn:
+        return tr("TTL");
+    case ClassColumn:
+        return tr("Class");
     case TypeColumn:
         return tr("Type");
-    case ContentColumn:
-        return tr("Content");
+    case DataColumn:
+        return tr("Data");
     default:
         return QVariant();
     }
@@ -86,13 +92,23 @@ void RecordModel::showZone(const PZone &zone)
 void RecordModel::follow(const ServerZones *zones)
 {
     connect(zones, &ServerZones::zonesReset, this, [this] { showZone(PZone()); });
-    connect(zones, &ServerZones::recordsChanged, this, [this](const PZone &zone) {
+    const auto showAgain = [this](const PZone &zone) {
         if (zone == m_zone)
             setRecords(zone->records());
-    });
+    };
+    connect(zones, &ServerZones::recordsChanged, this, showAgain);
+    connect(zones, &ServerZones::zoneLoaded, this, showAgain);
     connect(zones, &ServerZones::zoneRemoved, this, [this](const PZone &zone) {
         if (zone == m_zone)
             showZone(PZone());
+    });
+}
+
+bool RecordModel::hasOtherClasses() const
+{
+    const QString internet = QStringLiteral("IN");
+    return std::any_of(m_records.cbegin(), m_records.cend(), [&internet](const PRecord &record) {
+        return record->recordClass().compare(internet, Qt::CaseInsensitive) != 0;
     });
 }
 
@@ -106,9 +122,13 @@ QVariant RecordModel::displayText(const Record &record, int column) const
     switch (column) {
     case NameColumn:
         return record.fullName();
+    case TtlColumn:
+        return record.ttl();
+    case ClassColumn:
+        return record.recordClass();
     case TypeColumn:
         return record.type();
-    case ContentColumn:
+    case DataColumn:
         return record.content();
     default:
         return QVariant();

@@ -8,12 +8,15 @@ class ServerZones;
 #include <QAbstractTableModel>
 #include <QList>
 
-// The records of the selected zone: name, type and content, one row per record.
+// The records of the selected zone, one row per record, in the zone's order.
 class RecordModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
+    // The class is shown only for a record outside the Internet class, which few zones hold.
+    enum Column { NameColumn, TtlColumn, ClassColumn, TypeColumn, DataColumn, ColumnCount };
+
     explicit RecordModel(QObject *parent = nullptr);
     ~RecordModel() override;
 
@@ -25,6 +28,8 @@ public:
 
     // A null handle for an index that names no row of this model.
     PRecord record(const QModelIndex &index) const;
+    // -1 when the record is not listed.
+    int rowOf(const PRecord &record) const { return m_records.indexOf(record); }
     QList<PRecord> records() const { return m_records; }
     void setRecords(const QList<PRecord> &records);
     void appendRecord(const PRecord &record);
@@ -33,10 +38,10 @@ public:
     void showZone(const PZone &zone);
     PZone shownZone() const { return m_zone; }
     void follow(const ServerZones *zones);
+    // Whether any record lies outside the Internet class, so that the class is worth a column.
+    bool hasOtherClasses() const;
 
 private:
-    enum Column { NameColumn, TypeColumn, ContentColumn, ColumnCount };
-
     bool isRow(const QModelIndex &index) const;
     QVariant displayText(const Record &record, int column) const;
 

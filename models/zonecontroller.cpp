@@ -1,5 +1,6 @@
 #include "zonecontroller.h"
 
+#include "sourceindex.h"
 #include "zonemodel.h"
 
 #include <QItemSelectionModel>
@@ -54,5 +55,5 @@ QModelIndex ZoneController::firstSelectedIndex() const
     const QModelIndexList indexes = view->selectionModel()->selectedIndexes();
     if (indexes.isEmpty())
         return QModelIndex();
-    return indexes.first();
+    return sourceIndex(indexes.first());
 }

@@ -2,7 +2,11 @@
 
 #include "core/serverzones.h"
 
-ZoneModel::ZoneModel(QObject *parent) : QAbstractListModel(parent) {}
+#include <QApplication>
+#include <QPalette>
+#include <QStyle>
+
+ZoneModel::ZoneModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 ZoneModel::~ZoneModel() = default;
 
@@ -13,16 +17,41 @@ int ZoneModel::rowCount(const QModelIndex &parent) const
     return m_zones.size();
 }
 
-QVariant ZoneModel::data(const QModelIndex &index, int role) const
+int ZoneModel::columnCount(const QModelIndex &parent) const
 {
-    if (role != Qt::DisplayRole || !isRow(index))
-        return QVariant();
-    return m_zones.at(index.row())->name();
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
-QVariant ZoneModel::headerData(int, Qt::Orientation, int) const
+QVariant ZoneModel::data(const QModelIndex &index, int role) const
 {
-    return QVariant();
+    if (!isRow(index))
+        return QVariant();
+    const Zone &zone = *m_zones.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return index.column() == NameColumn ? zone.name() : zone.type();
+    case Qt::ToolTipRole:
+        if (!zone.readProblem().isEmpty())
+            return tr("Could not be read: %1").arg(zone.readProblem());
+        return zone.isLoaded() ? QVariant() : tr("Reading the records…");
+    case Qt::DecorationRole:
+        if (index.column() != NameColumn || zone.readProblem().isEmpty())
+            return QVariant();
+        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    case Qt::ForegroundRole:
+        if (zone.isLoaded())
+            return QVariant();
+        return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+    default:
+        return QVariant();
+    }
+}
+
+QVariant ZoneModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return section == NameColumn ? tr("Zone") : tr("Type");
 }
 
 PZone ZoneModel::zone(const QModelIndex &index) const
@@ -62,12 +91,17 @@ void ZoneModel::follow(const ServerZones *zones)
     connect(zones, &ServerZones::zonesReset, this, [this, zones] { setZones(zones->zones()); });
     connect(zones, &ServerZones::zoneAdded, this, &ZoneModel::appendZone);
     connect(zones, &ServerZones::zoneRemoved, this,
-            [this](const PZone &zone) { removeZone(index(m_zones.indexOf(zone))); });
-    connect(zones, &ServerZones::zoneChanged, this, [this](const PZone &zone) {
-        const QModelIndex changed = index(m_zones.indexOf(zone));
-        emit dataChanged(changed, changed);
-    });
+            [this](const PZone &zone) { removeZone(index(m_zones.indexOf(zone), 0)); });
+    connect(zones, &ServerZones::zoneChanged, this, &ZoneModel::changed);
+    connect(zones, &ServerZones::zoneLoaded, this, &ZoneModel::changed);
     setZones(zones->zones());
+}
+
+void ZoneModel::changed(const PZone &zone)
+{
+    const int row = m_zones.indexOf(zone);
+    if (row >= 0)
+        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
 bool ZoneModel::isRow(const QModelIndex &index) const

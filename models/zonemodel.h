@@ -4,19 +4,24 @@
 
 class ServerZones;
 
-#include <QAbstractListModel>
+#include <QAbstractTableModel>
 #include <QList>
 
-// The zones of the zone table, one row per zone, in the order they were set or appended.
-class ZoneModel : public QAbstractListModel
+// The zones of the zone table, one row per zone, in the order they were set or appended: the
+// name and the type; greyed while the records are on their way, marked when they could not be
+// read.
+class ZoneModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
+    enum Column { NameColumn, TypeColumn, ColumnCount };
+
     explicit ZoneModel(QObject *parent = nullptr);
     ~ZoneModel() override;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
@@ -32,6 +37,7 @@ public:
 
 private:
     bool isRow(const QModelIndex &index) const;
+    void changed(const PZone &zone);
 
     QList<PZone> m_zones;
 };
