@@ -12,35 +12,127 @@
 
 #include "ui_mainwindow.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QMenu>
+#include <QSettings>
+#include <QShortcut>
 #include <QStatusBar>
 
 #include <cstdlib>
 
+namespace {
+const QString settingsOrganization = QStringLiteral("tamzor");
+const QString settingsApplication = QStringLiteral("tamzor");
+const QString geometryKey = QStringLiteral("window/geometry");
+const QString windowStateKey = QStringLiteral("window/state");
+const QString splitterKey = QStringLiteral("window/splitter");
+const int progressBarWidth = 160;
+const int rowPadding = 8;
+} // namespace
+
+// The icons are compiled into the widget library, which must announce them itself.
+static void initializeIcons()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), prompts(this), ui(new Ui::MainWindow)
 {
+    initializeIcons();
     ui->setupUi(this);
     serverPanel = std::make_unique<ServerPanel>(
         ServerPanel::Actions{ui->actionStart, ui->actionStop, ui->actionRestart,
                              ui->actionCheckConfig},
         statusBar(), prompts);
+    serverZones.setBackgroundWork(true);
     zoneModel.follow(&serverZones);
     recordModel.follow(&serverZones);
-    ui->tableViewZone->setModel(&zoneModel);
-    ui->tableViewRecord->setModel(&recordModel);
-    ui->tableViewZone->show();
-    ui->tableViewRecord->show();
-    zoneController.setup(&zoneModel, ui->tableViewZone);
-    recordController.setup(&recordModel, ui->tableViewRecord);
-
+    setUpTables();
     connectSelection();
     connectCommands();
     ui->menuBar->addMenu(new KivoHelpMenu(this));
-    connect(&serverZones, &ServerZones::readProblem, this, &MainWindow::onHParserError);
+    connect(&serverZones, &ServerZones::readProblem, this, &MainWindow::onReadProblem);
+    connect(&serverZones, &ServerZones::loadProgress, this, &MainWindow::onLoadProgress);
+    connect(&serverZones, &ServerZones::loadFinished, this, &MainWindow::onLoadFinished);
+
+    loadProgress.setMaximumWidth(progressBarWidth);
+    loadProgress.setFormat(tr("Zones read: %v of %m"));
+    loadProgress.hide();
+    statusBar()->addWidget(&loadProgress);
+    statusBar()->addWidget(&recordCount);
+    restoreLayout();
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::setUpTables()
+{
+    zoneTable.setSourceModel(&zoneModel);
+    zoneTable.setFilterKeyColumn(-1);
+    zoneTable.setFilterCaseSensitivity(Qt::CaseInsensitive);
+    ui->tableViewZone->setModel(&zoneTable);
+    ui->tableViewZone->horizontalHeader()->setSectionResizeMode(ZoneModel::NameColumn,
+                                                                QHeaderView::ResizeToContents);
+    connect(ui->lineEditZoneFilter, &QLineEdit::textChanged, &zoneTable,
+            &QSortFilterProxyModel::setFilterFixedString);
+
+    recordTable.setSourceModel(&recordModel);
+    ui->tableViewRecord->setModel(&recordTable);
+    ui->tableViewRecord->horizontalHeader()->setSortIndicator(RecordModel::NameColumn,
+                                                              Qt::AscendingOrder);
+    ui->tableViewRecord->setSortingEnabled(true);
+    connect(ui->lineEditRecordFilter, &QLineEdit::textChanged, &recordTable,
+            &RecordSortFilterModel::setFilterText);
+    for (QLineEdit *filter : {ui->lineEditZoneFilter, ui->lineEditRecordFilter})
+        filter->addAction(ui->actionFindRecords->icon(), QLineEdit::LeadingPosition);
+    connect(&recordTable, &QAbstractItemModel::modelReset, this, &MainWindow::fitRecordColumns);
+    connect(&recordTable, &QAbstractItemModel::modelReset, this, &MainWindow::countRecords);
+    connect(&recordTable, &QAbstractItemModel::layoutChanged, this, &MainWindow::countRecords);
+
+    zoneController.setup(&zoneModel, ui->tableViewZone);
+    recordController.setup(&recordModel, ui->tableViewRecord);
+    editOnEnterAndDoubleClick(ui->tableViewZone, ui->actionEditZone);
+    editOnEnterAndDoubleClick(ui->tableViewRecord, ui->actionEditRecord);
+    // One line of text a row, so that a big zone shows as many records as the window holds.
+    for (QTableView *view : {ui->tableViewZone, ui->tableViewRecord})
+        view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + rowPadding);
+}
+
+void MainWindow::editOnEnterAndDoubleClick(QTableView *view, QAction *edit)
+{
+    const auto trigger = [edit] {
+        if (edit->isEnabled())
+            edit->trigger();
+    };
+    connect(view, &QAbstractItemView::doubleClicked, edit, trigger);
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(key), view, nullptr, nullptr, Qt::WidgetShortcut),
+                &QShortcut::activated, edit, trigger);
+}
+
+void MainWindow::restoreLayout()
+{
+    const QSettings settings(settingsOrganization, settingsApplication);
+    restoreGeometry(settings.value(geometryKey).toByteArray());
+    restoreState(settings.value(windowStateKey).toByteArray());
+    ui->splitter->restoreState(settings.value(splitterKey).toByteArray());
+}
+
+void MainWindow::saveLayout() const
+{
+    QSettings settings(settingsOrganization, settingsApplication);
+    settings.setValue(geometryKey, saveGeometry());
+    settings.setValue(windowStateKey, saveState());
+    settings.setValue(splitterKey, ui->splitter->saveState());
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    saveLayout();
+    QMainWindow::closeEvent(event);
+}
 
 void MainWindow::connectSelection()
 {
@@ -75,6 +167,7 @@ void MainWindow::connectCommands()
     connect(ui->actionQuit, &QAction::triggered, this, &MainWindow::close);
     connect(ui->actionReload, &QAction::triggered, this, &MainWindow::reload);
     connect(ui->actionUndo, &QAction::triggered, this, &MainWindow::undo);
+    connect(ui->actionFindRecords, &QAction::triggered, this, &MainWindow::findRecords);
     connect(&serverZones, &ServerZones::zonesReset, this, &MainWindow::offerUndo);
 }
 
@@ -82,6 +175,8 @@ void MainWindow::initialize()
 {
     try {
         serverZones.load();
+        loadProgress.setVisible(serverZones.isLoading());
+        ui->tableViewZone->setFocus();
         setEnabled(true);
     } catch (const ErrorStackException &exception) {
         showCriticalErrorAndQuit(exception.text());
@@ -165,18 +260,61 @@ void MainWindow::checkZone()
 
 void MainWindow::setupRecordModel()
 {
-    recordModel.showZone(zoneController.selectedZone());
-    // Owner names are what one reads first; the content column takes the rest of the width.
-    ui->tableViewRecord->resizeColumnToContents(0);
-    ui->tableViewRecord->resizeColumnToContents(1);
+    const PZone zone = zoneController.selectedZone();
+    if (zone)
+        serverZones.prioritize(zone);
+    recordModel.showZone(zone);
+}
+
+// Only the rows in sight are measured, so this stays quick for a big zone; the data takes the
+// rest of the width.
+void MainWindow::fitRecordColumns()
+{
+    ui->tableViewRecord->setColumnHidden(RecordModel::ClassColumn, !recordModel.hasOtherClasses());
+    for (const int column : {RecordModel::NameColumn, RecordModel::TtlColumn,
+                             RecordModel::ClassColumn, RecordModel::TypeColumn})
+        ui->tableViewRecord->resizeColumnToContents(column);
+}
+
+void MainWindow::countRecords()
+{
+    const PZone zone = recordModel.shownZone();
+    if (!zone)
+        recordCount.clear();
+    else if (!zone->isLoaded())
+        recordCount.setText(tr("Reading the records of zone %1…").arg(zone->name()));
+    else if (recordTable.rowCount() == recordModel.rowCount())
+        recordCount.setText(tr("Records: %1").arg(recordModel.rowCount()));
+    else
+        recordCount.setText(
+            tr("Records: %1 of %2").arg(recordTable.rowCount()).arg(recordModel.rowCount()));
+}
+
+void MainWindow::findRecords()
+{
+    ui->lineEditRecordFilter->setFocus(Qt::ShortcutFocusReason);
+    ui->lineEditRecordFilter->selectAll();
+}
+
+void MainWindow::showRecord(const PRecord &record)
+{
+    const QModelIndex source = recordModel.index(recordModel.rowOf(record), 0);
+    if (!source.isValid())
+        return;
+    if (!recordTable.mapFromSource(source).isValid())
+        ui->lineEditRecordFilter->clear();
+    const QModelIndex shown = recordTable.mapFromSource(source);
+    ui->tableViewRecord->selectRow(shown.row());
+    ui->tableViewRecord->scrollTo(shown);
 }
 
 void MainWindow::addRecord()
 {
     const PZone zone = zoneController.selectedZone();
     RecordWizard wizard;
-    if (zone && wizard.exec() == QDialog::Accepted)
-        performOnRecords(zone, [&] { serverZones.addRecord(zone, wizard.record()); });
+    if (zone && wizard.exec() == QDialog::Accepted &&
+        performOnRecords(zone, [&] { serverZones.addRecord(zone, wizard.record()); }))
+        showRecord(wizard.record());
 }
 
 void MainWindow::editRecord()
@@ -189,8 +327,9 @@ void MainWindow::editRecord()
         return;
     const PRecord replacement(record->clone());
     const std::unique_ptr<QDialog> dialog = createRecordDialog(*replacement);
-    if (dialog->exec() == QDialog::Accepted)
-        performOnRecords(zone, [&] { serverZones.editRecord(zone, record, replacement); });
+    if (dialog->exec() == QDialog::Accepted &&
+        performOnRecords(zone, [&] { serverZones.editRecord(zone, record, replacement); }))
+        showRecord(replacement);
 }
 
 void MainWindow::removeRecord()
@@ -215,19 +354,47 @@ bool MainWindow::perform(const QString &failureTitle, const std::function<void()
     return done;
 }
 
-void MainWindow::performOnRecords(const PZone &zone, const std::function<void()> &change)
+bool MainWindow::performOnRecords(const PZone &zone, const std::function<void()> &change)
 {
     const QList<PZone> sharing = serverZones.zonesSharingFile(zone);
     if (!sharing.isEmpty() &&
         !(prompts.ownFile(*zone, sharing) &&
           perform(tr("Zone save error"), [&] { serverZones.giveOwnFile(zone); })))
-        return;
-    perform(tr("Can't save zone records"), change, tr("Records will be restored."));
+        return false;
+    statusBar()->showMessage(tr("Checking and saving zone %1…").arg(zone->name()));
+    const bool done =
+        perform(tr("Can't save zone records"), change, tr("Records will be restored."));
+    statusBar()->clearMessage();
+    return done;
 }
 
-void MainWindow::onHParserError(QString message)
+void MainWindow::onReadProblem(QString message)
 {
-    prompts.notify(QMessageBox::Warning, tr("Zone parser error"), message);
+    if (serverZones.isLoading())
+        readProblems.append(message);
+    else
+        prompts.notify(QMessageBox::Warning, tr("Zone parser error"), message);
+}
+
+void MainWindow::onLoadProgress(int loaded, int total)
+{
+    loadProgress.setRange(0, total);
+    loadProgress.setValue(loaded);
+    loadProgress.show();
+    countRecords();
+}
+
+void MainWindow::onLoadFinished()
+{
+    loadProgress.hide();
+    if (readProblems.isEmpty())
+        return;
+    const QStringList problems = readProblems;
+    readProblems.clear();
+    prompts.summary(tr("Zone parser error"),
+                    tr("Some zones could not be read. They stay listed, and their records can be "
+                       "changed once their files are mended and read again."),
+                    problems.join(QStringLiteral("\n\n")));
 }
 
 void MainWindow::on_tableViewZone_customContextMenuRequested(QPoint point)

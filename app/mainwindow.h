@@ -5,6 +5,7 @@
 #include "core/serverzones.h"
 #include "models/recordcontroller.h"
 #include "models/recordmodel.h"
+#include "models/recordsortfiltermodel.h"
 #include "models/zonecontroller.h"
 #include "models/zonemodel.h"
 #include "prompts.h"
@@ -14,19 +15,23 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QSortFilterProxyModel>
 
 #include <functional>
 #include <memory>
 
 class ErrorStackException;
 class QAbstractItemView;
+class QTableView;
 
 namespace Ui {
 class MainWindow;
 }
 
 // The one window: zones and their records side by side, the server, zone and record commands,
-// and the state of the BIND service in the status bar. It owns every long-lived object.
+// and in the status bar the reading of the zones, the records shown and the state of the BIND
+// service. It owns every long-lived object.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -57,7 +62,11 @@ private slots:
     void reload();
     void undo();
     void offerUndo();
-    void onHParserError(QString message);
+    void onReadProblem(QString message);
+    void onLoadProgress(int loaded, int total);
+    void onLoadFinished();
+    void countRecords();
+    void fitRecordColumns();
     void on_tableViewZone_customContextMenuRequested(QPoint point);
     void on_tableViewRecord_customContextMenuRequested(QPoint point);
     bool askAboutZoneTransfer(PZone zone) { return prompts.zoneTransfer(*zone); }
@@ -67,24 +76,41 @@ private slots:
     }
     bool askAboutRemoveRecord(PRecord record) { return prompts.recordRemoval(*record); }
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void connectSelection();
     void connectCommands();
+    void setUpTables();
+    // Enter and a double click on a row do what the action does.
+    void editOnEnterAndDoubleClick(QTableView *view, QAction *edit);
+    void findRecords();
+    // Selects the record and scrolls to it, clearing a filter that hides it.
+    void showRecord(const PRecord &record);
+    void restoreLayout();
+    void saveLayout() const;
     void setZoneActionsEnabled(bool enabled);
     void setRecordActionsEnabled(bool enabled);
     // Runs a change of the core; a failure is shown under the title, and the change is false.
     bool perform(const QString &failureTitle, const std::function<void()> &change,
                  const QString &failureNote = QString());
     // A zone that shares its file with others gets a copy of its own first, if the user agrees.
-    void performOnRecords(const PZone &zone, const std::function<void()> &change);
+    bool performOnRecords(const PZone &zone, const std::function<void()> &change);
     void popUpMenu(QAbstractItemView *view, QPoint point, const QList<QAction *> &actions);
 
     ServerZones serverZones;
     ZoneModel zoneModel;
+    QSortFilterProxyModel zoneTable;
     RecordModel recordModel;
+    RecordSortFilterModel recordTable;
     ZoneController zoneController;
     RecordController recordController;
     Prompts prompts;
     std::unique_ptr<ServerPanel> serverPanel;
+    QProgressBar loadProgress;
+    QLabel recordCount;
+    // Problems met while the zones are read, shown together once they all are.
+    QStringList readProblems;
     const std::unique_ptr<Ui::MainWindow> ui;
 };

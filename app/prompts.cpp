@@ -2,6 +2,18 @@
 
 #include "common/paths.h"
 
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSpacerItem>
+
+#include <algorithm>
+
+namespace {
+// Room for the details' frame, margins and scroll bar beside their text.
+const int detailsFrame = 80;
+} // namespace
+
 bool Prompts::ask(const QString &title, const QString &text) const
 {
     return QMessageBox::question(m_window, title, text, QMessageBox::Yes | QMessageBox::No,
@@ -15,12 +27,33 @@ void Prompts::notify(QMessageBox::Icon icon, const QString &title, const QString
 }
 
 void Prompts::checkResult(bool ok, const QString &okText, const QString &errorText,
-                          const QString &report)
+                          const QString &report) const
 {
-    QMessageBox box;
-    box.setIcon(ok ? QMessageBox::Information : QMessageBox::Critical);
-    box.setText(ok ? okText : errorText);
-    box.setDetailedText(report);
+    showWithDetails(ok ? QMessageBox::Information : QMessageBox::Critical, QString(),
+                    ok ? okText : errorText, report);
+}
+
+void Prompts::summary(const QString &title, const QString &text, const QString &details) const
+{
+    showWithDetails(QMessageBox::Warning, title, text, details);
+}
+
+// A message box is as wide as its main text needs; the details below it would be wrapped or cut
+// in a box that narrow, so the box is widened to their longest line, within the screen.
+void Prompts::showWithDetails(QMessageBox::Icon icon, const QString &title, const QString &text,
+                              const QString &details) const
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, m_window);
+    box.setDetailedText(details);
+    const QFontMetrics metrics(box.font());
+    int widest = 0;
+    for (const QString &line : details.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const QScreen *screen = m_window ? m_window->screen() : QGuiApplication::primaryScreen();
+    const int width = std::min(widest + detailsFrame, screen->availableGeometry().width() * 4 / 5);
+    if (auto *layout = qobject_cast<QGridLayout *>(box.layout()))
+        layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                        layout->rowCount(), 0, 1, layout->columnCount());
     box.exec();
 }
 

@@ -22,8 +22,10 @@ public:
         notify(QMessageBox::Critical, title, text);
     }
     // A checker's verdict, with its report behind the details button.
-    static void checkResult(bool ok, const QString &okText, const QString &errorText,
-                            const QString &report);
+    void checkResult(bool ok, const QString &okText, const QString &errorText,
+                     const QString &report) const;
+    // One warning for many problems, listed behind the details button.
+    void summary(const QString &title, const QString &text, const QString &details) const;
 
     bool zoneTransfer(const Zone &zone) const;
     bool zoneRemoval(const Zone &zone, bool deletesFile) const;
@@ -31,5 +33,8 @@ public:
     bool ownFile(const Zone &zone, const QList<PZone> &sharing) const;
 
 private:
+    void showWithDetails(QMessageBox::Icon icon, const QString &title, const QString &text,
+                         const QString &details) const;
+
     QWidget *m_window;
 };

@@ -58,8 +58,8 @@ void ServerPanel::onSystemCtlError(QString message)
 
 void ServerPanel::onConfChecked(bool noerror, QString report)
 {
-    Prompts::checkResult(noerror, tr("BIND configuration file syntax is ok."),
-                         tr("BIND configuration file contains syntax errors."), report);
+    m_prompts.checkResult(noerror, tr("BIND configuration file syntax is ok."),
+                          tr("BIND configuration file contains syntax errors."), report);
 }
 
 void ServerPanel::onCheckConfProcessError(QString error)
@@ -69,8 +69,8 @@ void ServerPanel::onCheckConfProcessError(QString error)
 
 void ServerPanel::onZoneChecked(bool noerror, QString report)
 {
-    Prompts::checkResult(noerror, tr("Zone file syntax and integrity is ok."),
-                         tr("Zone file contains errors."), report);
+    m_prompts.checkResult(noerror, tr("Zone file syntax and integrity is ok."),
+                          tr("Zone file contains errors."), report);
 }
 
 void ServerPanel::onCheckZoneProcessError(QString error)

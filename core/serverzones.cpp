@@ -39,14 +39,19 @@ ServerZones::~ServerZones() = default;
 void ServerZones::load()
 {
     m_loader.reset();
-    readConfiguration();
+    m_loading = true;
+    try {
+        readConfiguration();
+    } catch (const ErrorStackException &) {
+        m_loading = false;
+        throw;
+    }
     QList<PZone> unread;
     for (const PZone &zone : qAsConst(m_zones)) {
         if (!zone->isLoaded())
             unread.append(zone);
     }
     m_loader = std::make_unique<ZoneLoader>(unread);
-    m_loading = true;
     m_loaded = 0;
     connect(m_loader.get(), &ZoneLoader::zoneRead, this, &ServerZones::onZoneRead);
     connect(m_loader.get(), &ZoneLoader::finished, this, &ServerZones::onLoadFinished);

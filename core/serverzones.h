@@ -40,7 +40,8 @@ public:
     void setBackgroundWork(bool on) { m_backgroundWork = on; }
     // Reads the zone's records before the others still waiting.
     void prioritize(const PZone &zone);
-    bool isLoading() const { return m_loader && m_loading; }
+    // From the start of load() until loadFinished.
+    bool isLoading() const { return m_loading; }
 
     QList<PZone> zones() const { return m_zones; }
     // The held zone of that name (with or without the final dot, in any case) and class.

@@ -31,7 +31,8 @@ for _ in $(seq 100); do
 done
 export DISPLAY=":$(head -n 1 "$scratch/display")"
 
-bash "$root/scripts/try.sh" >/dev/null &
+# Settings of its own, so that the window has the size its form gives it.
+XDG_CONFIG_HOME="$scratch" bash "$root/scripts/try.sh" >/dev/null &
 try=$!
 
 window="$(timeout 60 xdotool search --sync --onlyvisible --name '^Tamzor$' | head -n 1)"
@@ -39,10 +40,10 @@ sleep 1
 xdotool windowfocus --sync "$window"
 # The first zone of the sample, then one of its records; the window has no decorations here, so
 # these points are fixed places in the window's own layout.
-xdotool mousemove --window "$window" 100 92 click 1
+xdotool mousemove --window "$window" 60 140 click 1
 sleep 0.5
-xdotool mousemove --window "$window" 500 330 click 1
-xdotool mousemove --window "$window" 780 515
+xdotool mousemove --window "$window" 600 190 click 1
+xdotool mousemove --window "$window" 900 560
 sleep 0.5
 
 mkdir -p "$(dirname "$output")"

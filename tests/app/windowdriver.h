@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "models/sourceindex.h"
 #include "tests/dialogs/formdriver.h"
 
 #include <QAction>
 #include <QHostAddress>
+#include <QProgressBar>
 #include <QRegularExpression>
 #include <QTableView>
 
@@ -85,14 +87,6 @@ inline Answer zoneWizard(const QString &name, const QString &nameServer, const Q
                    "kivoHostAddress=" + address});
 }
 
-inline QStringList zoneNames(MainWindow &window)
-{
-    QStringList names;
-    for (const PZone &zone : qobject_cast<ZoneModel *>(table(window, "Zone")->model())->zones())
-        names.append(zone->name());
-    return names;
-}
-
 inline QStringList recordLines(const QList<PRecord> &records)
 {
     QStringList lines;
@@ -101,17 +95,36 @@ inline QStringList recordLines(const QList<PRecord> &records)
     return lines;
 }
 
-// The zone-file lines of the listed records, in the table's order.
+// What the table lists, row by row as shown: zone names, or the zone-file lines of records.
+inline QStringList listed(MainWindow &window, const QString &tableName)
+{
+    const QAbstractItemModel *shown = table(window, tableName)->model();
+    QStringList lines;
+    for (int row = 0; row < shown->rowCount(); ++row) {
+        const QModelIndex index = sourceIndex(shown->index(row, 0));
+        if (const auto *zones = qobject_cast<const ZoneModel *>(index.model()))
+            lines.append(zones->zone(index)->name());
+        else
+            lines.append(
+                qobject_cast<const RecordModel *>(index.model())->record(index)->toString());
+    }
+    return lines;
+}
+
+inline QStringList zoneNames(MainWindow &window)
+{
+    return listed(window, QStringLiteral("Zone"));
+}
+
 inline QStringList listedRecords(MainWindow &window)
 {
-    return recordLines(qobject_cast<RecordModel *>(table(window, "Record")->model())->records());
+    return listed(window, QStringLiteral("Record"));
 }
 
 // Clicks the first zone, or record, whose name, or zone-file line, starts with the prefix.
 inline void select(MainWindow &window, const QString &tableName, const QString &prefix)
 {
-    const QStringList lines =
-        tableName == QLatin1String("Zone") ? zoneNames(window) : listedRecords(window);
+    const QStringList lines = listed(window, tableName);
     int row = 0;
     while (row < lines.size() && !lines.at(row).startsWith(prefix))
         ++row;
@@ -122,6 +135,13 @@ inline void select(MainWindow &window, const QString &tableName, const QString &
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }
 
+// Waits until every zone's records have been read.
+inline bool waitForRecords(MainWindow &window)
+{
+    const auto *progress = window.findChild<QProgressBar *>();
+    return QTest::qWaitFor([progress] { return progress->isHidden(); }, 30000);
+}
+
 // Shows the window, reads the configuration and selects the zone and the record, when given.
 inline void start(std::unique_ptr<MainWindow> &window, const QString &zone = {},
                   const QString &record = {})
@@ -130,6 +150,7 @@ inline void start(std::unique_ptr<MainWindow> &window, const QString &zone = {},
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     window->initialize();
+    QVERIFY(waitForRecords(*window));
     if (!zone.isEmpty())
         select(*window, QStringLiteral("Zone"), zone);
     if (!record.isEmpty())
