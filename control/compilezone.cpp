@@ -4,11 +4,14 @@
 #include "programrun.h"
 #include "records/recordparser.h"
 
+#include <QEventLoop>
 #include <QThread>
 
 #include <algorithm>
-#include <deque>
+#include <list>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 const QString compilerProgram = QStringLiteral("/usr/bin/named-compilezone");
@@ -44,18 +47,37 @@ public:
         : m_job(job),
           m_run(compilerProgram, compilerArguments(job.name, job.filePath), job.directory)
     {
+    }
+
+    void start()
+    {
         // Taken before the compiler reads: a change made meanwhile shows as one made later.
-        FileStamps::remember(job.filePath);
+        FileStamps::remember(m_job.filePath);
         m_run.start();
     }
 
     const ZoneReadJob &job() const { return m_job; }
 
+    // Waits for the compiler.
     ZoneReadOutcome finish()
     {
         while (m_run.waitForOutput())
             takeOutput();
-        const ProgramResult result = m_run.waitForFinished();
+        return outcome(m_run.waitForFinished());
+    }
+
+    // Takes the output as the event loop brings it; `finished` gets the outcome once.
+    void follow(const std::function<void(ZoneReadOutcome)> &finished)
+    {
+        QObject::connect(&m_run, &ProgramRun::outputReady, [this] { takeOutput(); });
+        QObject::connect(
+            &m_run, &ProgramRun::finished,
+            [this, finished](const ProgramResult &result) { finished(outcome(result)); });
+    }
+
+private:
+    ZoneReadOutcome outcome(const ProgramResult &result)
+    {
         takeRest(result.standardOutput);
         if (!result.succeeded())
             return {{}, compilerFailed(result.failure())};
@@ -64,7 +86,6 @@ public:
         return {m_records, std::nullopt};
     }
 
-private:
     // Takes the complete lines printed so far. The buffers are kept from one piece of output to
     // the next: a big zone arrives in thousands of pieces.
     void takeOutput()
@@ -178,31 +199,47 @@ ZoneReadJob ZoneReadJob::of(const PZone &zone)
 
 void readZoneRecords(const PZone &zone)
 {
-    ZoneReadOutcome outcome = ZoneRead(ZoneReadJob::of(zone)).finish();
+    ZoneRead read(ZoneReadJob::of(zone));
+    read.start();
+    ZoneReadOutcome outcome = read.finish();
     if (outcome.failure)
         throw *outcome.failure;
     zone->setRecords(outcome.records);
 }
 
-// Most of a small zone's read is the compiler's start, so several run at once. The reads are
-// finished in the order they were started; the compilers behind the first one run on meanwhile.
+// Most of a small zone's read is the compiler's start, so several run at once, and the next starts
+// as soon as any of them ends: a big zone holds up no other. An ended read is still inside its
+// own signal, so the next step goes through the event loop.
 void readZoneFiles(const std::function<std::optional<ZoneReadJob>()> &next,
                    const std::function<void(const ZoneReadJob &, ZoneReadOutcome)> &done)
 {
+    using Running = std::list<std::unique_ptr<ZoneRead>>;
     const int width = std::clamp(QThread::idealThreadCount(), 1, maximumCompilers);
-    std::deque<std::unique_ptr<ZoneRead>> running;
-    bool more = true;
-    while (more || !running.empty()) {
-        while (more && int(running.size()) < width) {
-            std::optional<ZoneReadJob> job = next();
-            more = job.has_value();
-            if (more)
-                running.push_back(std::make_unique<ZoneRead>(*job));
+    Running running;
+    std::vector<std::pair<Running::iterator, ZoneReadOutcome>> ended;
+    QEventLoop loop;
+    std::function<void()> step = [&] {
+        for (auto &[read, outcome] : std::exchange(ended, {})) {
+            const std::unique_ptr<ZoneRead> finished = std::move(*read);
+            running.erase(read);
+            done(finished->job(), std::move(outcome));
+        }
+        while (int(running.size()) < width) {
+            const std::optional<ZoneReadJob> job = next();
+            if (!job)
+                break;
+            const Running::iterator read =
+                running.insert(running.end(), std::make_unique<ZoneRead>(*job));
+            (*read)->follow([&, read](ZoneReadOutcome outcome) {
+                ended.emplace_back(read, std::move(outcome));
+                QMetaObject::invokeMethod(&loop, step, Qt::QueuedConnection);
+            });
+            (*read)->start();
         }
         if (running.empty())
-            break;
-        const std::unique_ptr<ZoneRead> read = std::move(running.front());
-        running.pop_front();
-        done(read->job(), read->finish());
-    }
+            loop.quit();
+    };
+    step();
+    if (!running.empty())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
 }

@@ -55,7 +55,7 @@ struct ZoneReadOutcome
 
 // Reads the files of the zones that `next` hands out until it has none left, each exactly as
 // readZoneRecords() reads it, with as many compilers running at once as there are processors;
-// `done` gets each outcome, in the order the zones were handed out. Both are called on the
-// calling thread.
+// `done` gets each outcome as its compiler ends. Both are called on the calling thread, whose
+// events are handled meanwhile, user input excepted.
 void readZoneFiles(const std::function<std::optional<ZoneReadJob>()> &next,
                    const std::function<void(const ZoneReadJob &, ZoneReadOutcome)> &done);

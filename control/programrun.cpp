@@ -14,6 +14,7 @@ ProgramRun::ProgramRun(const QString &program, const QStringList &arguments,
     connect(&m_process, &QProcess::errorOccurred, this, &ProgramRun::onErrorOccurred);
     connect(&m_process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             &ProgramRun::onFinished);
+    connect(&m_process, &QProcess::readyReadStandardOutput, this, &ProgramRun::outputReady);
 }
 
 ProgramRun::~ProgramRun()

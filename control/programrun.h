@@ -13,9 +13,9 @@
 // sent, and a program that reads its input must see its end instead of waiting for it.
 //
 // Run it blocking with run(), in the background with runInBackground(), or start() it and either
-// wait for the finished() signal or take its standard output as it arrives: waitForOutput(), then
-// readOutput(), until waitForFinished() gives the rest with the outcome. Every wait is without
-// a time limit.
+// wait for the finished() signal or take its standard output as it arrives: waitForOutput() or
+// outputReady(), then readOutput(), until waitForFinished() or finished() gives the rest with the
+// outcome. Every wait is without a time limit.
 class ProgramRun : public QObject
 {
     Q_OBJECT
@@ -44,6 +44,8 @@ public:
     ProgramResult waitForFinished();
 
 signals:
+    // Standard output has arrived, for readOutput().
+    void outputReady();
     // Once, when the program has ended or could not start.
     void finished(const ProgramResult &result);
 

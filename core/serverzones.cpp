@@ -11,6 +11,9 @@
 #include "storage/filestore.h"
 #include "storage/zonestorage.h"
 
+#include <QSet>
+
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -121,12 +124,19 @@ void ServerZones::refuseUnloaded(const Zone &zone)
                 .arg(zone.name(), zone.readProblem()));
 }
 
+// Many zones share a configuration file, which is read once for all of them.
+QSet<QString> ServerZones::configurationFiles() const
+{
+    QSet<QString> files{Paths::serverConfiguration(), Paths::managedIncludeFile()};
+    for (const PZone &zone : m_zones)
+        files.insert(zone->conf());
+    return files;
+}
+
 void ServerZones::rememberConfigurationFiles() const
 {
-    FileStamps::remember(Paths::serverConfiguration());
-    FileStamps::remember(Paths::managedIncludeFile());
-    for (const PZone &zone : m_zones)
-        FileStamps::remember(zone->conf());
+    for (const QString &file : configurationFiles())
+        FileStamps::remember(file);
 }
 
 PZone ServerZones::find(const QString &name, const QString &zoneClass) const
@@ -314,11 +324,8 @@ void ServerZones::refuseNamesake(const PZone &zone, const QString &name) const
 
 void ServerZones::readAgainIfChanged(const PZone &zone)
 {
-    bool configurationChanged = !FileStamps::isUnchanged(Paths::serverConfiguration()) ||
-                                !FileStamps::isUnchanged(Paths::managedIncludeFile());
-    for (const PZone &held : qAsConst(m_zones))
-        configurationChanged = configurationChanged || !FileStamps::isUnchanged(held->conf());
-    if (configurationChanged) {
+    const QSet<QString> files = configurationFiles();
+    if (!std::all_of(files.cbegin(), files.cend(), FileStamps::isUnchanged)) {
         try {
             load();
         } catch (const ErrorStackException &error) {

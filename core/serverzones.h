@@ -9,6 +9,7 @@
 #include "storage/changebackup.h"
 
 #include <QObject>
+#include <QSet>
 
 #include <functional>
 #include <memory>
@@ -99,6 +100,7 @@ private:
     // After a failure: a file changed behind the application's back is read again, so that the
     // zones are shown as they now are.
     void readAgainIfChanged(const PZone &zone);
+    QSet<QString> configurationFiles() const;
     void rememberConfigurationFiles() const;
     void checkPutBack(const QList<ChangeBackup::Entry> &entries) const;
     static void validate(const Record &record);
