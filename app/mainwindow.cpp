@@ -30,6 +30,7 @@ const QString windowStateKey = QStringLiteral("window/state");
 const QString splitterKey = QStringLiteral("window/splitter");
 const int progressBarWidth = 160;
 const int rowPadding = 8;
+const int fittedRows = 100;
 } // namespace
 
 // The icons are compiled into the widget library, which must announce them itself.
@@ -73,8 +74,8 @@ void MainWindow::setUpTables()
     zoneTable.setFilterKeyColumn(-1);
     zoneTable.setFilterCaseSensitivity(Qt::CaseInsensitive);
     ui->tableViewZone->setModel(&zoneTable);
-    ui->tableViewZone->horizontalHeader()->setSectionResizeMode(ZoneModel::NameColumn,
-                                                                QHeaderView::ResizeToContents);
+    connect(&zoneTable, &QAbstractItemModel::modelReset, this,
+            [this] { ui->tableViewZone->resizeColumnToContents(ZoneModel::NameColumn); });
     connect(ui->lineEditZoneFilter, &QLineEdit::textChanged, &zoneTable,
             &QSortFilterProxyModel::setFilterFixedString);
 
@@ -95,9 +96,12 @@ void MainWindow::setUpTables()
     recordController.setup(&recordModel, ui->tableViewRecord);
     editOnEnterAndDoubleClick(ui->tableViewZone, ui->actionEditZone);
     editOnEnterAndDoubleClick(ui->tableViewRecord, ui->actionEditRecord);
-    // One line of text a row, so that a big zone shows as many records as the window holds.
-    for (QTableView *view : {ui->tableViewZone, ui->tableViewRecord})
+    // One line of text a row, so that a big zone shows as many records as the window holds; its
+    // columns are fitted to the rows in sight and a few more, not to every one of them.
+    for (QTableView *view : {ui->tableViewZone, ui->tableViewRecord}) {
         view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + rowPadding);
+        view->horizontalHeader()->setResizeContentsPrecision(fittedRows);
+    }
 }
 
 void MainWindow::editOnEnterAndDoubleClick(QTableView *view, QAction *edit)
@@ -266,8 +270,7 @@ void MainWindow::setupRecordModel()
     recordModel.showZone(zone);
 }
 
-// Only the rows in sight are measured, so this stays quick for a big zone; the data takes the
-// rest of the width.
+// The data takes the rest of the width.
 void MainWindow::fitRecordColumns()
 {
     ui->tableViewRecord->setColumnHidden(RecordModel::ClassColumn, !recordModel.hasOtherClasses());

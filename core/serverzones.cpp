@@ -112,6 +112,12 @@ void ServerZones::store(const std::function<void()> &step) const
         step();
 }
 
+// Committing hashes what the change wrote, which may be a big zone's file.
+void ServerZones::commit(ChangeBackup &backup) const
+{
+    store([&backup] { backup.commit(); });
+}
+
 void ServerZones::refuseUnloaded(const Zone &zone)
 {
     if (!zone.isLoaded())
@@ -165,7 +171,7 @@ void ServerZones::addZone(const PZone &zone)
         readAgainIfChanged(PZone());
         throw;
     }
-    backup.commit();
+    commit(backup);
     emit zoneAdded(zone);
 }
 
@@ -187,7 +193,7 @@ void ServerZones::editZone(const PZone &zone, const ZoneSettings &settings)
         readAgainIfChanged(PZone());
         throw;
     }
-    backup.commit();
+    commit(backup);
     emit zoneChanged(zone);
 }
 
@@ -205,7 +211,7 @@ void ServerZones::removeZone(const PZone &zone)
         readAgainIfChanged(PZone());
         throw;
     }
-    backup.commit();
+    commit(backup);
     emit zoneRemoved(zone);
 }
 
@@ -255,7 +261,7 @@ void ServerZones::giveOwnFile(const PZone &zone)
         readAgainIfChanged(zone);
         throw;
     }
-    backup.commit();
+    commit(backup);
     emit zoneChanged(zone);
 }
 
@@ -292,7 +298,7 @@ void ServerZones::saveRecords(const PZone &zone, const QList<PRecord> &records)
         readAgainIfChanged(zone);
         throw;
     }
-    backup.commit();
+    commit(backup);
     emit recordsChanged(zone);
 }
 

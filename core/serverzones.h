@@ -91,6 +91,7 @@ private:
     void onLoadFinished();
     // Runs a step that checks or writes files, off the event loop's thread with background work.
     void store(const std::function<void()> &step) const;
+    void commit(ChangeBackup &backup) const;
     static void refuseUnloaded(const Zone &zone);
     // Another held zone that the server would take for one named so.
     PZone namesake(const PZone &zone, const QString &name) const;

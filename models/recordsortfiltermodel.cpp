@@ -9,6 +9,26 @@
 namespace {
 const QString startOfAuthority = QStringLiteral("SOA");
 const QLatin1Char haystackSeparator('\n');
+// More changed records than this are sorted anew with the others.
+const int mostChangedRecords = 64;
+
+QByteArray nameKey(const Record &record)
+{
+    return DnsOrder::nameKey(record.fullName());
+}
+
+QByteArray dataKey(const Record &record)
+{
+    return DnsOrder::textKey(record.content());
+}
+
+// What the filter looks in: name, type and data, in lower case.
+QString haystack(const Record &record)
+{
+    return QString(record.fullName() + haystackSeparator + record.type() + haystackSeparator +
+                   record.content())
+        .toLower();
+}
 } // namespace
 
 RecordSortFilterModel::RecordSortFilterModel(QObject *parent) : QAbstractProxyModel(parent) {}
@@ -47,17 +67,69 @@ void RecordSortFilterModel::setSourceModel(QAbstractItemModel *model)
 
 void RecordSortFilterModel::takeSource()
 {
-    m_nameKeys.clear();
-    m_dataKeys.clear();
-    m_haystacks.clear();
-    m_sorted.clear();
+    const QList<PRecord> previous = m_list;
     m_list = m_records ? m_records->records() : QList<PRecord>();
-    if (m_records) {
+    // A change to a zone touches a few of its records: what the old and the new list share at
+    // their ends keeps its keys and its place in the order.
+    const int shared = std::min(previous.size(), m_list.size());
+    int head = 0;
+    while (head < shared && previous.at(head) == m_list.at(head))
+        ++head;
+    int tail = 0;
+    while (tail < shared - head &&
+           previous.at(previous.size() - 1 - tail) == m_list.at(m_list.size() - 1 - tail))
+        ++tail;
+    const int added = m_list.size() - head - tail;
+    const int gone = previous.size() - head - tail;
+    if (previous.isEmpty() || added + gone > mostChangedRecords) {
+        m_nameKeys.clear();
+        m_dataKeys.clear();
+        m_haystacks.clear();
         m_sorted.resize(size_t(m_list.size()));
         std::iota(m_sorted.begin(), m_sorted.end(), 0);
         sortRows();
+    } else {
+        const auto newRow = [&](int row) {
+            if (row < head)
+                return row;
+            return row >= previous.size() - tail ? row + added - gone : -1;
+        };
+        carry(m_nameKeys, head, tail, previous.size(), nameKey);
+        carry(m_dataKeys, head, tail, previous.size(), dataKey);
+        carry(m_haystacks, head, tail, previous.size(), haystack);
+        std::vector<int> sorted;
+        sorted.reserve(size_t(m_list.size()));
+        for (const int row : m_sorted) {
+            if (newRow(row) >= 0)
+                sorted.push_back(newRow(row));
+        }
+        for (int row = head; row < head + added; ++row)
+            sorted.insert(
+                std::upper_bound(sorted.begin(), sorted.end(), row,
+                                 [this](int left, int right) { return before(left, right); }),
+                row);
+        m_sorted.swap(sorted);
     }
     filterRows(m_sorted);
+}
+
+template <typename Value>
+void RecordSortFilterModel::carry(std::vector<Value> &cache, int head, int tail, int previousSize,
+                                  Value (*make)(const Record &)) const
+{
+    if (cache.empty())
+        return;
+    std::vector<Value> carried;
+    carried.reserve(size_t(m_list.size()));
+    for (int row = 0; row < m_list.size(); ++row) {
+        if (row < head)
+            carried.push_back(std::move(cache[size_t(row)]));
+        else if (row >= m_list.size() - tail)
+            carried.push_back(std::move(cache[size_t(row - m_list.size() + previousSize)]));
+        else
+            carried.push_back(make(*m_list.at(row)));
+    }
+    cache.swap(carried);
 }
 
 void RecordSortFilterModel::forwardDataChanged(const QModelIndex &topLeft,
@@ -177,10 +249,13 @@ void RecordSortFilterModel::finishRelayout(Change change)
 
 void RecordSortFilterModel::sortRows()
 {
-    const bool ascending = m_order == Qt::AscendingOrder;
-    std::stable_sort(m_sorted.begin(), m_sorted.end(), [this, ascending](int left, int right) {
-        return ascending ? less(left, right) : less(right, left);
-    });
+    std::stable_sort(m_sorted.begin(), m_sorted.end(),
+                     [this](int left, int right) { return before(left, right); });
+}
+
+bool RecordSortFilterModel::before(int left, int right) const
+{
+    return m_order == Qt::AscendingOrder ? less(left, right) : less(right, left);
 }
 
 void RecordSortFilterModel::filterRows(const std::vector<int> &candidates)
@@ -235,8 +310,7 @@ const std::vector<QByteArray> &RecordSortFilterModel::keys(int column) const
     if (cached.empty()) {
         cached.reserve(size_t(m_list.size()));
         for (const PRecord &record : m_list)
-            cached.push_back(names ? DnsOrder::nameKey(record->fullName())
-                                   : DnsOrder::textKey(record->content()));
+            cached.push_back(names ? nameKey(*record) : dataKey(*record));
     }
     return cached;
 }
@@ -246,9 +320,7 @@ const std::vector<QString> &RecordSortFilterModel::haystacks() const
     if (m_haystacks.empty()) {
         m_haystacks.reserve(size_t(m_list.size()));
         for (const PRecord &record : m_list)
-            m_haystacks.push_back(QString(record->fullName() + haystackSeparator + record->type() +
-                                          haystackSeparator + record->content())
-                                      .toLower());
+            m_haystacks.push_back(haystack(*record));
     }
     return m_haystacks;
 }

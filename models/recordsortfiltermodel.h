@@ -54,6 +54,12 @@ private:
     void beginRelayout();
     void finishRelayout(Change change);
     void sortRows();
+    // Whether the left source row comes before the right one in the chosen order.
+    bool before(int left, int right) const;
+    // The cached values of the rows the old and the new list share; others are made anew.
+    template <typename Value>
+    void carry(std::vector<Value> &cache, int head, int tail, int previousSize,
+               Value (*make)(const Record &)) const;
     // The rows that hold the filter text, out of the given ones in their order.
     void filterRows(const std::vector<int> &candidates);
     bool less(int left, int right) const;

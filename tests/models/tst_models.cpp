@@ -236,6 +236,42 @@ private slots:
         QCOMPARE(listed(table, model), sorted);
     }
 
+    // A change sorts only the records it brings; the order must be what sorting all gives.
+    void sort_afterAChange_asAFreshSort_data()
+    {
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<QStringList>("added");
+        QTest::addColumn<bool>("filtered");
+        QTest::newRow("record added") << -1 << QStringList{line("host3.example.")} << false;
+        QTest::newRow("first record removed") << 0 << QStringList() << false;
+        QTest::newRow("record replaced, filter on")
+            << 2 << QStringList{line("a.host10.example.")} << true;
+    }
+
+    void sort_afterAChange_asAFreshSort()
+    {
+        QFETCH(int, removed);
+        QFETCH(QStringList, added);
+        QFETCH(bool, filtered);
+        QList<PRecord> records = recordsOf({line("host10.example."), line("example.", "NS ns."),
+                                            line("host2.example."), line("a.example.")});
+        RecordModel model;
+        RecordSortFilterModel table;
+        table.setSourceModel(&model);
+        model.setRecords(records);
+        table.setFilterText(filtered ? "host" : "");
+        if (removed >= 0)
+            records.removeAt(removed);
+        records += recordsOf(added);
+        model.setRecords(records);
+        RecordModel fresh;
+        RecordSortFilterModel freshTable;
+        freshTable.setSourceModel(&fresh);
+        freshTable.setFilterText(table.filterText());
+        fresh.setRecords(records);
+        QCOMPARE(listed(table, model), listed(freshTable, fresh));
+    }
+
     // The text typed, key by key: the names shown after each key, or "*" for all of them.
     void filter_nameTypeOrData_caseIgnored_data()
     {
