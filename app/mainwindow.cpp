@@ -73,15 +73,40 @@ void MainWindow::connectService()
     connect(ui->actionStart, &QAction::triggered, &systemCtl, &SystemCtl::start);
     connect(ui->actionStop, &QAction::triggered, &systemCtl, &SystemCtl::stop);
     connect(ui->actionRestart, &QAction::triggered, &systemCtl, &SystemCtl::restart);
+    connect(ui->actionReloadServer, &QAction::triggered, &systemCtl, &SystemCtl::reload);
     connect(&systemCtl, &SystemCtl::active, this, &MainWindow::onServiceActiveChanged);
     connect(&systemCtl, &SystemCtl::error, this, &MainWindow::onSystemCtlError);
-    // Another command would be refused meanwhile; the state that this one leaves enables them.
-    connect(&systemCtl, &SystemCtl::busyChanged, this, [this](bool busy) {
-        if (busy) {
-            for (QAction *action : {ui->actionStart, ui->actionStop, ui->actionRestart})
-                action->setEnabled(false);
-        }
+    connect(&systemCtl, &SystemCtl::busyChanged, this, &MainWindow::onServiceBusyChanged);
+    connect(&systemCtl, &SystemCtl::reloaded, this, [this](const QString &answer) {
+        statusBar()->showMessage(answer.isEmpty() ? tr("named reloaded") : answer);
     });
+    connect(&serverZones, &ServerZones::serverNotified, this, &MainWindow::onServerNotified);
+}
+
+// Another command would be refused meanwhile; the state that this one leaves enables them.
+void MainWindow::onServiceBusyChanged(bool busy)
+{
+    if (!busy) {
+        onServiceActiveChanged(serviceActive);
+        return;
+    }
+    for (QAction *action :
+         {ui->actionStart, ui->actionStop, ui->actionRestart, ui->actionReloadServer})
+        action->setEnabled(false);
+    serviceStateLabel.setText(tr("BIND server: command running..."));
+}
+
+void MainWindow::onServerNotified(QString message, bool ok)
+{
+    if (ok) {
+        statusBar()->showMessage(message);
+        return;
+    }
+    statusBar()->clearMessage();
+    if (prompts.ask(tr("BIND server not told"),
+                    message + QStringLiteral("\n\n") +
+                        tr("Restart the BIND server, so that it reads every file again?")))
+        systemCtl.restart();
 }
 
 void MainWindow::connectCommands()
@@ -141,10 +166,15 @@ void MainWindow::showCriticalErrorAndQuit(QString error)
 
 void MainWindow::onServiceActiveChanged(bool active)
 {
+    serviceActive = active;
     serviceStateLabel.setText(active ? tr("BIND server: active") : tr("BIND server: inactive"));
+    // A state that comes while a command runs is not its last word.
+    if (systemCtl.isBusy())
+        return;
     ui->actionStart->setEnabled(!active);
     ui->actionStop->setEnabled(active);
     ui->actionRestart->setEnabled(true);
+    ui->actionReloadServer->setEnabled(active);
 }
 
 void MainWindow::enableTableViewRecord()
@@ -327,11 +357,29 @@ void MainWindow::setZoneActionsEnabled(bool enabled)
     ui->actionEditZone->setEnabled(enabled);
     ui->actionRemoveZone->setEnabled(enabled);
     ui->actionCheckZone->setEnabled(enabled);
-    ui->actionAddRecord->setEnabled(enabled);
+    const PZone zone = zoneController.selectedZone();
+    const QString reason = zone ? zone->recordsReadOnlyReason() : QString();
+    ui->actionAddRecord->setEnabled(enabled && reason.isEmpty());
+    if (enabled && !reason.isEmpty())
+        statusBar()->showMessage(reason);
 }
 
 void MainWindow::setRecordActionsEnabled(bool enabled)
 {
-    ui->actionEditRecord->setEnabled(enabled);
-    ui->actionRemoveRecord->setEnabled(enabled);
+    const QString reason = enabled ? recordsReadOnlyReason() : QString();
+    ui->actionEditRecord->setEnabled(enabled && reason.isEmpty());
+    ui->actionRemoveRecord->setEnabled(enabled && reason.isEmpty());
+    if (!reason.isEmpty())
+        statusBar()->showMessage(reason);
+}
+
+QString MainWindow::recordsReadOnlyReason() const
+{
+    const PZone zone = zoneController.selectedZone();
+    const PRecord record = recordController.selectedRecord();
+    if (!zone || !record)
+        return QString();
+    if (!zone->recordsReadOnlyReason().isEmpty())
+        return zone->recordsReadOnlyReason();
+    return record->readOnlyReason();
 }

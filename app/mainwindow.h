@@ -62,6 +62,8 @@ private slots:
     void offerUndo();
     void onHParserError(QString message);
     void onSystemCtlError(QString message);
+    void onServerNotified(QString message, bool ok);
+    void onServiceBusyChanged(bool busy);
     void onConfChecked(bool noerror, QString report);
     void onCheckConfProcessError(QString error);
     void onZoneChecked(bool noerror, QString report);
@@ -81,6 +83,8 @@ private:
     void connectCommands();
     void setZoneActionsEnabled(bool enabled);
     void setRecordActionsEnabled(bool enabled);
+    // Why the selected zone's records, or the selected record, can't be changed; empty if they can.
+    QString recordsReadOnlyReason() const;
     // Runs a change of the core; a failure is shown under the title, and the change is false.
     bool perform(const QString &failureTitle, const std::function<void()> &change,
                  const QString &failureNote = QString());
@@ -97,6 +101,7 @@ private:
     CheckConf confChecker;
     CheckZone zoneChecker;
     QLabel serviceStateLabel;
+    bool serviceActive = false;
     Prompts prompts;
     const std::unique_ptr<Ui::MainWindow> ui;
 };

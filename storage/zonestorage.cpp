@@ -364,7 +364,7 @@ void ZoneStorage::saveZone(const PZone &zone, const QList<PZone> &, const QStrin
     zone->setConf(Paths::managedIncludeFile());
 }
 
-void ZoneStorage::removeZone(const PZone &zone, const QList<PZone> &zones)
+void ZoneStorage::removeZone(const PZone &zone, const QList<PZone> &)
 {
     ConfigurationEdit edit;
     const QString from = zone->conf();
@@ -372,10 +372,15 @@ void ZoneStorage::removeZone(const PZone &zone, const QList<PZone> &zones)
     edit.set(from,
              withoutStatement(ZoneStatement(text, from, zone->name(), zone->zoneClass()), text));
     edit.commit();
+}
+
+void ZoneStorage::removeZoneFile(const PZone &zone)
+{
     // The statement is gone and the server no longer needs the file; one left behind is no loss.
-    if (removalDeletesFile(zone, zones)) {
+    for (const QString &path : {zone->filePath(), zone->journalPath()}) {
         try {
-            FileStore::remove(zone->filePath());
+            if (QFileInfo::exists(path))
+                FileStore::remove(path);
         } catch (const ErrorStackException &) {
         }
     }
