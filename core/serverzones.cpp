@@ -196,10 +196,10 @@ void ServerZones::editRecord(const PZone &zone, const PRecord &record, const PRe
 
 void ServerZones::removeRecord(const PZone &zone, const PRecord &record)
 {
-    refuseReadOnly(*zone, {record});
     QList<PRecord> records = zone->records();
     if (!records.removeOne(record))
         throw ErrorStackException(tr("The record is no longer in zone %1").arg(zone->name()));
+    refuseReadOnly(*zone, {record});
     saveRecords(zone, records);
 }
 
