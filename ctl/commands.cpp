@@ -1,0 +1,243 @@
+#include "commands.h"
+
+#include "common/errorstackexception.h"
+#include "control/checkconf.h"
+#include "control/checkzone.h"
+#include "control/systemctl.h"
+#include "core/recordinput.h"
+#include "core/zoneblueprint.h"
+#include "core/zonesettings.h"
+#include "ctl/usageerror.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+namespace {
+const QString jsonOption = QStringLiteral("--json");
+const QString viewOption = QStringLiteral("--view");
+const QString typeOption = QStringLiteral("--type");
+const QString nsOption = QStringLiteral("--ns");
+const QString nsAddressOption = QStringLiteral("--ns-address");
+const QString emailOption = QStringLiteral("--email");
+const QString primaryOption = QStringLiteral("--primary");
+const QString nameOption = QStringLiteral("--name");
+const QString startAction = QStringLiteral("start");
+const QString stopAction = QStringLiteral("stop");
+const QString restartAction = QStringLiteral("restart");
+const QByteArray activeState = "active\n";
+const QByteArray inactiveState = "inactive\n";
+
+QString translate(const char *text)
+{
+    return QCoreApplication::translate("Commands", text);
+}
+
+ErrorStackException failure(const QStringList &messages)
+{
+    ErrorStackException error;
+    for (const QString &message : messages)
+        error.push(message);
+    return error;
+}
+
+QByteArray withLineEnd(const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes += '\n';
+    return bytes;
+}
+
+QString nameWithoutRoot(QString name)
+{
+    if (name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    return name;
+}
+} // namespace
+
+Commands::Commands(const CommandLine &line)
+    : m_line(line), m_format(OutputFormat::create(line.isSet(jsonOption)))
+{
+}
+
+void Commands::run(const Printer &print, const Printer &warn)
+{
+    using Handler = void (Commands::*)();
+    static const QHash<QString, Handler> handlers{
+        {QStringLiteral("zones"), &Commands::zones},
+        {QStringLiteral("records"), &Commands::records},
+        {QStringLiteral("add-record"), &Commands::addRecord},
+        {QStringLiteral("remove-record"), &Commands::removeRecord},
+        {QStringLiteral("edit-record"), &Commands::editRecord},
+        {QStringLiteral("add-zone"), &Commands::addZone},
+        {QStringLiteral("edit-zone"), &Commands::editZone},
+        {QStringLiteral("remove-zone"), &Commands::removeZone},
+        {QStringLiteral("check"), &Commands::check},
+        {QStringLiteral("service"), &Commands::service},
+    };
+    m_print = print;
+    m_warn = warn;
+    (this->*handlers.value(m_line.command()))();
+}
+
+void Commands::zones()
+{
+    QList<PZone> listed;
+    const QString view = m_line.value(viewOption);
+    for (const PZone &zone : server().zones()) {
+        if (OutputFormat::viewOf(*zone) == view)
+            listed.append(zone);
+    }
+    m_print(m_format->zones(listed));
+    for (const QString &problem : qAsConst(m_readProblems))
+        m_warn(withLineEnd(problem));
+}
+
+void Commands::records()
+{
+    m_print(m_format->records(*zone(m_line.arguments().first())));
+}
+
+void Commands::addRecord()
+{
+    const QStringList words = recordWords(m_line.arguments().mid(1));
+    const PZone target = zone(m_line.arguments().first());
+    const PRecord record = RecordInput(target, words).record();
+    server().addRecord(target, record);
+    m_print(m_format->record(*record));
+}
+
+void Commands::removeRecord()
+{
+    const QStringList words = recordWords(m_line.arguments().mid(1));
+    const PZone target = zone(m_line.arguments().first());
+    server().removeRecord(target, RecordInput(target, words).match());
+}
+
+void Commands::editRecord()
+{
+    if (!m_line.hasTarget())
+        throw UsageError{translate("what the record becomes follows --to"), m_line.command()};
+    const QStringList words = recordWords(m_line.arguments().mid(1));
+    const QStringList targetWords = recordWords(m_line.target());
+    const PZone target = zone(m_line.arguments().first());
+    const PRecord record = RecordInput(target, words).match();
+    const RecordInput replacementInput(target, targetWords);
+    // A replacement without a TTL of its own keeps the record's.
+    const PRecord replacement = replacementInput.record(
+        replacementInput.hasTtl() ? std::nullopt : std::optional<quint64>(record->ttl()));
+    server().editRecord(target, record, replacement);
+    m_print(m_format->record(*replacement));
+}
+
+void Commands::addZone()
+{
+    if (!m_line.value(viewOption).isEmpty())
+        throw ErrorStackException(translate("Zones in views are not yet supported"));
+    ZoneBlueprint blueprint;
+    blueprint.name = m_line.arguments().first();
+    if (m_line.isSet(typeOption))
+        blueprint.type = m_line.value(typeOption);
+    blueprint.nameServer = m_line.value(nsOption);
+    blueprint.nameServerAddress = m_line.value(nsAddressOption);
+    blueprint.email = m_line.value(emailOption);
+    blueprint.primaries = m_line.values(primaryOption);
+    const PZone zone = blueprint.build();
+    server().addZone(zone);
+}
+
+void Commands::editZone()
+{
+    if (!m_line.isSet(nameOption) && !m_line.isSet(typeOption))
+        throw UsageError{translate("nothing to change: give --name or --type"), m_line.command()};
+    const PZone target = zone(m_line.arguments().first());
+    ZoneSettings settings = ZoneSettings::of(*target);
+    if (m_line.isSet(nameOption))
+        settings.name = ZoneBlueprint::zoneName(m_line.value(nameOption));
+    if (m_line.isSet(typeOption)) {
+        ZoneBlueprint::checkType(m_line.value(typeOption));
+        settings.type = m_line.value(typeOption);
+    }
+    server().editZone(target, settings);
+}
+
+void Commands::removeZone()
+{
+    const PZone target = zone(m_line.arguments().first());
+    server().removeZone(target);
+}
+
+void Commands::check()
+{
+    CheckResult result;
+    QString refusal;
+    if (m_line.arguments().isEmpty()) {
+        result = CheckConf().checkConf();
+        refusal = translate("named-checkconf refuses the configuration");
+    } else {
+        const PZone target = zone(m_line.arguments().first());
+        result = CheckZone().checkZone(target->name(), target->filePath());
+        refusal = translate("named-checkzone refuses zone %1").arg(target->name());
+    }
+    if (!result.completed)
+        throw ErrorStackException(result.report);
+    m_print(withLineEnd(result.report));
+    if (!result.ok)
+        throw ErrorStackException(refusal);
+}
+
+void Commands::service()
+{
+    const QString action = m_line.arguments().first();
+    SystemCtl control;
+    QStringList failures;
+    QObject::connect(&control, &SystemCtl::error, &control,
+                     [&failures](const QString &message) { failures.append(message); });
+    if (action == startAction)
+        control.start();
+    else if (action == stopAction)
+        control.stop();
+    else if (action == restartAction)
+        control.restart();
+    const bool active = control.checkActive();
+    if (!failures.isEmpty())
+        throw failure(failures);
+    m_print(active ? activeState : inactiveState);
+}
+
+ServerZones &Commands::server()
+{
+    if (!m_server) {
+        auto server = std::make_unique<ServerZones>();
+        QObject::connect(server.get(), &ServerZones::readProblem, server.get(),
+                         [this](const QString &problem) { m_readProblems.append(problem); });
+        server->load();
+        m_server = std::move(server);
+    }
+    return *m_server;
+}
+
+// A zone that could not be read is not held; its read problems tell why it is missing.
+PZone Commands::zone(const QString &name)
+{
+    const QString view = m_line.value(viewOption);
+    if (!view.isEmpty())
+        throw ErrorStackException(translate("no zone %1 in view %2").arg(name, view));
+    if (const PZone found = server().find(name))
+        return found;
+    QStringList messages;
+    for (const QString &problem : qAsConst(m_readProblems)) {
+        if (problem.contains(nameWithoutRoot(name), Qt::CaseInsensitive))
+            messages.append(problem);
+    }
+    throw failure(messages << translate("no zone %1").arg(name));
+}
+
+QStringList Commands::recordWords(const QStringList &words) const
+{
+    if (!RecordInput::isComplete(words))
+        throw UsageError{translate("a record is given as NAME [TTL] TYPE DATA..."),
+                         m_line.command()};
+    return words;
+}
