@@ -5,19 +5,23 @@
 #include "control/checkconf.h"
 #include "control/checkzone.h"
 #include "control/systemctl.h"
+#include "core/serverzones.h"
 #include "models/recordcontroller.h"
 #include "models/recordmodel.h"
 #include "models/zonecontroller.h"
 #include "models/zonemodel.h"
+#include "prompts.h"
 #include "storage/zonestorage.h"
 
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 
+#include <functional>
 #include <memory>
 
 class ErrorStackException;
+class QAbstractItemView;
 
 namespace Ui {
 class MainWindow;
@@ -39,10 +43,10 @@ public slots:
 private slots:
     void showCriticalErrorAndQuit(QString error);
     void onServiceActiveChanged(bool active);
-    void enableZoneActions();
-    void disableZoneActions();
-    void enableRecordActions();
-    void disableRecordActions();
+    void enableZoneActions() { setZoneActionsEnabled(true); }
+    void disableZoneActions() { setZoneActionsEnabled(false); }
+    void enableRecordActions() { setRecordActionsEnabled(true); }
+    void disableRecordActions() { setRecordActionsEnabled(false); }
     void enableTableViewRecord();
     void disableTableViewRecord();
     void addZone();
@@ -61,9 +65,9 @@ private slots:
     void onCheckZoneProcessError(QString error);
     void on_tableViewZone_customContextMenuRequested(QPoint point);
     void on_tableViewRecord_customContextMenuRequested(QPoint point);
-    bool askAboutZoneTransfer(PZone zone);
-    bool askAboutRemoveZone(PZone zone);
-    bool askAboutRemoveRecord(PRecord record);
+    bool askAboutZoneTransfer(PZone zone) { return prompts.zoneTransfer(*zone); }
+    bool askAboutRemoveZone(PZone zone) { return prompts.zoneRemoval(*zone); }
+    bool askAboutRemoveRecord(PRecord record) { return prompts.recordRemoval(*record); }
 
 private:
     void connectSelection();
@@ -71,26 +75,21 @@ private:
     void connectCommands();
     void setZoneActionsEnabled(bool enabled);
     void setRecordActionsEnabled(bool enabled);
-    void saveRecordsOrRestore(const PZone &zone, const QList<PRecord> &restore);
-    void showRecordsNotSaved(const ErrorStackException &exception);
-    // Another listed zone that the server would take for the same one.
-    PZone namesake(const PZone &zone) const;
-    bool askQuestion(const QString &title, const QString &text);
-    void showCritical(const QString &title, const QString &text);
-    void showNotification(QMessageBox::Icon icon, const QString &title, const QString &text);
-    static void showCheckResult(bool noerror, const QString &okText, const QString &errorText,
-                                const QString &report);
+    // Runs a change of the core; a failure is shown under the title, and the change is false.
+    bool perform(const QString &failureTitle, const std::function<void()> &change,
+                 const QString &failureNote = QString());
+    void performOnRecords(const std::function<void()> &change);
+    void popUpMenu(QAbstractItemView *view, QPoint point, const QList<QAction *> &actions);
 
-    ISCParser iscParser;
-    HParser hParser;
+    ServerZones serverZones;
     ZoneModel zoneModel;
     RecordModel recordModel;
     ZoneController zoneController;
     RecordController recordController;
-    ZoneStorage zoneStorage;
     SystemCtl systemCtl;
     CheckConf confChecker;
     CheckZone zoneChecker;
     QLabel serviceStateLabel;
+    Prompts prompts;
     const std::unique_ptr<Ui::MainWindow> ui;
 };

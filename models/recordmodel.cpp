@@ -1,5 +1,7 @@
 #include "recordmodel.h"
 
+#include "core/serverzones.h"
+
 RecordModel::RecordModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 RecordModel::~RecordModel() = default;
@@ -73,6 +75,25 @@ void RecordModel::removeRecord(const QModelIndex &index)
     beginRemoveRows(QModelIndex(), row, row);
     m_records.removeAt(row);
     endRemoveRows();
+}
+
+void RecordModel::showZone(const PZone &zone)
+{
+    m_zone = zone;
+    setRecords(zone ? zone->records() : QList<PRecord>());
+}
+
+void RecordModel::follow(const ServerZones *zones)
+{
+    connect(zones, &ServerZones::zonesReset, this, [this] { showZone(PZone()); });
+    connect(zones, &ServerZones::recordsChanged, this, [this](const PZone &zone) {
+        if (zone == m_zone)
+            setRecords(zone->records());
+    });
+    connect(zones, &ServerZones::zoneRemoved, this, [this](const PZone &zone) {
+        if (zone == m_zone)
+            showZone(PZone());
+    });
 }
 
 bool RecordModel::isRow(const QModelIndex &index) const

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "records/record.h"
+#include "records/zone.h"
+
+class ServerZones;
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -26,6 +29,10 @@ public:
     void setRecords(const QList<PRecord> &records);
     void appendRecord(const PRecord &record);
     void removeRecord(const QModelIndex &index);
+    // Shows the records of one zone, or none, and keeps showing them as the core changes them.
+    void showZone(const PZone &zone);
+    PZone shownZone() const { return m_zone; }
+    void follow(const ServerZones *zones);
 
 private:
     enum Column { NameColumn, TypeColumn, ContentColumn, ColumnCount };
@@ -33,5 +40,6 @@ private:
     bool isRow(const QModelIndex &index) const;
     QVariant displayText(const Record &record, int column) const;
 
+    PZone m_zone;
     QList<PRecord> m_records;
 };

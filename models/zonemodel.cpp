@@ -1,5 +1,7 @@
 #include "zonemodel.h"
 
+#include "core/serverzones.h"
+
 ZoneModel::ZoneModel(QObject *parent) : QAbstractListModel(parent) {}
 
 ZoneModel::~ZoneModel() = default;
@@ -53,6 +55,19 @@ void ZoneModel::removeZone(const QModelIndex &index)
     beginRemoveRows(QModelIndex(), row, row);
     m_zones.removeAt(row);
     endRemoveRows();
+}
+
+void ZoneModel::follow(const ServerZones *zones)
+{
+    connect(zones, &ServerZones::zonesReset, this, [this, zones] { setZones(zones->zones()); });
+    connect(zones, &ServerZones::zoneAdded, this, &ZoneModel::appendZone);
+    connect(zones, &ServerZones::zoneRemoved, this,
+            [this](const PZone &zone) { removeZone(index(m_zones.indexOf(zone))); });
+    connect(zones, &ServerZones::zoneChanged, this, [this](const PZone &zone) {
+        const QModelIndex changed = index(m_zones.indexOf(zone));
+        emit dataChanged(changed, changed);
+    });
+    setZones(zones->zones());
 }
 
 bool ZoneModel::isRow(const QModelIndex &index) const

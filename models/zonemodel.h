@@ -2,6 +2,8 @@
 
 #include "records/zone.h"
 
+class ServerZones;
+
 #include <QAbstractListModel>
 #include <QList>
 
@@ -25,6 +27,8 @@ public:
     void setZones(const QList<PZone> &zones);
     void appendZone(const PZone &zone);
     void removeZone(const QModelIndex &index);
+    // Shows the zones the core holds, and follows its changes from now on.
+    void follow(const ServerZones *zones);
 
 private:
     bool isRow(const QModelIndex &index) const;

@@ -166,24 +166,26 @@ bool isSameZoneName(QString name, QString other)
     return name.compare(other, Qt::CaseInsensitive) == 0;
 }
 
-bool isStatementOf(const ConfScanner::Statement &statement, const Zone &zone)
+bool isStatementOf(const ConfScanner::Statement &statement, const QString &name,
+                   const QString &zoneClass)
 {
     const QStringList &head = statement.head;
     if (statement.depth != 0 || !statement.hasBlock || head.size() < 2 || head.size() > 3)
         return false;
-    const QString zoneClass = head.size() == 3 ? head.at(2) : defaultZoneClass;
+    const QString declaredClass = head.size() == 3 ? head.at(2) : defaultZoneClass;
     return head.first().compare(zoneKeyword, Qt::CaseInsensitive) == 0 &&
-           isSameZoneName(head.at(1), zone.name()) &&
-           zoneClass.compare(zone.zoneClass(), Qt::CaseInsensitive) == 0;
+           isSameZoneName(head.at(1), name) &&
+           declaredClass.compare(zoneClass, Qt::CaseInsensitive) == 0;
 }
 
-bool findZoneStatement(const QByteArray &text, const Zone &zone, int *begin, int *end)
+bool findZoneStatement(const QByteArray &text, const QString &name, const QString &zoneClass,
+                       int *begin, int *end)
 {
     QList<ConfScanner::Statement> statements;
     if (!ConfScanner::scan(text, &statements))
         return false;
     for (const ConfScanner::Statement &statement : qAsConst(statements)) {
-        if (isStatementOf(statement, zone)) {
+        if (isStatementOf(statement, name, zoneClass)) {
             *begin = statement.begin;
             *end = statement.end;
             return true;
@@ -210,6 +212,11 @@ bool sameFile(const Zone &zone, const Zone &other)
     const QString canonical = QFileInfo(zone.filePath()).canonicalFilePath();
     return zone.filePath() == other.filePath() ||
            (!canonical.isEmpty() && canonical == QFileInfo(other.filePath()).canonicalFilePath());
+}
+
+bool isInZoneDirectory(const Zone &zone)
+{
+    return QFileInfo(zone.filePath()).absolutePath() == Paths::zoneDirectory();
 }
 
 // The server must be able to read the zone files in it, whatever the umask.
@@ -264,17 +271,21 @@ void ZoneStorage::addZone(const PZone &zone, const QList<PZone> &zones)
     checkStatementValues(*zone);
     // The zone file comes first: a statement must not name a file that the checker refused.
     const bool fileExisted = QFileInfo::exists(zone->filePath());
+    const bool directoryExisted = QFileInfo(Paths::zoneDirectory()).isDir();
     saveZoneRecords(zone);
     try {
         saveZones(zones);
     } catch (const ErrorStackException &) {
         if (!fileExisted)
             QFile::remove(zone->filePath());
+        if (!directoryExisted)
+            QDir().rmdir(Paths::zoneDirectory());
         throw;
     }
 }
 
-void ZoneStorage::saveZone(const PZone &zone, const QList<PZone> &zones)
+void ZoneStorage::saveZone(const PZone &zone, const QList<PZone> &zones,
+                           const QString &declaredName)
 {
     checkStatementValues(*zone);
     if (isManaged(zone)) {
@@ -282,7 +293,8 @@ void ZoneStorage::saveZone(const PZone &zone, const QList<PZone> &zones)
         return;
     }
     const QString foreignPath = zone->conf();
-    const QByteArray foreignBytes = removeZoneFromConf(zone);
+    const QByteArray foreignBytes =
+        removeZoneFromConf(zone, declaredName.isEmpty() ? zone->name() : declaredName);
     setManaged(zone);
     try {
         saveZones(zones);
@@ -298,7 +310,7 @@ void ZoneStorage::removeZone(const PZone &zone, const QList<PZone> &zones)
     if (isManaged(zone))
         saveZones(zones);
     else
-        removeZoneFromConf(zone);
+        removeZoneFromConf(zone, zone->name());
     removeZoneFile(zone, zones);
 }
 
@@ -374,7 +386,7 @@ void ZoneStorage::appendInclude(QByteArray serverConfiguration)
         fail({tr("Can't write file %1.").arg(Paths::serverConfiguration())});
 }
 
-QByteArray ZoneStorage::removeZoneFromConf(const PZone &zone)
+QByteArray ZoneStorage::removeZoneFromConf(const PZone &zone, const QString &declaredName)
 {
     const QString path = zone->conf();
     QByteArray bytes;
@@ -382,8 +394,8 @@ QByteArray ZoneStorage::removeZoneFromConf(const PZone &zone)
         fail({tr("Can't remove zone from current conf"), tr("Can't open file %1.").arg(path)});
     int begin = 0;
     int end = 0;
-    if (!findZoneStatement(bytes, *zone, &begin, &end))
-        fail({tr("Can't find zone %1 in file %2").arg(zone->name(), path)});
+    if (!findZoneStatement(bytes, declaredName, zone->zoneClass(), &begin, &end))
+        fail({tr("Can't find zone %1 in file %2").arg(declaredName, path)});
     switch (FileReplacer::replace(path, bytes.left(begin) + bytes.mid(end))) {
     case FileReplacer::Replaced:
         return bytes;
@@ -398,8 +410,6 @@ QByteArray ZoneStorage::removeZoneFromConf(const PZone &zone)
 void ZoneStorage::saveZoneRecords(const PZone &zone)
 {
     const QString saveRecords = tr("Can't save zone records");
-    if (!makeZoneDirectory())
-        fail({tr("Can't create directory %1").arg(Paths::zoneDirectory()), saveRecords});
     QTemporaryFile temporary;
     if (!temporary.open())
         fail({tr("Can't create temporary file"), saveRecords});
@@ -412,5 +422,7 @@ void ZoneStorage::saveZoneRecords(const PZone &zone)
         fail({tr("Can't check zone %1: %2").arg(zone->name(), result.report), saveRecords});
     if (!result.ok)
         fail({tr("Zone contains errors: %1").arg(result.report)});
+    if (isInZoneDirectory(*zone) && !makeZoneDirectory())
+        fail({tr("Can't create directory %1").arg(Paths::zoneDirectory()), saveRecords});
     writeZoneFile(*zone, bytes);
 }

@@ -15,7 +15,10 @@ public:
     using QObject::QObject;
 
     static void addZone(const PZone &zone, const QList<PZone> &zones);
-    static void saveZone(const PZone &zone, const QList<PZone> &zones);
+    // A zone declared outside the managed file is found there by declaredName, its name as the
+    // statement has it, when the zone was renamed since.
+    static void saveZone(const PZone &zone, const QList<PZone> &zones,
+                         const QString &declaredName = QString());
     static void removeZone(const PZone &zone, const QList<PZone> &zones);
     static void saveZoneRecords(const PZone &zone);
     static bool isManaged(const PZone &zone);
@@ -27,6 +30,6 @@ private:
     static void appendInclude(QByteArray serverConfiguration);
     static void ensureInclude();
     // Returns the file's bytes as they were, for undoing the cut.
-    static QByteArray removeZoneFromConf(const PZone &zone);
+    static QByteArray removeZoneFromConf(const PZone &zone, const QString &declaredName);
     static void removeZoneFile(const PZone &zone, const QList<PZone> &zones);
 };

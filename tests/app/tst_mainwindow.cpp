@@ -442,13 +442,9 @@ private slots:
         }
         if (!readOnly || !recordCommand)
             return;
-        // A failed removal lists the records anew: edit and remove have no record to act on.
-        QVERIFY(!window->findChild<QAction *>(QStringLiteral("actionEditRecord"))->isEnabled());
-        QVERIFY(!window->findChild<QAction *>(QStringLiteral("actionRemoveRecord"))->isEnabled());
-        ModalScript none;
-        QVERIFY(QMetaObject::invokeMethod(window.get(), "editRecord"));
-        QVERIFY(QMetaObject::invokeMethod(window.get(), "removeRecord"));
-        QCOMPARE(none.seen, QStringList());
+        // A failed removal leaves the record listed and selected, for the user to try again.
+        QVERIFY(window->findChild<QAction *>(QStringLiteral("actionEditRecord"))->isEnabled());
+        QVERIFY(window->findChild<QAction *>(QStringLiteral("actionRemoveRecord"))->isEnabled());
     }
 };
 

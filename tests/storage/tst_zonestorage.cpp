@@ -72,22 +72,6 @@ bool serverAccepts()
     return checker.exitStatus() == QProcess::NormalExit && checker.exitCode() == 0;
 }
 
-// Every entry of the sandbox and of the scratch directory (the temporary files go there), so that
-// a failed step can be shown to have left no byte changed and nothing behind.
-QMap<QString, QByteArray> snapshot()
-{
-    QMap<QString, QByteArray> entries;
-    for (const QString &root : {QStringLiteral("/etc/bind"), Sandbox::scratchDirectory()}) {
-        QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            entries.insert(path, Sandbox::readFile(path));
-        }
-    }
-    return entries;
-}
-
 // Owner, group and mode as "uid:gid:octal mode".
 QString stateOf(const QString &path)
 {
@@ -290,7 +274,7 @@ private slots:
         zone->setRecords(recordsOf(text));
         arrange(*zone);
         const QString conf = zone->conf();
-        QMap<QString, QByteArray> before = snapshot();
+        QMap<QString, QByteArray> before = Sandbox::snapshot();
 
         const QString got = failureOf([&] {
             if (operation == Add)
@@ -303,7 +287,7 @@ private slots:
 
         QVERIFY2(failure.endsWith("...") ? got.startsWith(failure.chopped(3)) : got == failure,
                  qPrintable(got));
-        QMap<QString, QByteArray> after = snapshot();
+        QMap<QString, QByteArray> after = Sandbox::snapshot();
         if (operation == SaveInclude)
             QVERIFY(before.remove(managedConf) && after.remove(managedConf));
         QCOMPARE(after, before);

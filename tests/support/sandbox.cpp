@@ -1,6 +1,7 @@
 #include "sandbox.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -208,6 +209,20 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QMap<QString, QByteArray> snapshot()
+{
+    QMap<QString, QByteArray> entries;
+    for (const QString &top : {QStringLiteral("/etc/bind"), scratchDirectory()}) {
+        QDirIterator it(top, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            entries.insert(path, readFile(path));
+        }
+    }
+    return entries;
 }
 
 void makeReadOnly(const QString &path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,9 @@ void reset();
 void installDebianDefaults();
 
 void writeFile(const QString &path, const QByteArray &bytes);
+// Every entry below /etc/bind and the scratch directory with its bytes, so that a failed step can
+// be shown to have left no byte changed and nothing behind.
+QMap<QString, QByteArray> snapshot();
 QByteArray readFile(const QString &path);
 
 // Mounts /etc/bind read-only (or a fresh tmpfs of the given size on it) until reset().
