@@ -132,14 +132,20 @@ PRecord RecordInput::record(std::optional<quint64> fallbackTtl) const
 
 PRecord RecordInput::match() const
 {
-    const PRecord wanted = record();
-    const QList<PRecord> records = m_zone->records();
-    for (const PRecord &candidate : records) {
-        if (isSameRecord(*candidate, *wanted, hasTtl()))
-            return candidate;
-    }
+    if (const PRecord found = find(*m_zone, *record(), hasTtl()))
+        return found;
     throw ErrorStackException(
         QObject::tr("Zone %1 has no record %2").arg(m_zone->name(), description()));
+}
+
+PRecord RecordInput::find(const Zone &zone, const Record &record, bool withTtl)
+{
+    const QList<PRecord> records = zone.records();
+    for (const PRecord &candidate : records) {
+        if (isSameRecord(*candidate, record, withTtl))
+            return candidate;
+    }
+    return PRecord();
 }
 
 quint64 RecordInput::defaultTtl(const Zone &zone)

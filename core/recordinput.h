@@ -29,6 +29,9 @@ public:
     // the zone holds no such record.
     PRecord match() const;
 
+    // The zone's record with the same name, class, type and data, and TTL when `withTtl`; BIND
+    // holds no two records that differ in their TTL alone.
+    static PRecord find(const Zone &zone, const Record &record, bool withTtl = false);
     static quint64 defaultTtl(const Zone &zone);
     // The name as the zone's file would read it: `@` is the apex, a name without a final dot is
     // relative to it.

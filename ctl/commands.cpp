@@ -104,6 +104,7 @@ void Commands::addRecord()
     const QStringList words = recordWords(m_line.arguments().mid(1));
     const PZone target = zone(m_line.arguments().first());
     const PRecord record = RecordInput(target, words).record();
+    refuseTwin(*target, *record, PRecord());
     server().addRecord(target, record);
     m_print(m_format->record(*record));
 }
@@ -127,6 +128,7 @@ void Commands::editRecord()
     // A replacement without a TTL of its own keeps the record's.
     const PRecord replacement = replacementInput.record(
         replacementInput.hasTtl() ? std::nullopt : std::optional<quint64>(record->ttl()));
+    refuseTwin(*target, *replacement, record);
     server().editRecord(target, record, replacement);
     m_print(m_format->record(*replacement));
 }
@@ -232,6 +234,15 @@ PZone Commands::zone(const QString &name)
             messages.append(problem);
     }
     throw failure(messages << translate("no zone %1").arg(name));
+}
+
+// The server would merge the two into one, and the zone's records would differ from its file.
+void Commands::refuseTwin(const Zone &zone, const Record &record, const PRecord &replaced)
+{
+    const PRecord twin = RecordInput::find(zone, record);
+    if (twin && twin != replaced)
+        throw ErrorStackException(
+            translate("Zone %1 already has the record %2").arg(zone.name(), twin->toString()));
 }
 
 QStringList Commands::recordWords(const QStringList &words) const

@@ -40,6 +40,7 @@ private:
     PZone zone(const QString &name);
     // NAME [TTL] TYPE DATA... for the zone, or a usage error.
     QStringList recordWords(const QStringList &words) const;
+    static void refuseTwin(const Zone &zone, const Record &record, const PRecord &replaced);
 
     const CommandLine &m_line;
     std::unique_ptr<OutputFormat> m_format;

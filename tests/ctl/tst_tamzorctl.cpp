@@ -192,6 +192,9 @@ private slots:
             "www.example.org. is not inside example.com");
         row("add-record: bad owner name refused", Debian, {},
             words("add-record example.com bad_name A 192.0.2.1"), 1, {}, "bad_name");
+        row("add-record: the record is there already, TTL aside", Debian, {},
+            words("add-record example.com www 60 A 192.0.2.20"), 1, {},
+            "Zone example.com already has the record www.example.com. 3600 IN A 192.0.2.20");
         row("add-record: words missing", Debian, {}, words("add-record example.com www 300 A"), 2,
             {}, "Usage: tamzorctl add-record ZONE NAME [TTL] TYPE DATA...");
         row("remove-record: relative and absolute target match", Debian,
