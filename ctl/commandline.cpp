@@ -2,17 +2,10 @@
 
 #include "ctl/grammar.h"
 
-#include <QCoreApplication>
-
 namespace {
 const QString endOfOptions = QStringLiteral("--");
 const QLatin1Char optionStart('-');
 const QLatin1Char valueSeparator('=');
-
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
 
 // A lone dash, or a negative number, is an argument.
 bool looksLikeOption(const QString &word)
@@ -73,12 +66,12 @@ bool CommandLine::takeOption(const QString &word, const QString *value)
     const QString name = separator < 0 ? word : word.left(separator);
     const Grammar::Option *option = Grammar::option(name);
     if (!option) {
-        m_error = translate("unknown option %1").arg(name);
+        m_error = tr("unknown option %1").arg(name);
         return false;
     }
     if (option->kind != Grammar::Value) {
         if (separator >= 0)
-            m_error = translate("option %1 takes no value").arg(option->name);
+            m_error = tr("option %1 takes no value").arg(option->name);
         m_options.append({option->name, QString()});
         if (option->kind == Grammar::Separator)
             m_hasTarget = true;
@@ -89,7 +82,7 @@ bool CommandLine::takeOption(const QString &word, const QString *value)
         return false;
     }
     if (!value) {
-        m_error = translate("option %1 needs a value").arg(option->name);
+        m_error = tr("option %1 needs a value").arg(option->name);
         return false;
     }
     m_options.append({option->name, *value});

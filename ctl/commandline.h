@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <QStringList>
@@ -9,6 +10,8 @@
 // option --to starts a second group of arguments, the target.
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     explicit CommandLine(const QStringList &words);
 

@@ -7,30 +7,14 @@
 #include "core/recordinput.h"
 #include "core/zoneblueprint.h"
 #include "core/zonesettings.h"
+#include "ctl/grammar.h"
 #include "ctl/usageerror.h"
 
-#include <QCoreApplication>
 #include <QHash>
 
 namespace {
-const QString jsonOption = QStringLiteral("--json");
-const QString viewOption = QStringLiteral("--view");
-const QString typeOption = QStringLiteral("--type");
-const QString nsOption = QStringLiteral("--ns");
-const QString nsAddressOption = QStringLiteral("--ns-address");
-const QString emailOption = QStringLiteral("--email");
-const QString primaryOption = QStringLiteral("--primary");
-const QString nameOption = QStringLiteral("--name");
-const QString startAction = QStringLiteral("start");
-const QString stopAction = QStringLiteral("stop");
-const QString restartAction = QStringLiteral("restart");
 const QByteArray activeState = "active\n";
 const QByteArray inactiveState = "inactive\n";
-
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("Commands", text);
-}
 
 ErrorStackException failure(const QStringList &messages)
 {
@@ -57,7 +41,7 @@ QString nameWithoutRoot(QString name)
 } // namespace
 
 Commands::Commands(const CommandLine &line)
-    : m_line(line), m_format(OutputFormat::create(line.isSet(jsonOption)))
+    : m_line(line), m_format(OutputFormat::create(line.isSet(Grammar::jsonOption)))
 {
 }
 
@@ -65,16 +49,16 @@ void Commands::run(const Printer &print, const Printer &warn)
 {
     using Handler = void (Commands::*)();
     static const QHash<QString, Handler> handlers{
-        {QStringLiteral("zones"), &Commands::zones},
-        {QStringLiteral("records"), &Commands::records},
-        {QStringLiteral("add-record"), &Commands::addRecord},
-        {QStringLiteral("remove-record"), &Commands::removeRecord},
-        {QStringLiteral("edit-record"), &Commands::editRecord},
-        {QStringLiteral("add-zone"), &Commands::addZone},
-        {QStringLiteral("edit-zone"), &Commands::editZone},
-        {QStringLiteral("remove-zone"), &Commands::removeZone},
-        {QStringLiteral("check"), &Commands::check},
-        {QStringLiteral("service"), &Commands::service},
+        {Grammar::zonesCommand, &Commands::zones},
+        {Grammar::recordsCommand, &Commands::records},
+        {Grammar::addRecordCommand, &Commands::addRecord},
+        {Grammar::removeRecordCommand, &Commands::removeRecord},
+        {Grammar::editRecordCommand, &Commands::editRecord},
+        {Grammar::addZoneCommand, &Commands::addZone},
+        {Grammar::editZoneCommand, &Commands::editZone},
+        {Grammar::removeZoneCommand, &Commands::removeZone},
+        {Grammar::checkCommand, &Commands::check},
+        {Grammar::serviceCommand, &Commands::service},
     };
     m_print = print;
     m_warn = warn;
@@ -84,7 +68,7 @@ void Commands::run(const Printer &print, const Printer &warn)
 void Commands::zones()
 {
     QList<PZone> listed;
-    const QString view = m_line.value(viewOption);
+    const QString view = m_line.value(Grammar::viewOption);
     for (const PZone &zone : server().zones()) {
         if (OutputFormat::viewOf(*zone) == view)
             listed.append(zone);
@@ -119,7 +103,7 @@ void Commands::removeRecord()
 void Commands::editRecord()
 {
     if (!m_line.hasTarget())
-        throw UsageError{translate("what the record becomes follows --to"), m_line.command()};
+        throw UsageError{tr("what the record becomes follows --to"), m_line.command()};
     const QStringList words = recordWords(m_line.arguments().mid(1));
     const QStringList targetWords = recordWords(m_line.target());
     const PZone target = zone(m_line.arguments().first());
@@ -135,31 +119,31 @@ void Commands::editRecord()
 
 void Commands::addZone()
 {
-    if (!m_line.value(viewOption).isEmpty())
-        throw ErrorStackException(translate("Zones in views are not yet supported"));
+    if (!m_line.value(Grammar::viewOption).isEmpty())
+        throw ErrorStackException(tr("Zones in views are not yet supported"));
     ZoneBlueprint blueprint;
     blueprint.name = m_line.arguments().first();
-    if (m_line.isSet(typeOption))
-        blueprint.type = m_line.value(typeOption);
-    blueprint.nameServer = m_line.value(nsOption);
-    blueprint.nameServerAddress = m_line.value(nsAddressOption);
-    blueprint.email = m_line.value(emailOption);
-    blueprint.primaries = m_line.values(primaryOption);
+    if (m_line.isSet(Grammar::typeOption))
+        blueprint.type = m_line.value(Grammar::typeOption);
+    blueprint.nameServer = m_line.value(Grammar::nsOption);
+    blueprint.nameServerAddress = m_line.value(Grammar::nsAddressOption);
+    blueprint.email = m_line.value(Grammar::emailOption);
+    blueprint.primaries = m_line.values(Grammar::primaryOption);
     const PZone zone = blueprint.build();
     server().addZone(zone);
 }
 
 void Commands::editZone()
 {
-    if (!m_line.isSet(nameOption) && !m_line.isSet(typeOption))
-        throw UsageError{translate("nothing to change: give --name or --type"), m_line.command()};
+    if (!m_line.isSet(Grammar::nameOption) && !m_line.isSet(Grammar::typeOption))
+        throw UsageError{tr("nothing to change: give --name or --type"), m_line.command()};
     const PZone target = zone(m_line.arguments().first());
     ZoneSettings settings = ZoneSettings::of(*target);
-    if (m_line.isSet(nameOption))
-        settings.name = ZoneBlueprint::zoneName(m_line.value(nameOption));
-    if (m_line.isSet(typeOption)) {
-        ZoneBlueprint::checkType(m_line.value(typeOption));
-        settings.type = m_line.value(typeOption);
+    if (m_line.isSet(Grammar::nameOption))
+        settings.name = ZoneBlueprint::zoneName(m_line.value(Grammar::nameOption));
+    if (m_line.isSet(Grammar::typeOption)) {
+        ZoneBlueprint::checkType(m_line.value(Grammar::typeOption));
+        settings.type = m_line.value(Grammar::typeOption);
     }
     server().editZone(target, settings);
 }
@@ -176,11 +160,11 @@ void Commands::check()
     QString refusal;
     if (m_line.arguments().isEmpty()) {
         result = CheckConf().checkConf();
-        refusal = translate("named-checkconf refuses the configuration");
+        refusal = tr("named-checkconf refuses the configuration");
     } else {
         const PZone target = zone(m_line.arguments().first());
         result = CheckZone().checkZone(target->name(), target->filePath());
-        refusal = translate("named-checkzone refuses zone %1").arg(target->name());
+        refusal = tr("named-checkzone refuses zone %1").arg(target->name());
     }
     if (!result.completed)
         throw ErrorStackException(result.report);
@@ -196,11 +180,11 @@ void Commands::service()
     QStringList failures;
     QObject::connect(&control, &SystemCtl::error, &control,
                      [&failures](const QString &message) { failures.append(message); });
-    if (action == startAction)
+    if (action == Grammar::startAction)
         control.start();
-    else if (action == stopAction)
+    else if (action == Grammar::stopAction)
         control.stop();
-    else if (action == restartAction)
+    else if (action == Grammar::restartAction)
         control.restart();
     const bool active = control.checkActive();
     if (!failures.isEmpty())
@@ -223,9 +207,9 @@ ServerZones &Commands::server()
 // A zone that could not be read is not held; its read problems tell why it is missing.
 PZone Commands::zone(const QString &name)
 {
-    const QString view = m_line.value(viewOption);
+    const QString view = m_line.value(Grammar::viewOption);
     if (!view.isEmpty())
-        throw ErrorStackException(translate("no zone %1 in view %2").arg(name, view));
+        throw ErrorStackException(tr("no zone %1 in view %2").arg(name, view));
     if (const PZone found = server().find(name))
         return found;
     QStringList messages;
@@ -233,7 +217,7 @@ PZone Commands::zone(const QString &name)
         if (problem.contains(nameWithoutRoot(name), Qt::CaseInsensitive))
             messages.append(problem);
     }
-    throw failure(messages << translate("no zone %1").arg(name));
+    throw failure(messages << tr("no zone %1").arg(name));
 }
 
 // The server would merge the two into one, and the zone's records would differ from its file.
@@ -242,13 +226,12 @@ void Commands::refuseTwin(const Zone &zone, const Record &record, const PRecord 
     const PRecord twin = RecordInput::find(zone, record);
     if (twin && twin != replaced)
         throw ErrorStackException(
-            translate("Zone %1 already has the record %2").arg(zone.name(), twin->toString()));
+            tr("Zone %1 already has the record %2").arg(zone.name(), twin->toString()));
 }
 
 QStringList Commands::recordWords(const QStringList &words) const
 {
     if (!RecordInput::isComplete(words))
-        throw UsageError{translate("a record is given as NAME [TTL] TYPE DATA..."),
-                         m_line.command()};
+        throw UsageError{tr("a record is given as NAME [TTL] TYPE DATA..."), m_line.command()};
     return words;
 }

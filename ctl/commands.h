@@ -5,6 +5,7 @@
 #include "ctl/outputformat.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <functional>
@@ -15,6 +16,8 @@
 // the command UsageError.
 class Commands
 {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+
 public:
     explicit Commands(const CommandLine &line);
 

@@ -6,22 +6,13 @@
 #include "ctl/grammar.h"
 #include "ctl/usageerror.h"
 
-#include <QCoreApplication>
-
 #include <unistd.h>
 
 #include <cstdio>
 
 namespace {
 const QString programName = QStringLiteral("tamzorctl");
-const QString helpOption = QStringLiteral("--help");
-const QString versionOption = QStringLiteral("--version");
 const QLatin1Char lineEnd('\n');
-
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("ControlProgram", text);
-}
 
 void write(FILE *stream, const QByteArray &bytes)
 {
@@ -39,18 +30,18 @@ int ControlProgram::run(const QStringList &words)
     const CommandLine line(words);
     try {
         checkGrammar(line);
-        if (line.isSet(versionOption)) {
+        if (line.isSet(Grammar::versionOption)) {
             print(lineOf(programName + QLatin1Char(' ') + QCoreApplication::applicationVersion()));
             return Done;
         }
-        if (line.isSet(helpOption)) {
+        if (line.isSet(Grammar::helpOption)) {
             const Grammar::Command *command = Grammar::command(line.command());
             print(command ? Grammar::help(*command).toUtf8() : Grammar::help().toUtf8());
             return Done;
         }
         if (geteuid() != 0) {
-            warn(lineOf(translate("%1 changes the BIND server's files and controls its service: "
-                                  "run it as root")
+            warn(lineOf(tr("%1 changes the BIND server's files and controls its service: "
+                           "run it as root")
                             .arg(programName)));
             return Failed;
         }
@@ -73,30 +64,30 @@ void ControlProgram::checkGrammar(const CommandLine &line)
 {
     if (!line.error().isEmpty())
         throw UsageError{line.error(), line.command()};
-    const bool answered = line.isSet(helpOption) || line.isSet(versionOption);
+    const bool answered = line.isSet(Grammar::helpOption) || line.isSet(Grammar::versionOption);
     if (line.command().isEmpty()) {
         if (answered)
             return;
-        throw UsageError{translate("no command given"), {}};
+        throw UsageError{tr("no command given"), {}};
     }
     const Grammar::Command *command = Grammar::command(line.command());
     if (!command)
-        throw UsageError{translate("unknown command %1").arg(line.command()), {}};
+        throw UsageError{tr("unknown command %1").arg(line.command()), {}};
     for (const QString &option : line.options()) {
         if (!command->options.contains(option) && !Grammar::commonOptions().contains(option))
-            throw UsageError{translate("option %1 does not apply to %2").arg(option, command->name),
+            throw UsageError{tr("option %1 does not apply to %2").arg(option, command->name),
                              command->name};
     }
     if (answered)
         return;
     const int count = line.arguments().size();
     if (count < command->minimumArguments)
-        throw UsageError{translate("too few arguments"), command->name};
+        throw UsageError{tr("too few arguments"), command->name};
     if (command->maximumArguments >= 0 && count > command->maximumArguments)
-        throw UsageError{translate("too many arguments"), command->name};
+        throw UsageError{tr("too many arguments"), command->name};
     if (!command->choices.isEmpty() && !command->choices.contains(line.arguments().first()))
         throw UsageError{
-            translate("%1 is none of %2")
+            tr("%1 is none of %2")
                 .arg(line.arguments().first(), command->choices.join(QLatin1Char('|'))),
             command->name};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QStringList>
 
 class CommandLine;
@@ -10,6 +11,8 @@ class CommandLine;
 // standard error.
 class ControlProgram
 {
+    Q_DECLARE_TR_FUNCTIONS(ControlProgram)
+
 public:
     enum ExitStatus { Done = 0, Failed = 1, Misused = 2 };
 

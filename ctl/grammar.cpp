@@ -1,30 +1,13 @@
 #include "grammar.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 namespace {
 const QString programName = QStringLiteral("tamzorctl");
-const QString helpOption = QStringLiteral("--help");
-const QString versionOption = QStringLiteral("--version");
-const QString jsonOption = QStringLiteral("--json");
-const QString viewOption = QStringLiteral("--view");
-const QString toOption = QStringLiteral("--to");
-const QString typeOption = QStringLiteral("--type");
-const QString nsOption = QStringLiteral("--ns");
-const QString nsAddressOption = QStringLiteral("--ns-address");
-const QString emailOption = QStringLiteral("--email");
-const QString primaryOption = QStringLiteral("--primary");
-const QString nameOption = QStringLiteral("--name");
 const QString recordWords = QStringLiteral("NAME [TTL] TYPE DATA...");
 constexpr int unlimited = -1;
-constexpr int summaryColumn = 24;
-
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("Grammar", text);
-}
+const QString zoneWord = QStringLiteral("ZONE");
+constexpr int nameWidth = 21;
 
 QString optionUsage(const Grammar::Option &option)
 {
@@ -40,7 +23,7 @@ QString optionNames(const Grammar::Option &option)
 
 QString column(const QString &left, const QString &right)
 {
-    return QStringLiteral("  ") + left.leftJustified(summaryColumn - 3) + QLatin1Char(' ') + right +
+    return QStringLiteral("  ") + left.leftJustified(nameWidth) + QLatin1Char(' ') + right +
            QLatin1Char('\n');
 }
 } // namespace
@@ -48,116 +31,97 @@ QString column(const QString &left, const QString &right)
 const QList<Grammar::Option> &Grammar::options()
 {
     static const QList<Option> table{
-        {helpOption, Flag, {}, translate("Show this help and exit"), QStringLiteral("-h")},
-        {versionOption, Flag, {}, translate("Show the version and exit"), {}},
-        {jsonOption, Flag, {}, translate("Print one JSON document"), {}},
+        {helpOption, Flag, {}, tr("Show this help and exit"), QStringLiteral("-h")},
+        {versionOption, Flag, {}, tr("Show the version and exit"), {}},
+        {jsonOption, Flag, {}, tr("Print one JSON document"), {}},
         {viewOption,
          Value,
          QStringLiteral("VIEW"),
-         translate("The view that declares the zone; none by default"),
+         tr("The view that declares the zone; none by default"),
          {}},
-        {toOption, Separator, recordWords, translate("What the record becomes"), {}},
-        {typeOption, Value, QStringLiteral("TYPE"), translate("master or slave"), {}},
+        {toOption, Separator, recordWords, tr("What the record becomes"), {}},
+        {typeOption, Value, QStringLiteral("TYPE"), tr("master or slave"), {}},
         {nsOption,
          Value,
          QStringLiteral("NAME"),
-         translate("The name server, relative to the zone or absolute; ns1.ZONE. by default"),
+         tr("The name server, relative to the zone or absolute; ns1.ZONE. by default"),
          {}},
         {nsAddressOption,
          Value,
          QStringLiteral("ADDRESS"),
-         translate("The address of a name server inside the zone"),
+         tr("The address of a name server inside the zone"),
          {}},
         {emailOption,
          Value,
          QStringLiteral("ADDRESS"),
-         translate("The zone's contact; hostmaster@ZONE by default"),
+         tr("The zone's contact; hostmaster@ZONE by default"),
          {}},
         {primaryOption,
          Value,
          QStringLiteral("ADDRESS"),
-         translate("A primary server of a slave zone; may be given more than once"),
+         tr("A primary server of a slave zone; may be given more than once"),
          {}},
-        {nameOption, Value, QStringLiteral("NEW"), translate("The zone's new name"), {}},
+        {nameOption, Value, QStringLiteral("NEW"), tr("The zone's new name"), {}},
     };
     return table;
 }
 
 const QList<Grammar::Command> &Grammar::commands()
 {
-    const QString zone = QStringLiteral("ZONE ");
+    const QString zoneRecord = zoneWord + QLatin1Char(' ') + recordWords;
     static const QList<Command> table{
-        {QStringLiteral("zones"),
-         {},
-         translate("List every zone"),
-         {jsonOption, viewOption},
-         0,
-         0,
-         {}},
-        {QStringLiteral("records"),
-         QStringLiteral("ZONE"),
-         translate("List a zone's records"),
-         {jsonOption, viewOption},
-         1,
-         1,
-         {}},
-        {QStringLiteral("add-record"),
-         zone + recordWords,
-         translate("Add a record"),
+        {zonesCommand, {}, tr("List every zone"), {jsonOption, viewOption}, 0, 0, {}},
+        {recordsCommand, zoneWord, tr("List a zone's records"), {jsonOption, viewOption}, 1, 1, {}},
+        {addRecordCommand,
+         zoneRecord,
+         tr("Add a record"),
          {jsonOption, viewOption},
          4,
          unlimited,
          {}},
-        {QStringLiteral("remove-record"),
-         zone + recordWords,
-         translate("Remove the record that matches"),
+        {removeRecordCommand,
+         zoneRecord,
+         tr("Remove the record that matches"),
          {viewOption},
          4,
          unlimited,
          {}},
-        {QStringLiteral("edit-record"),
-         zone + recordWords + QLatin1Char(' ') + toOption + QLatin1Char(' ') + recordWords,
-         translate("Replace the record that matches"),
+        {editRecordCommand,
+         zoneRecord + QLatin1Char(' ') + toOption + QLatin1Char(' ') + recordWords,
+         tr("Replace the record that matches"),
          {jsonOption, viewOption, toOption},
          4,
          unlimited,
          {}},
-        {QStringLiteral("add-zone"),
-         QStringLiteral("ZONE"),
-         translate("Add a zone"),
+        {addZoneCommand,
+         zoneWord,
+         tr("Add a zone"),
          {typeOption, nsOption, nsAddressOption, emailOption, primaryOption, viewOption},
          1,
          1,
          {}},
-        {QStringLiteral("edit-zone"),
-         QStringLiteral("ZONE"),
-         translate("Rename a zone or change its type"),
+        {editZoneCommand,
+         zoneWord,
+         tr("Rename a zone or change its type"),
          {nameOption, typeOption, viewOption},
          1,
          1,
          {}},
-        {QStringLiteral("remove-zone"),
-         QStringLiteral("ZONE"),
-         translate("Remove a zone and its file"),
-         {viewOption},
-         1,
-         1,
-         {}},
-        {QStringLiteral("check"),
-         QStringLiteral("[ZONE]"),
-         translate("Check the configuration, or one zone's file"),
+        {removeZoneCommand, zoneWord, tr("Remove a zone and its file"), {viewOption}, 1, 1, {}},
+        {checkCommand,
+         QLatin1Char('[') + zoneWord + QLatin1Char(']'),
+         tr("Check the configuration, or one zone's file"),
          {viewOption},
          0,
          1,
          {}},
-        {QStringLiteral("service"),
+        {serviceCommand,
          QStringLiteral("start|stop|restart|status"),
-         translate("Control the bind9 service"),
+         tr("Control the bind9 service"),
          {},
          1,
          1,
-         {QStringLiteral("start"), QStringLiteral("stop"), QStringLiteral("restart"),
-          QStringLiteral("status")}},
+         {startAction, stopAction, restartAction, statusAction}},
     };
     return table;
 }
@@ -185,20 +149,9 @@ const QStringList &Grammar::commonOptions()
     return names;
 }
 
-QHash<QString, Grammar::OptionKind> Grammar::optionKinds()
-{
-    QHash<QString, OptionKind> kinds;
-    for (const Option &option : options()) {
-        kinds.insert(option.name, option.kind);
-        if (!option.shortName.isEmpty())
-            kinds.insert(option.shortName, option.kind);
-    }
-    return kinds;
-}
-
 QString Grammar::usage(const Command &command)
 {
-    QStringList words{translate("Usage:"), programName, command.name};
+    QStringList words{tr("Usage:"), programName, command.name};
     if (!command.synopsis.isEmpty())
         words.append(command.synopsis);
     for (const QString &name : command.options) {
@@ -210,13 +163,13 @@ QString Grammar::usage(const Command &command)
 
 QString Grammar::usage()
 {
-    return translate("Usage: %1 COMMAND [ARGUMENT]... [OPTION]...").arg(programName);
+    return tr("Usage: %1 COMMAND [ARGUMENT]... [OPTION]...").arg(programName);
 }
 
 QString Grammar::help(const Command &command)
 {
     QString text = usage(command) + QLatin1Char('\n') + command.summary + QLatin1String(".\n\n") +
-                   translate("Options:") + QLatin1Char('\n');
+                   tr("Options:") + QLatin1Char('\n');
     for (const QString &name : command.options + commonOptions()) {
         const Option &described = *option(name);
         text += column(optionNames(described), described.help);
@@ -227,13 +180,13 @@ QString Grammar::help(const Command &command)
 QString Grammar::help()
 {
     QString text = usage() + QLatin1Char('\n') +
-                   translate("Manages the zones and records of the local BIND 9 server.") +
-                   QLatin1String("\n\n") + translate("Commands:") + QLatin1Char('\n');
+                   tr("Manages the zones and records of the local BIND 9 server.") +
+                   QLatin1String("\n\n") + tr("Commands:") + QLatin1Char('\n');
     for (const Command &command : commands())
         text += column(command.name, command.summary);
-    text += QLatin1Char('\n') +
-            translate("Options may stand before or after the arguments; -- ends them.\n"
-                      "'%1 COMMAND --help' shows a command's arguments and options.\n")
-                .arg(programName);
+    text +=
+        QLatin1Char('\n') + tr("Options may stand before or after the arguments; -- ends them.\n"
+                               "'%1 COMMAND --help' shows a command's arguments and options.\n")
+                                .arg(programName);
     return text;
 }
