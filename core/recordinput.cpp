@@ -14,13 +14,11 @@ namespace {
 const QLatin1Char labelSeparator('.');
 const QLatin1Char wordSeparator(' ');
 const QLatin1Char quote('"');
-const QLatin1Char backslash('\\');
 const QLatin1Char commentStart(';');
 const QLatin1Char lineEnd('\n');
 const QString apex = QStringLiteral("@");
 const QString textType = QStringLiteral("TXT");
 const QString soaType = QStringLiteral("SOA");
-const QString nsType = QStringLiteral("NS");
 const QString scratchTemplate = QStringLiteral("/tamzor-record-XXXXXX");
 // A zone loads only with an SOA and an NS at its apex. This name server lies in a domain that
 // never resolves, so no record a user means can coincide with it.

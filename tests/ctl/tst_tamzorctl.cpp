@@ -281,6 +281,19 @@ private slots:
             QStringLiteral("_sip._udp"));
         row("sample: renaming the foreign slave zone refused", Sample, {},
             words("edit-zone example.org --name example.info"), 1, {});
+        row("sample: add-record, a dash in the data after --", Sample, {},
+            words("add-record example.com spf TXT -- v=spf1 -all"), 0, "\"v=spf1 -all\"", {}, true);
+        row("sample: edit-record of the SOA", Sample, {},
+            words("edit-record example.com @ SOA ns1 hostmaster 2024060101 7200 3600 1209600 3600 "
+                  "--to @ SOA ns1 hostmaster 2024060102 7200 3600 1209600 3600"),
+            0, "ns1.example.com. hostmaster.example.com. 2024060102 ", {}, true);
+        row("sample: add-zone", Sample, {words("add-zone example.net --ns ns1.example.com.")},
+            words("zones"), 0, "example.net\tIN\tmaster\t\t/etc/bind/tamzor/", {}, true);
+        row("sample: remove-zone of a foreign zone", Sample,
+            {words("remove-zone 2.0.192.in-addr.arpa")}, words("zones"), 0, "example.org", {}, true,
+            QStringLiteral("2.0.192"));
+        row("sample: check", Sample, {}, words("check"), 0, {});
+        row("sample: service restart", Sample, {}, words("service restart"), 0, "active");
         row("sample: check a zone", Sample, {}, words("check example.com"), 0, "OK");
     }
 
