@@ -11,7 +11,6 @@
 #include <cstdio>
 
 namespace {
-const QString programName = QStringLiteral("tamzorctl");
 const QLatin1Char lineEnd('\n');
 
 void write(FILE *stream, const QByteArray &bytes)
@@ -19,9 +18,10 @@ void write(FILE *stream, const QByteArray &bytes)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
+// Some messages bring their own line end, as a program printed them.
 QByteArray lineOf(const QString &text)
 {
-    return (text + lineEnd).toUtf8();
+    return (text.endsWith(lineEnd) ? text : text + lineEnd).toUtf8();
 }
 } // namespace
 
@@ -31,7 +31,8 @@ int ControlProgram::run(const QStringList &words)
     try {
         checkGrammar(line);
         if (line.isSet(Grammar::versionOption)) {
-            print(lineOf(programName + QLatin1Char(' ') + QCoreApplication::applicationVersion()));
+            print(lineOf(Grammar::programName + QLatin1Char(' ') +
+                         QCoreApplication::applicationVersion()));
             return Done;
         }
         if (line.isSet(Grammar::helpOption)) {
@@ -42,14 +43,14 @@ int ControlProgram::run(const QStringList &words)
         if (geteuid() != 0) {
             warn(lineOf(tr("%1 changes the BIND server's files and controls its service: "
                            "run it as root")
-                            .arg(programName)));
+                            .arg(Grammar::programName)));
             return Failed;
         }
         Commands(line).run(&ControlProgram::print, &ControlProgram::warn);
         return Done;
     } catch (const UsageError &error) {
         const Grammar::Command *command = Grammar::command(error.command);
-        warn(lineOf(programName + QLatin1String(": ") + error.message) +
+        warn(lineOf(Grammar::programName + QLatin1String(": ") + error.message) +
              lineOf(command ? Grammar::usage(*command) : Grammar::usage()));
         return Misused;
     } catch (const ErrorStackException &error) {

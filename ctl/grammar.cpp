@@ -3,7 +3,6 @@
 #include <algorithm>
 
 namespace {
-const QString programName = QStringLiteral("tamzorctl");
 const QString recordWords = QStringLiteral("NAME [TTL] TYPE DATA...");
 constexpr int unlimited = -1;
 const QString zoneWord = QStringLiteral("ZONE");

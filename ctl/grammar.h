@@ -36,6 +36,8 @@ public:
         QStringList choices;
     };
 
+    static inline const QString programName = QStringLiteral("tamzorctl");
+
     // The commands' names and the service's actions.
     static inline const QString zonesCommand = QStringLiteral("zones");
     static inline const QString recordsCommand = QStringLiteral("records");
