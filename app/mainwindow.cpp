@@ -92,6 +92,12 @@ void MainWindow::connectCommands()
     connect(ui->actionEditRecord, &QAction::triggered, this, &MainWindow::editRecord);
     connect(ui->actionRemoveRecord, &QAction::triggered, this, &MainWindow::removeRecord);
     connect(ui->actionQuit, &QAction::triggered, this, &MainWindow::close);
+    connect(ui->actionReload, &QAction::triggered, this, &MainWindow::reload);
+    connect(ui->actionUndo, &QAction::triggered, this, &MainWindow::undo);
+    for (auto signal :
+         {&ServerZones::zonesReset, &ServerZones::zoneAdded, &ServerZones::zoneChanged,
+          &ServerZones::zoneRemoved, &ServerZones::recordsChanged})
+        connect(&serverZones, signal, this, &MainWindow::offerUndo);
 }
 
 void MainWindow::initialize()
@@ -102,6 +108,24 @@ void MainWindow::initialize()
     } catch (const ErrorStackException &exception) {
         showCriticalErrorAndQuit(exception.text());
     }
+}
+
+void MainWindow::reload()
+{
+    perform(tr("Reload error"), [this] { serverZones.reload(); });
+}
+
+void MainWindow::undo()
+{
+    if (prompts.ask(tr("Undo"), tr("Undo \"%1\"?").arg(ServerZones::lastChange())))
+        perform(tr("Undo error"), [this] { serverZones.undo(); });
+}
+
+void MainWindow::offerUndo()
+{
+    const QString change = ServerZones::lastChange();
+    ui->actionUndo->setEnabled(!change.isEmpty());
+    ui->actionUndo->setToolTip(change.isEmpty() ? QString() : tr("Undo \"%1\"").arg(change));
 }
 
 void MainWindow::showCriticalErrorAndQuit(QString error)
@@ -182,7 +206,7 @@ void MainWindow::addRecord()
     const PZone zone = zoneController.selectedZone();
     RecordWizard wizard;
     if (zone && wizard.exec() == QDialog::Accepted)
-        performOnRecords([&] { serverZones.addRecord(zone, wizard.record()); });
+        performOnRecords(zone, [&] { serverZones.addRecord(zone, wizard.record()); });
 }
 
 void MainWindow::editRecord()
@@ -196,7 +220,7 @@ void MainWindow::editRecord()
     const PRecord replacement(record->clone());
     const std::unique_ptr<QDialog> dialog = createRecordDialog(*replacement);
     if (dialog->exec() == QDialog::Accepted)
-        performOnRecords([&] { serverZones.editRecord(zone, record, replacement); });
+        performOnRecords(zone, [&] { serverZones.editRecord(zone, record, replacement); });
 }
 
 void MainWindow::removeRecord()
@@ -204,7 +228,7 @@ void MainWindow::removeRecord()
     const PZone zone = zoneController.selectedZone();
     const PRecord record = recordController.selectedRecord();
     if (zone && record && askAboutRemoveRecord(record))
-        performOnRecords([&] { serverZones.removeRecord(zone, record); });
+        performOnRecords(zone, [&] { serverZones.removeRecord(zone, record); });
 }
 
 bool MainWindow::perform(const QString &failureTitle, const std::function<void()> &change,
@@ -219,8 +243,13 @@ bool MainWindow::perform(const QString &failureTitle, const std::function<void()
     }
 }
 
-void MainWindow::performOnRecords(const std::function<void()> &change)
+void MainWindow::performOnRecords(const PZone &zone, const std::function<void()> &change)
 {
+    const QList<PZone> sharing = serverZones.zonesSharingFile(zone);
+    if (!sharing.isEmpty() &&
+        !(prompts.ownFile(*zone, sharing) &&
+          perform(tr("Zone save error"), [&] { serverZones.giveOwnFile(zone); })))
+        return;
     perform(tr("Can't save zone records"), change, tr("Records will be restored."));
 }
 

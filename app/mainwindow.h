@@ -57,6 +57,9 @@ private slots:
     void addRecord();
     void editRecord();
     void removeRecord();
+    void reload();
+    void undo();
+    void offerUndo();
     void onHParserError(QString message);
     void onSystemCtlError(QString message);
     void onConfChecked(bool noerror, QString report);
@@ -66,7 +69,10 @@ private slots:
     void on_tableViewZone_customContextMenuRequested(QPoint point);
     void on_tableViewRecord_customContextMenuRequested(QPoint point);
     bool askAboutZoneTransfer(PZone zone) { return prompts.zoneTransfer(*zone); }
-    bool askAboutRemoveZone(PZone zone) { return prompts.zoneRemoval(*zone); }
+    bool askAboutRemoveZone(PZone zone)
+    {
+        return prompts.zoneRemoval(*zone, serverZones.removalDeletesFile(zone));
+    }
     bool askAboutRemoveRecord(PRecord record) { return prompts.recordRemoval(*record); }
 
 private:
@@ -78,7 +84,8 @@ private:
     // Runs a change of the core; a failure is shown under the title, and the change is false.
     bool perform(const QString &failureTitle, const std::function<void()> &change,
                  const QString &failureNote = QString());
-    void performOnRecords(const std::function<void()> &change);
+    // A zone that shares its file with others gets a copy of its own first, if the user agrees.
+    void performOnRecords(const PZone &zone, const std::function<void()> &change);
     void popUpMenu(QAbstractItemView *view, QPoint point, const QList<QAction *> &actions);
 
     ServerZones serverZones;

@@ -1,5 +1,6 @@
 #include "compilezone.h"
 
+#include "common/filestamps.h"
 #include "records/recordparser.h"
 
 #include <QCoreApplication>
@@ -72,6 +73,8 @@ class ZoneRead
 public:
     explicit ZoneRead(const PZone &zone) : m_zone(zone)
     {
+        // Taken before the compiler reads: a change made meanwhile shows as one made later.
+        FileStamps::remember(zone->filePath());
         startCompiler(m_process, zone->name(), zone->filePath(), zone->directory());
     }
 
