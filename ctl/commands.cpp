@@ -141,9 +141,12 @@ void Commands::editZone()
     ZoneSettings settings = ZoneSettings::of(*target);
     if (m_line.isSet(Grammar::nameOption))
         settings.name = ZoneBlueprint::zoneName(m_line.value(Grammar::nameOption));
-    if (m_line.isSet(Grammar::typeOption)) {
-        ZoneBlueprint::checkType(m_line.value(Grammar::typeOption));
-        settings.type = m_line.value(Grammar::typeOption);
+    // A statement keeps the options it has, a slave zone's primaries too; only a new type must be
+    // one that a statement can be given.
+    const QString type = m_line.value(Grammar::typeOption);
+    if (m_line.isSet(Grammar::typeOption) && type != settings.type) {
+        ZoneBlueprint::checkType(type);
+        settings.type = type;
     }
     server().editZone(target, settings);
 }

@@ -279,8 +279,9 @@ private slots:
             {words("remove-record example.com _sip._udp SRV 10 60 5060 sip")},
             words("records example.com"), 0, "_sip._tcp.example.com.", {}, true,
             QStringLiteral("_sip._udp"));
-        row("sample: renaming the foreign slave zone refused", Sample, {},
-            words("edit-zone example.org --name example.info"), 1, {});
+        row("sample: the slave zone renamed, its type given again", Sample,
+            {words("edit-zone example.org --name example.info --type slave")}, words("check"), 0,
+            {}, {}, true);
         row("sample: add-record, a dash in the data after --", Sample, {},
             words("add-record example.com spf TXT -- v=spf1 -all"), 0, "\"v=spf1 -all\"", {}, true);
         row("sample: edit-record of the SOA", Sample, {},
