@@ -178,21 +178,17 @@ void Commands::check()
 
 void Commands::service()
 {
+    static const QHash<QString, SystemCtl::Command> commands{
+        {Grammar::startAction, SystemCtl::Command::Start},
+        {Grammar::stopAction, SystemCtl::Command::Stop},
+        {Grammar::restartAction, SystemCtl::Command::Restart},
+    };
     const QString action = m_line.arguments().first();
     SystemCtl control;
-    QStringList failures;
-    QObject::connect(&control, &SystemCtl::error, &control,
-                     [&failures](const QString &message) { failures.append(message); });
-    if (action == Grammar::startAction)
-        control.start();
-    else if (action == Grammar::stopAction)
-        control.stop();
-    else if (action == Grammar::restartAction)
-        control.restart();
-    const bool active = control.checkActive();
-    if (!failures.isEmpty())
-        throw failure(failures);
-    m_print(active ? activeState : inactiveState);
+    QString error;
+    if (commands.contains(action) && !control.runSync(commands.value(action), &error))
+        throw ErrorStackException(error);
+    m_print(control.checkActive() ? activeState : inactiveState);
 }
 
 ServerZones &Commands::server()

@@ -324,8 +324,8 @@ void ZoneStorage::addZone(const PZone &zone, const QList<PZone> &)
     QByteArray previousFile;
     const bool fileExisted = FileStore::read(zone->filePath(), &previousFile);
     const bool directoryExisted = QFileInfo(Paths::zoneDirectory()).isDir();
-    saveZoneRecords(zone);
     try {
+        saveZoneRecords(zone);
         ConfigurationEdit edit;
         const QString managed = Paths::managedIncludeFile();
         edit.set(managed, withStatement(edit.current(managed), zone->statement().toUtf8()));

@@ -151,9 +151,9 @@ private slots:
         QCOMPARE(zoneNames(*window), startZones);
     }
 
-    // Restart, CheckConfig, AddZone, Quit and the help menu are always on. Steps: a zone to select,
-    // "record" to select the first record, "clear:Zone" or "clear:Record" to drop a table's
-    // selection, or a service command ("fail:" makes it fail).
+    // Restart, CheckConfig, AddZone, Reload, Quit and the help menu are always on; Undo waits for a
+    // change. Steps: a zone to select, "record" to select the first record, "clear:Zone" or
+    // "clear:Record" to drop a table's selection, or a service command ("fail:" makes it fail).
     void actions_followServiceAndSelection_data()
     {
         QTest::addColumn<bool>("active");
@@ -203,14 +203,14 @@ private slots:
         if (!command.isEmpty())
             QCOMPARE(give(*window, "action" + command,
                           fails ? QList<Answer>{press(QMessageBox::Ok)} : QList<Answer>{}),
-                     fails ? QStringList("critical Systemctl error: Systemctl exited with code "
+                     fails ? QStringList("critical Systemctl error: systemctl exited with code "
                                          "5.\nJob failed.\n")
                            : QStringList());
         QCOMPARE(window->statusBar()->findChild<QLabel *>()->text(),
                  QString("BIND server: ") +
                      (enabled == QLatin1String("Stop") ? "active" : "inactive"));
         const QStringList on =
-            QString("Restart CheckConfig AddZone Quit About AboutQt " + enabled).split(' ');
+            QString("Restart CheckConfig AddZone Reload Quit About AboutQt " + enabled).split(' ');
         for (QAction *action : window->findChildren<QAction *>(QRegularExpression("^action")))
             QVERIFY2(action->isEnabled() == on.contains(action->objectName().mid(6)),
                      qPrintable(action->objectName()));

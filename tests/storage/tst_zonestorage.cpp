@@ -250,12 +250,12 @@ private slots:
         }) << "Zone contains errors: dns_master_load: ...";
         QTest::newRow("records, checker missing")
             << SaveRecords << Arrange([](Zone &) { Sandbox::removeProgram(checkZone); })
-            << notChecked + "Failed to start /usr/bin/named-checkzone...";
+            << notChecked + "/usr/bin/named-checkzone could not be started: ...";
         QTest::newRow("records, checker crashes after saying OK")
             << SaveRecords << Arrange([](Zone &) {
                    Sandbox::replaceProgram(checkZone, "#!/bin/sh\necho OK\nkill -SEGV $$\n");
                })
-            << notChecked + "Process crashed";
+            << notChecked + "/usr/bin/named-checkzone crashed";
         QTest::newRow("records, read-only /etc/bind")
             << SaveRecords << readOnly << noRecords + "Can't open file " + genericZoneFile;
         QTest::newRow("records, full disk")
