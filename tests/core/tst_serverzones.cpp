@@ -320,6 +320,19 @@ private slots:
         QVERIFY(Sandbox::readFile(managedConf).contains(unreadable));
     }
 
+    // Before Tamzor ever wrote its file, the server's configuration must not include it.
+    void foreignZoneRemoved_beforeAnyManagedFile()
+    {
+        QFile::remove(managedConf);
+        Sandbox::writeFile(namedConf, Sandbox::readFile(namedConf).replace(
+                                          "include \"/etc/bind/tamzor.conf\";\n", ""));
+        ServerZones zones;
+        zones.load();
+        zones.removeZone(zones.find(QStringLiteral("example.com")));
+        QVERIFY(!Sandbox::readFile(namedConf).contains("tamzor.conf"));
+        QCOMPARE(QProcess::execute(checkConf, {QStringLiteral("-z"), namedConf}), 0);
+    }
+
     void sharedZoneFile_refusedUntilTheZoneHasItsOwn()
     {
         Sandbox::writeFile(localConf,
