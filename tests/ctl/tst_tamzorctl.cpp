@@ -38,6 +38,10 @@ struct Run
 Run run(const QStringList &words, bool asRoot = true)
 {
     QProcess process;
+    // The messages are checked in English, whatever language the test runs in.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(environment);
     if (asRoot)
         process.start(program, words);
     else
