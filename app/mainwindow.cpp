@@ -21,6 +21,12 @@
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), prompts(this), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    serverPanel = std::make_unique<ServerPanel>(
+        ServerPanel::Actions{ui->actionStart, ui->actionStop, ui->actionRestart,
+                             ui->actionReloadServer, ui->actionCheckConfig},
+        statusBar(), prompts);
+    connect(&serverZones, &ServerZones::serverNotified, serverPanel.get(),
+            &ServerPanel::showServerNotice);
     zoneModel.follow(&serverZones);
     recordModel.follow(&serverZones);
     ui->tableViewZone->setModel(&zoneModel);
@@ -31,21 +37,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), prompts(this), ui
     recordController.setup(&recordModel, ui->tableViewRecord);
 
     connectSelection();
-    connectService();
-    statusBar()->addPermanentWidget(&serviceStateLabel, 0);
-    onServiceActiveChanged(systemCtl.checkActive());
     connectCommands();
     ui->menuBar->addMenu(new KivoHelpMenu(this));
     connect(&serverZones, &ServerZones::readProblem, this, &MainWindow::onHParserError);
 }
 
-MainWindow::~MainWindow()
-{
-    // A check still running is killed when its checker goes, and reports that: not to a window
-    // that is half gone.
-    disconnect(&confChecker, nullptr, this, nullptr);
-    disconnect(&zoneChecker, nullptr, this, nullptr);
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::connectSelection()
 {
@@ -68,58 +65,12 @@ void MainWindow::connectSelection()
             &MainWindow::disableRecordActions);
 }
 
-void MainWindow::connectService()
-{
-    connect(ui->actionStart, &QAction::triggered, &systemCtl, &SystemCtl::start);
-    connect(ui->actionStop, &QAction::triggered, &systemCtl, &SystemCtl::stop);
-    connect(ui->actionRestart, &QAction::triggered, &systemCtl, &SystemCtl::restart);
-    connect(ui->actionReloadServer, &QAction::triggered, &systemCtl, &SystemCtl::reload);
-    connect(&systemCtl, &SystemCtl::active, this, &MainWindow::onServiceActiveChanged);
-    connect(&systemCtl, &SystemCtl::error, this, &MainWindow::onSystemCtlError);
-    connect(&systemCtl, &SystemCtl::busyChanged, this, &MainWindow::onServiceBusyChanged);
-    connect(&systemCtl, &SystemCtl::reloaded, this, [this](const QString &answer) {
-        statusBar()->showMessage(answer.isEmpty() ? tr("named reloaded") : answer);
-    });
-    connect(&serverZones, &ServerZones::serverNotified, this, &MainWindow::onServerNotified);
-}
-
-// Another command would be refused meanwhile; the state that this one leaves enables them.
-void MainWindow::onServiceBusyChanged(bool busy)
-{
-    if (!busy) {
-        onServiceActiveChanged(serviceActive);
-        return;
-    }
-    for (QAction *action :
-         {ui->actionStart, ui->actionStop, ui->actionRestart, ui->actionReloadServer})
-        action->setEnabled(false);
-    serviceStateLabel.setText(tr("BIND server: command running..."));
-}
-
-void MainWindow::onServerNotified(QString message, bool ok)
-{
-    if (ok) {
-        statusBar()->showMessage(message);
-        return;
-    }
-    statusBar()->clearMessage();
-    if (prompts.ask(tr("BIND server not told"),
-                    message + QStringLiteral("\n\n") +
-                        tr("Restart the BIND server, so that it reads every file again?")))
-        systemCtl.restart();
-}
-
 void MainWindow::connectCommands()
 {
-    connect(ui->actionCheckConfig, &QAction::triggered, &confChecker, &CheckConf::requestCheckConf);
-    connect(&confChecker, &CheckConf::confChecked, this, &MainWindow::onConfChecked);
-    connect(&confChecker, &CheckConf::processError, this, &MainWindow::onCheckConfProcessError);
     connect(ui->actionAddZone, &QAction::triggered, this, &MainWindow::addZone);
     connect(ui->actionEditZone, &QAction::triggered, this, &MainWindow::editZone);
     connect(ui->actionRemoveZone, &QAction::triggered, this, &MainWindow::removeZone);
     connect(ui->actionCheckZone, &QAction::triggered, this, &MainWindow::checkZone);
-    connect(&zoneChecker, &CheckZone::zoneChecked, this, &MainWindow::onZoneChecked);
-    connect(&zoneChecker, &CheckZone::processError, this, &MainWindow::onCheckZoneProcessError);
     connect(ui->actionAddRecord, &QAction::triggered, this, &MainWindow::addRecord);
     connect(ui->actionEditRecord, &QAction::triggered, this, &MainWindow::editRecord);
     connect(ui->actionRemoveRecord, &QAction::triggered, this, &MainWindow::removeRecord);
@@ -162,19 +113,6 @@ void MainWindow::showCriticalErrorAndQuit(QString error)
     QMessageBox::critical(this, QCoreApplication::applicationName(), error);
     // A start that could not read the configuration is a failure, whatever the user answered.
     std::exit(EXIT_FAILURE);
-}
-
-void MainWindow::onServiceActiveChanged(bool active)
-{
-    serviceActive = active;
-    serviceStateLabel.setText(active ? tr("BIND server: active") : tr("BIND server: inactive"));
-    // A state that comes while a command runs is not its last word.
-    if (systemCtl.isBusy())
-        return;
-    ui->actionStart->setEnabled(!active);
-    ui->actionStop->setEnabled(active);
-    ui->actionRestart->setEnabled(true);
-    ui->actionReloadServer->setEnabled(active);
 }
 
 void MainWindow::enableTableViewRecord()
@@ -224,7 +162,7 @@ void MainWindow::removeZone()
 void MainWindow::checkZone()
 {
     if (const PZone zone = zoneController.selectedZone())
-        zoneChecker.requestCheckZone(zone->name(), zone->filePath());
+        serverPanel->checkZone(zone);
 }
 
 void MainWindow::setupRecordModel()
@@ -292,33 +230,6 @@ void MainWindow::performOnRecords(const PZone &zone, const std::function<void()>
 void MainWindow::onHParserError(QString message)
 {
     prompts.notify(QMessageBox::Warning, tr("Zone parser error"), message);
-}
-
-void MainWindow::onSystemCtlError(QString message)
-{
-    prompts.notify(QMessageBox::Critical, tr("Systemctl error"), message);
-}
-
-void MainWindow::onConfChecked(bool noerror, QString report)
-{
-    Prompts::checkResult(noerror, tr("BIND configuration file syntax is ok."),
-                         tr("BIND configuration file contains syntax errors."), report);
-}
-
-void MainWindow::onCheckConfProcessError(QString error)
-{
-    prompts.notify(QMessageBox::Critical, tr("named-checkconf process error"), error);
-}
-
-void MainWindow::onZoneChecked(bool noerror, QString report)
-{
-    Prompts::checkResult(noerror, tr("Zone file syntax and integrity is ok."),
-                         tr("Zone file contains errors."), report);
-}
-
-void MainWindow::onCheckZoneProcessError(QString error)
-{
-    prompts.notify(QMessageBox::Critical, tr("named-checkzone process error"), error);
 }
 
 void MainWindow::on_tableViewZone_customContextMenuRequested(QPoint point)

@@ -2,15 +2,13 @@
 
 #include "config/hparser.h"
 #include "config/iscparser.h"
-#include "control/checkconf.h"
-#include "control/checkzone.h"
-#include "control/systemctl.h"
 #include "core/serverzones.h"
 #include "models/recordcontroller.h"
 #include "models/recordmodel.h"
 #include "models/zonecontroller.h"
 #include "models/zonemodel.h"
 #include "prompts.h"
+#include "serverpanel.h"
 #include "storage/zonestorage.h"
 
 #include <QLabel>
@@ -42,7 +40,6 @@ public slots:
 
 private slots:
     void showCriticalErrorAndQuit(QString error);
-    void onServiceActiveChanged(bool active);
     void enableZoneActions() { setZoneActionsEnabled(true); }
     void disableZoneActions() { setZoneActionsEnabled(false); }
     void enableRecordActions() { setRecordActionsEnabled(true); }
@@ -61,13 +58,6 @@ private slots:
     void undo();
     void offerUndo();
     void onHParserError(QString message);
-    void onSystemCtlError(QString message);
-    void onServerNotified(QString message, bool ok);
-    void onServiceBusyChanged(bool busy);
-    void onConfChecked(bool noerror, QString report);
-    void onCheckConfProcessError(QString error);
-    void onZoneChecked(bool noerror, QString report);
-    void onCheckZoneProcessError(QString error);
     void on_tableViewZone_customContextMenuRequested(QPoint point);
     void on_tableViewRecord_customContextMenuRequested(QPoint point);
     bool askAboutZoneTransfer(PZone zone) { return prompts.zoneTransfer(*zone); }
@@ -79,7 +69,6 @@ private slots:
 
 private:
     void connectSelection();
-    void connectService();
     void connectCommands();
     void setZoneActionsEnabled(bool enabled);
     void setRecordActionsEnabled(bool enabled);
@@ -97,11 +86,7 @@ private:
     RecordModel recordModel;
     ZoneController zoneController;
     RecordController recordController;
-    SystemCtl systemCtl;
-    CheckConf confChecker;
-    CheckZone zoneChecker;
-    QLabel serviceStateLabel;
-    bool serviceActive = false;
     Prompts prompts;
+    std::unique_ptr<ServerPanel> serverPanel;
     const std::unique_ptr<Ui::MainWindow> ui;
 };

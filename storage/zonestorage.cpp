@@ -22,6 +22,7 @@
 #include <glob.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <vector>
 
@@ -234,6 +235,12 @@ public:
         throw ErrorStackException(ZoneStorage::tr("Can't open file %1").arg(path));
     }
 
+    bool isPlanned(const QString &path) const
+    {
+        return std::any_of(m_files.cbegin(), m_files.cend(),
+                           [&](const Planned &file) { return file.path == path; });
+    }
+
     void set(const QString &path, const QByteArray &bytes)
     {
         for (Planned &file : m_files) {
@@ -249,7 +256,10 @@ public:
     {
         const QByteArray server = current(Paths::serverConfiguration());
         QSet<QString> visited{QFileInfo(Paths::serverConfiguration()).absoluteFilePath()};
-        if (!includesManagedFile(server, &visited))
+        // Without the managed file an include of it would make the server refuse everything.
+        const bool managedFileThere = isPlanned(Paths::managedIncludeFile()) ||
+                                      QFileInfo::exists(Paths::managedIncludeFile());
+        if (managedFileThere && !includesManagedFile(server, &visited))
             set(Paths::serverConfiguration(),
                 server + (server.isEmpty() || server.endsWith('\n') ? "" : "\n") + includeLine());
         std::vector<Previous> written;
@@ -324,8 +334,8 @@ void ZoneStorage::addZone(const PZone &zone, const QList<PZone> &)
     QByteArray previousFile;
     const bool fileExisted = FileStore::read(zone->filePath(), &previousFile);
     const bool directoryExisted = QFileInfo(Paths::zoneDirectory()).isDir();
-    saveZoneRecords(zone);
     try {
+        saveZoneRecords(zone);
         ConfigurationEdit edit;
         const QString managed = Paths::managedIncludeFile();
         edit.set(managed, withStatement(edit.current(managed), zone->statement().toUtf8()));

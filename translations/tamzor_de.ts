@@ -277,6 +277,91 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>Option %1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>Option %1 braucht einen Wert</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>what the record becomes follows --to</source>
+        <translation>was aus dem Eintrag wird, folgt auf --to</translation>
+    </message>
+    <message>
+        <source>Zones in views are not yet supported</source>
+        <translation>Zonen in Sichten werden noch nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>nothing to change: give --name or --type</source>
+        <translation>nichts zu ändern: --name oder --type angeben</translation>
+    </message>
+    <message>
+        <source>named-checkconf refuses the configuration</source>
+        <translation>named-checkconf lehnt die Konfiguration ab</translation>
+    </message>
+    <message>
+        <source>named-checkzone refuses zone %1</source>
+        <translation>named-checkzone lehnt die Zone %1 ab</translation>
+    </message>
+    <message>
+        <source>no zone %1 in view %2</source>
+        <translation>keine Zone %1 in der Sicht %2</translation>
+    </message>
+    <message>
+        <source>no zone %1</source>
+        <translation>keine Zone %1</translation>
+    </message>
+    <message>
+        <source>Zone %1 already has the record %2</source>
+        <translation>Die Zone %1 hat den Eintrag %2 schon</translation>
+    </message>
+    <message>
+        <source>a record is given as NAME [TTL] TYPE DATA...</source>
+        <translation>ein Eintrag wird als NAME [TTL] TYP DATEN... angegeben</translation>
+    </message>
+</context>
+<context>
+    <name>ControlProgram</name>
+    <message>
+        <source>%1 changes the BIND server&apos;s files and controls its service: run it as root</source>
+        <translation>%1 ändert die Dateien des BIND-Servers und steuert seinen Dienst: als root ausführen</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>unbekannter Befehl %1</translation>
+    </message>
+    <message>
+        <source>option %1 does not apply to %2</source>
+        <translation>Option %1 gilt nicht für %2</translation>
+    </message>
+    <message>
+        <source>too few arguments</source>
+        <translation>zu wenige Argumente</translation>
+    </message>
+    <message>
+        <source>too many arguments</source>
+        <translation>zu viele Argumente</translation>
+    </message>
+    <message>
+        <source>%1 is none of %2</source>
+        <translation>%1 ist keins von %2</translation>
+    </message>
+</context>
+<context>
     <name>CustomRecordDialog</name>
     <message>
         <source>Custom Record (User type and data)</source>
@@ -371,6 +456,121 @@
     <message>
         <source>Can&apos;t delete file %1</source>
         <translation>Die Datei %1 kann nicht gelöscht werden</translation>
+    </message>
+</context>
+<context>
+    <name>Grammar</name>
+    <message>
+        <source>Show this help and exit</source>
+        <translation>Diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Show the version and exit</source>
+        <translation>Die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Print one JSON document</source>
+        <translation>Ein JSON-Dokument ausgeben</translation>
+    </message>
+    <message>
+        <source>The view that declares the zone; none by default</source>
+        <translation>Die Sicht, die die Zone deklariert; ohne Angabe keine</translation>
+    </message>
+    <message>
+        <source>What the record becomes</source>
+        <translation>Was aus dem Eintrag wird</translation>
+    </message>
+    <message>
+        <source>master or slave</source>
+        <translation>master oder slave</translation>
+    </message>
+    <message>
+        <source>The name server, relative to the zone or absolute; ns1.ZONE. by default</source>
+        <translation>Der Nameserver, relativ zur Zone oder absolut; ohne Angabe ns1.ZONE.</translation>
+    </message>
+    <message>
+        <source>The address of a name server inside the zone</source>
+        <translation>Die Adresse eines Nameservers innerhalb der Zone</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s contact; hostmaster@ZONE by default</source>
+        <translation>Der Kontakt der Zone; ohne Angabe hostmaster@ZONE</translation>
+    </message>
+    <message>
+        <source>A primary server of a slave zone; may be given more than once</source>
+        <translation>Ein Primärserver einer Slave-Zone; darf mehrmals angegeben werden</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s new name</source>
+        <translation>Der neue Name der Zone</translation>
+    </message>
+    <message>
+        <source>List every zone</source>
+        <translation>Alle Zonen auflisten</translation>
+    </message>
+    <message>
+        <source>List a zone&apos;s records</source>
+        <translation>Die Einträge einer Zone auflisten</translation>
+    </message>
+    <message>
+        <source>Add a record</source>
+        <translation>Einen Eintrag hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove the record that matches</source>
+        <translation>Den passenden Eintrag entfernen</translation>
+    </message>
+    <message>
+        <source>Replace the record that matches</source>
+        <translation>Den passenden Eintrag ersetzen</translation>
+    </message>
+    <message>
+        <source>Add a zone</source>
+        <translation>Eine Zone hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename a zone or change its type</source>
+        <translation>Eine Zone umbenennen oder ihren Typ ändern</translation>
+    </message>
+    <message>
+        <source>Remove a zone and its file</source>
+        <translation>Eine Zone und ihre Datei entfernen</translation>
+    </message>
+    <message>
+        <source>Check the configuration, or one zone&apos;s file</source>
+        <translation>Die Konfiguration oder die Datei einer Zone prüfen</translation>
+    </message>
+    <message>
+        <source>Control the bind9 service</source>
+        <translation>Den Dienst bind9 steuern</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>Usage: %1 COMMAND [ARGUMENT]... [OPTION]...</source>
+        <translation>Aufruf: %1 BEFEHL [ARGUMENT]... [OPTION]...</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Manages the zones and records of the local BIND 9 server.</source>
+        <translation>Verwaltet die Zonen und Einträge des lokalen BIND-9-Servers.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>Options may stand before or after the arguments; -- ends them.
+&apos;%1 COMMAND --help&apos; shows a command&apos;s arguments and options.
+</source>
+        <translation>Optionen dürfen vor oder nach den Argumenten stehen; -- beendet sie.
+&apos;%1 BEFEHL --help&apos; zeigt die Argumente und Optionen eines Befehls.
+</translation>
     </message>
 </context>
 <context>
@@ -1115,6 +1315,77 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
 %1</source>
         <translation>Der Zielname ist ungültig.
 %1</translation>
+    </message>
+    <message>
+        <source>A record is given as NAME [TTL] TYPE DATA...</source>
+        <translation>Ein Eintrag wird als NAME [TTL] TYP DATEN... angegeben</translation>
+    </message>
+    <message>
+        <source>%1 is not inside %2</source>
+        <translation>%1 liegt nicht in %2</translation>
+    </message>
+    <message>
+        <source>Zone %1 has no record %2</source>
+        <translation>Die Zone %1 hat keinen Eintrag %2</translation>
+    </message>
+    <message>
+        <source>The record %1 holds a line break or another control character</source>
+        <translation>Der Eintrag %1 enthält einen Zeilenumbruch oder ein anderes Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write a scratch file: %1</source>
+        <translation>Eine Arbeitsdatei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>BIND reads %n records from it</source>
+        <translation>
+            <numerusform>BIND liest %n Eintrag daraus</numerusform>
+            <numerusform>BIND liest %n Einträge daraus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>BIND refuses the record %1 in zone %2</source>
+        <translation>BIND lehnt den Eintrag %1 in der Zone %2 ab</translation>
+    </message>
+    <message>
+        <source>The reverse zone %1 needs the name of its name server</source>
+        <translation>Die Reverse-Zone %1 braucht den Namen ihres Nameservers</translation>
+    </message>
+    <message>
+        <source>The name server&apos;s name %1 is invalid</source>
+        <translation>Der Name %1 des Nameservers ist ungültig</translation>
+    </message>
+    <message>
+        <source>The name server %1 lies inside zone %2 and needs an address</source>
+        <translation>Der Nameserver %1 liegt in der Zone %2 und braucht eine Adresse</translation>
+    </message>
+    <message>
+        <source>The name server %1 lies outside zone %2: its address belongs in its own zone</source>
+        <translation>Der Nameserver %1 liegt außerhalb der Zone %2: seine Adresse gehört in seine eigene Zone</translation>
+    </message>
+    <message>
+        <source>%1 is neither an IPv4 nor an IPv6 address</source>
+        <translation>%1 ist weder eine IPv4- noch eine IPv6-Adresse</translation>
+    </message>
+    <message>
+        <source>The zone name %1 is invalid</source>
+        <translation>Der Zonenname %1 ist ungültig</translation>
+    </message>
+    <message>
+        <source>Slave zones are not yet supported: their primaries cannot be written yet</source>
+        <translation>Slave-Zonen werden noch nicht unterstützt: ihre Primärserver können noch nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The zone type %1 is neither %2 nor %3</source>
+        <translation>Der Zonentyp %1 ist weder %2 noch %3</translation>
+    </message>
+    <message>
+        <source>Only a slave zone has primaries</source>
+        <translation>Nur eine Slave-Zone hat Primärserver</translation>
+    </message>
+    <message>
+        <source>%1 is no email address</source>
+        <translation>%1 ist keine E-Mail-Adresse</translation>
     </message>
 </context>
 <context>
