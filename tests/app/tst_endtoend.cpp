@@ -130,7 +130,7 @@ private slots:
 
     // legacy.test goes from this server to the peer; upstream.test comes from the peer, kept by
     // named in raw format in its working directory, as Debian's layout has it.
-    void recordChanged_noRestart_primaryAndSecondaryAnswerWithHigherSerial()
+    void recordChanged_windowThenShell_primaryAndSecondaryAnswerAtOnceWithHigherSerial()
     {
         server->installConfiguration(true);
         Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf.local"),
@@ -176,6 +176,18 @@ private slots:
                                   secondaryDelay);
         QCOMPARE(serialOf(server->query("legacy.test.", "SOA")), 4u);
         QCOMPARE(serialOf(server->query("legacy.test.", "SOA", true)), 4u);
+
+        QProcess shell;
+        shell.start(QStringLiteral(TAMZORCTL_PROGRAM),
+                    {"add-record", "legacy.test", "mail", "300", "A", "127.0.0.25"});
+        QVERIFY(shell.waitForFinished(30000));
+        QVERIFY2(shell.exitCode() == 0 && shell.readAllStandardError().isEmpty(),
+                 qPrintable(QString::fromUtf8(shell.readAllStandardError())));
+        const QStringList mail{"mail.legacy.test. 300 IN A 127.0.0.25"};
+        QTRY_COMPARE_WITH_TIMEOUT(server->query("mail.legacy.test.", "A"), mail, secondaryDelay);
+        QTRY_COMPARE_WITH_TIMEOUT(server->query("mail.legacy.test.", "A", true), mail,
+                                  secondaryDelay);
+        QCOMPARE(serialOf(server->query("legacy.test.", "SOA", true)), 5u);
     }
 
     // An update that nsupdate sent and a change through the window both outlive named's stop and
