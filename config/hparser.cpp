@@ -145,8 +145,7 @@ void HParser::readServerSettings(Zone &zone, const ISCMap &options, const ISCMap
     zone.setDynamic(options.contains(updatePolicyKey) ||
                     (allowUpdate && !letsNoUpdateIn(allowUpdate)));
     const PISCType policy = setting(dnssecPolicyKey, options, serverOptions);
-    const bool policySigns =
-        policy && asString(policy).compare(noPolicy, Qt::CaseInsensitive) != 0;
+    const bool policySigns = policy && asString(policy).compare(noPolicy, Qt::CaseInsensitive) != 0;
     const PISCType inlineSigning = setting(inlineSigningKey, options, nullptr);
     const auto *inlineSigningFlag = dynamic_cast<const ISCBool *>(inlineSigning.get());
     zone.setSignedByServer(policySigns || (inlineSigningFlag && inlineSigningFlag->value()));

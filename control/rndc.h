@@ -50,7 +50,8 @@ public:
     static Result status();
     // Reloads the configuration and every changed zone without waiting: `done` gets the result,
     // unless `context` goes first.
-    static void reloadInBackground(QObject *context, const std::function<void(const Result &)> &done);
+    static void reloadInBackground(QObject *context,
+                                   const std::function<void(const Result &)> &done);
 
 private:
     static Result run(const QStringList &arguments);

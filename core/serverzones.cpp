@@ -419,8 +419,8 @@ void ServerZones::readAgainIfChanged(const PZone &zone)
         }
         return;
     }
-    if (!zone || (FileStamps::isUnchanged(zone->filePath()) &&
-                  FileStamps::isUnchanged(zone->journalPath())))
+    if (!zone ||
+        (FileStamps::isUnchanged(zone->filePath()) && FileStamps::isUnchanged(zone->journalPath())))
         return;
     try {
         readZoneRecords(zone);

@@ -8,10 +8,10 @@ Record::~Record() = default;
 
 bool Record::isDnssecType(const QString &type)
 {
-    static const QStringList dnssecTypes = {
-        QStringLiteral("RRSIG"), QStringLiteral("NSEC"),  QStringLiteral("NSEC3"),
-        QStringLiteral("NSEC3PARAM"), QStringLiteral("DNSKEY"), QStringLiteral("CDS"),
-        QStringLiteral("CDNSKEY")};
+    static const QStringList dnssecTypes = {QStringLiteral("RRSIG"),  QStringLiteral("NSEC"),
+                                            QStringLiteral("NSEC3"),  QStringLiteral("NSEC3PARAM"),
+                                            QStringLiteral("DNSKEY"), QStringLiteral("CDS"),
+                                            QStringLiteral("CDNSKEY")};
     return dnssecTypes.contains(type, Qt::CaseInsensitive);
 }
 

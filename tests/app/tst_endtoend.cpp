@@ -134,8 +134,9 @@ private slots:
     {
         server->installConfiguration(true);
         Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf.local"),
-                           legacyStatement + "zone \"upstream.test\" {\n\ttype slave;\n\tmasters "
-                                             "{ 127.0.0.2 port " +
+                           legacyStatement +
+                               "zone \"upstream.test\" {\n\ttype slave;\n\tmasters "
+                               "{ 127.0.0.2 port " +
                                QByteArray::number(server->port()) +
                                "; };\n\tfile \"db.upstream.test\";\n};\n");
         Sandbox::writeFile(QStringLiteral("/etc/bind/db.legacy"), legacyZone);
@@ -200,8 +201,7 @@ private slots:
         QTest::newRow("running, update read, change, rndc stop") << namedStop << true;
         QTest::newRow("running, update after the read: refused, shown, changed, rndc stop")
             << namedStop << false;
-        QTest::newRow("halted with the update in its journal, change, start")
-            << namedHalt << true;
+        QTest::newRow("halted with the update in its journal, change, start") << namedHalt << true;
     }
 
     void dynamicZone_updateThenChange_bothKeptAcrossStopAndStart()
@@ -209,9 +209,10 @@ private slots:
         QFETCH(QString, stop);
         QFETCH(bool, readAfterUpdate);
         server->installConfiguration();
-        Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf.local"),
-                           "zone \"dyn.test\" {\n\ttype master;\n\tfile "
-                           "\"/var/cache/bind/db.dyn.test\";\n\tallow-update { 127.0.0.1; };\n};\n");
+        Sandbox::writeFile(
+            QStringLiteral("/etc/bind/named.conf.local"),
+            "zone \"dyn.test\" {\n\ttype master;\n\tfile "
+            "\"/var/cache/bind/db.dyn.test\";\n\tallow-update { 127.0.0.1; };\n};\n");
         Sandbox::writeFile(QStringLiteral("/var/cache/bind/db.dyn.test"),
                            "$TTL 3600\n@ SOA ns hostmaster 2024010101 7200 3600 1209600 3600\n"
                            "@ NS ns\nns A 127.0.0.99\n");
@@ -228,11 +229,12 @@ private slots:
         if (readAfterUpdate)
             run("Reload");
         select(*window, "Zone", "dyn.test");
-        const Answer addWww = wizard({"comboBoxType=A", "lineEditName=www.dyn.test.|"
-                                                        "kivoHostAddress=127.0.0.80|spinBoxTTL=300"});
+        const Answer addWww =
+            wizard({"comboBoxType=A", "lineEditName=www.dyn.test.|"
+                                      "kivoHostAddress=127.0.0.80|spinBoxTTL=300"});
         if (!readAfterUpdate) {
-            const QStringList seen = give(*window, "actionAddRecord",
-                                          {addWww, press(QMessageBox::Ok)});
+            const QStringList seen =
+                give(*window, "actionAddRecord", {addWww, press(QMessageBox::Ok)});
             QCOMPARE(fitted(seen, {"critical *took dynamic updates since it was read*"}),
                      QStringList("critical *took dynamic updates since it was read*"));
         }

@@ -233,8 +233,8 @@ private slots:
         QTest::newRow("start") << false << "Start" << QString();
         QTest::newRow("stop") << true << "Stop" << QString();
         QTest::newRow("restart") << true << "Restart" << QString();
-        QTest::newRow("reload through rndc: named's answer shown")
-            << true << "ReloadServer" << "server reload successful";
+        QTest::newRow("reload through rndc: named's answer shown") << true << "ReloadServer"
+                                                                   << "server reload successful";
     }
 
     void serviceCommand_running_commandsOffLabelFollowsNoStall()
@@ -253,9 +253,8 @@ private slots:
         QElapsedTimer clock;
         qint64 longestStall = 0;
         QTimer tick;
-        connect(&tick, &QTimer::timeout, this, [&] {
-            longestStall = qMax(longestStall, clock.restart());
-        });
+        connect(&tick, &QTimer::timeout, this,
+                [&] { longestStall = qMax(longestStall, clock.restart()); });
         tick.start(10);
         clock.start();
 
@@ -330,8 +329,7 @@ private slots:
                  active ? QByteArray("reload example.com IN\n") : QByteArray());
         if (!message.isEmpty())
             QCOMPARE(window->statusBar()->currentMessage(), message);
-        QCOMPARE(Sandbox::Systemctl::calls().contains(QStringLiteral("restart bind9")),
-                 restarted);
+        QCOMPARE(Sandbox::Systemctl::calls().contains(QStringLiteral("restart bind9")), restarted);
     }
 
     // `file` is written with `content` once the window is up; a program is replaced.

@@ -172,8 +172,8 @@ private slots:
         QTest::newRow("dnssec-policy none signs nothing")
             << QByteArray("dnssec-policy default;") << QByteArray("dnssec-policy none;")
             << "- - - -";
-        QTest::newRow("inline-signing") << QByteArray() << QByteArray("inline-signing yes;")
-                                        << "- signed - -";
+        QTest::newRow("inline-signing")
+            << QByteArray() << QByteArray("inline-signing yes;") << "- signed - -";
         QTest::newRow("zone's text format overrides the options' raw; own journal")
             << QByteArray("masterfile-format raw;")
             << QByteArray("masterfile-format text; journal \"/tmp/example.jnl\";")

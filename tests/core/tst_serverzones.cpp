@@ -262,8 +262,8 @@ private slots:
             << addTo("secondary.test") << none << "kept by its primary";
         QTest::newRow("record added to a zone signed outside named")
             << addTo("signed.test") << none << "Zone signed.test is signed outside named";
-        QTest::newRow("record added to a zone that named signs") << addTo("policy.test") << none
-                                                                 << QString();
+        QTest::newRow("record added to a zone that named signs")
+            << addTo("policy.test") << none << QString();
         QTest::newRow("signature removed from a zone that named signs")
             << Change([=](ServerZones &zones) {
                    const PZone policy = zone(zones, "policy.test");
@@ -288,8 +288,7 @@ private slots:
             return Change([=](ServerZones &zones) {
                 const PZone example = zones.find(QStringLiteral("example.com"));
                 const PRecord soa = recordOf(example, "example.com.", "SOA");
-                const QSharedPointer<SOARecord> replacement(
-                    static_cast<SOARecord *>(soa->clone()));
+                const QSharedPointer<SOARecord> replacement(static_cast<SOARecord *>(soa->clone()));
                 edit(*replacement);
                 zones.editRecord(example, soa, replacement);
             });
@@ -319,8 +318,8 @@ private slots:
         change(zones);
         ServerZones reread;
         reread.load();
-        const PRecord soa = recordOf(reread.find(QStringLiteral("example.com")), "example.com.",
-                                     "SOA");
+        const PRecord soa =
+            recordOf(reread.find(QStringLiteral("example.com")), "example.com.", "SOA");
         QCOMPARE(QString::number(static_cast<const SOARecord &>(*soa).serial()), expected);
     }
 

@@ -18,12 +18,10 @@ private slots:
         QTest::newRow("counter below the top") << 4294967294u << 4294967295u;
         QTest::newRow("counter at the top wraps to zero") << 4294967295u << 0u;
         QTest::newRow("zero is a counter") << 0u << 1u;
-        QTest::newRow("date of an earlier day becomes today's first")
-            << 2024010101u << 2026120600u;
+        QTest::newRow("date of an earlier day becomes today's first") << 2024010101u << 2026120600u;
         QTest::newRow("yesterday's last becomes today's first") << 2026120599u << 2026120600u;
         QTest::newRow("today's date counts on") << 2026120600u << 2026120601u;
-        QTest::newRow("today's hundredth change runs into tomorrow")
-            << 2026120699u << 2026120700u;
+        QTest::newRow("today's hundredth change runs into tomorrow") << 2026120699u << 2026120700u;
         QTest::newRow("date from the future counts on") << 2099010101u << 2099010102u;
         QTest::newRow("date beyond half the serial space counts on") << 4000010100u << 4000010101u;
         QTest::newRow("month 13 is no date, a counter") << 2024130101u << 2024130102u;

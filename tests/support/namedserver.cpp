@@ -56,8 +56,8 @@ const QString peerOptionsText = QStringLiteral(R"(options {
 
 controls { };
 )");
-const QString peerSecondaryZone =
-    QStringLiteral("zone \"%1\" { type slave; masters { 127.0.0.1 port %2; }; file \"%1.db\"; };\n");
+const QString peerSecondaryZone = QStringLiteral(
+    "zone \"%1\" { type slave; masters { 127.0.0.1 port %2; }; file \"%1.db\"; };\n");
 const QString peerPrimaryZone = QStringLiteral("zone \"%1\" { type master; file \"%1.db\"; };\n");
 
 // rndc and named's default control channel both take this file, as Debian sets them up.
@@ -173,8 +173,7 @@ bool NamedServer::runScript(const QByteArray &body, bool peer, QString *error) c
 void NamedServer::installConfiguration(bool notifyingPeer) const
 {
     Sandbox::installDebianDefaults();
-    const QString notify =
-        notifyingPeer ? notifyPeer.arg(peerAddress).arg(serverPort) : noNotify;
+    const QString notify = notifyingPeer ? notifyPeer.arg(peerAddress).arg(serverPort) : noNotify;
     Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf.options"),
                        optionsText.arg(serverPort).arg(notify).toUtf8());
     Sandbox::writeFile(QStringLiteral("/etc/bind/rndc.key"), rndcKey);
