@@ -876,6 +876,14 @@ Give zone %3 a copy of its own in %4 and change that?</source>
         <translation>Die Zonendatei %1 ist auch die Datei von %2; eine Änderung an den Einträgen von %3 würde diese ebenfalls ändern.
 Der Zone %3 eine eigene Kopie in %4 geben und diese ändern?</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Have BIND server read its configuration and changed zones again</source>
+        <translation>Den BIND-Server seine Konfiguration und geänderte Zonen neu lesen lassen</translation>
+    </message>
 </context>
 <context>
     <name>NSRecordDialog</name>
@@ -1360,6 +1368,10 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>%1 is no email address</source>
         <translation>%1 ist keine E-Mail-Adresse</translation>
     </message>
+    <message>
+        <source>%1 records are made by DNSSEC signing, not by hand; they can&apos;t be changed here.</source>
+        <translation>%1-Einträge entstehen beim Signieren mit DNSSEC, nicht von Hand; sie können hier nicht geändert werden.</translation>
+    </message>
 </context>
 <context>
     <name>RecordModel</name>
@@ -1381,6 +1393,17 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Record wizard</source>
         <translation>Assistent für Einträge</translation>
+    </message>
+</context>
+<context>
+    <name>Rndc</name>
+    <message>
+        <source>rndc can&apos;t reach named: %1</source>
+        <translation>rndc erreicht named nicht: %1</translation>
+    </message>
+    <message>
+        <source>rndc did not run: %1</source>
+        <translation>rndc lief nicht: %1</translation>
     </message>
 </context>
 <context>
@@ -1657,6 +1680,22 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>named-checkzone process error</source>
         <translation>Fehler des Prozesses named-checkzone</translation>
     </message>
+    <message>
+        <source>named reloaded</source>
+        <translation>named hat neu geladen</translation>
+    </message>
+    <message>
+        <source>BIND server: command running...</source>
+        <translation>BIND-Server: Befehl läuft...</translation>
+    </message>
+    <message>
+        <source>BIND server not told</source>
+        <translation>BIND-Server nicht benachrichtigt</translation>
+    </message>
+    <message>
+        <source>Restart the BIND server, so that it reads every file again?</source>
+        <translation>Den BIND-Server neu starten, damit er alle Dateien neu liest?</translation>
+    </message>
 </context>
 <context>
     <name>ServerZones</name>
@@ -1723,6 +1762,38 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Zone %1 contains errors: %2</source>
         <translation>Die Zone %1 enthält Fehler: %2</translation>
+    </message>
+    <message>
+        <source>Zone file %1 is kept while named may still serve zone %2.</source>
+        <translation>Die Zonendatei %1 bleibt erhalten, solange named die Zone %2 noch ausliefern kann.</translation>
+    </message>
+    <message>
+        <source>named read the configuration again</source>
+        <translation>named hat die Konfiguration neu gelesen</translation>
+    </message>
+    <message>
+        <source>named thawed zone %1 and loads it again</source>
+        <translation>named hat die Zone %1 freigegeben und lädt sie neu</translation>
+    </message>
+    <message>
+        <source>named loads zone %1 again</source>
+        <translation>named lädt die Zone %1 neu</translation>
+    </message>
+    <message>
+        <source>Zone %1 took dynamic updates since it was read; it is shown as it is now, and nothing was written. Make the change again.</source>
+        <translation>Die Zone %1 hat seit dem Lesen dynamische Aktualisierungen erhalten; sie wird so gezeigt, wie sie jetzt ist, und es wurde nichts geschrieben. Nehmen Sie die Änderung erneut vor.</translation>
+    </message>
+    <message>
+        <source>The files are changed, but named was not told: %1</source>
+        <translation>Die Dateien sind geändert, aber named wurde nicht benachrichtigt: %1</translation>
+    </message>
+    <message>
+        <source>The BIND server is not running; it reads the changes when it starts.</source>
+        <translation>Der BIND-Server läuft nicht; er liest die Änderungen beim Start.</translation>
+    </message>
+    <message>
+        <source>named loads the configuration and the changed zones again</source>
+        <translation>named lädt die Konfiguration und die geänderten Zonen neu</translation>
     </message>
 </context>
 <context>
@@ -1823,6 +1894,17 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
 </context>
 <context>
+    <name>Zone</name>
+    <message>
+        <source>The records of secondary zone %1 are kept by its primary server; change them there.</source>
+        <translation>Die Einträge der sekundären Zone %1 verwaltet ihr Primärserver; ändern Sie sie dort.</translation>
+    </message>
+    <message>
+        <source>Zone %1 is signed outside named: a changed record would keep a signature that no longer fits it. Change the unsigned zone and sign it again where it is signed.</source>
+        <translation>Die Zone %1 wird außerhalb von named signiert: ein geänderter Eintrag behielte eine Signatur, die nicht mehr zu ihm passt. Ändern Sie die unsignierte Zone und signieren Sie sie dort erneut, wo sie signiert wird.</translation>
+    </message>
+</context>
+<context>
     <name>ZoneDialog</name>
     <message>
         <source>Zone</source>
@@ -1847,6 +1929,13 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Validation failed</source>
         <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneFreeze</name>
+    <message>
+        <source>named did not freeze dynamic zone %1 for the change, so nothing was written: %2</source>
+        <translation>named hat die dynamische Zone %1 für die Änderung nicht eingefroren, daher wurde nichts geschrieben: %2</translation>
     </message>
 </context>
 <context>
