@@ -5,6 +5,8 @@
 #include "records/recordparser.h"
 
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 #include <algorithm>
@@ -21,6 +23,11 @@ const char textEnd = '\0';
 // Each running compiler holds half a dozen file descriptors of this process.
 const int maximumCompilers = 16;
 
+const QString textFormat = QStringLiteral("text");
+const QString rawFormat = QStringLiteral("raw");
+// A raw file begins with its format's number, 2, as a 32-bit word in network order.
+const QByteArray rawFileStart("\0\0\0\2", 4);
+
 QStringList compilerArguments(const QString &zoneName, const QString &fileName)
 {
     return {QStringLiteral("-s"),
@@ -29,6 +36,32 @@ QStringList compilerArguments(const QString &zoneName, const QString &fileName)
             QStringLiteral("-"),
             zoneName,
             fileName};
+}
+
+QString fileFormatOf(const QString &configured, const QString &filePath)
+{
+    if (!configured.isEmpty())
+        return configured;
+    QFile file(filePath);
+    if (file.open(QIODevice::ReadOnly) && file.read(rawFileStart.size()) == rawFileStart)
+        return rawFormat;
+    return textFormat;
+}
+
+// What the server serves: the file in the format it was written in, with the dynamic updates
+// of the journal applied.
+QStringList compilerArguments(const ZoneReadJob &job)
+{
+    QStringList arguments{QStringLiteral("-f"), fileFormatOf(job.fileFormat, job.filePath)};
+    if (QFileInfo::exists(job.journalPath))
+        arguments << QStringLiteral("-j") << QStringLiteral("-J") << job.journalPath;
+    return arguments + compilerArguments(job.name, job.filePath);
+}
+
+// A secondary whose first transfer has not come yet has no file, and no records either.
+bool awaitsTransfer(const ZoneReadJob &job)
+{
+    return job.secondary && !QFileInfo::exists(job.filePath);
 }
 
 // A compiler that never ran printed nothing; taking that for an empty zone could later overwrite
@@ -43,36 +76,39 @@ ErrorStackException compilerFailed(const QString &failure)
 class ZoneRead
 {
 public:
-    explicit ZoneRead(const ZoneReadJob &job)
-        : m_job(job),
-          m_run(compilerProgram, compilerArguments(job.name, job.filePath), job.directory)
-    {
-    }
+    explicit ZoneRead(const ZoneReadJob &job) : m_job(job) {}
 
-    void start()
+    // Given `finished`, the output is taken as the event loop brings it and `finished` gets the
+    // outcome once; without, finish() waits for it. The compiler's arguments look at the files,
+    // so they are made here, where the read runs.
+    void start(const std::function<void(ZoneReadOutcome)> &finished = {})
     {
         // Taken before the compiler reads: a change made meanwhile shows as one made later.
         FileStamps::remember(m_job.filePath);
-        m_run.start();
+        FileStamps::remember(m_job.journalPath);
+        m_run = std::make_unique<ProgramRun>(compilerProgram, compilerArguments(m_job),
+                                             m_job.directory);
+        if (finished) {
+            QObject::connect(m_run.get(), &ProgramRun::outputReady, [this] { takeOutput(); });
+            QObject::connect(
+                m_run.get(), &ProgramRun::finished,
+                [this, finished](const ProgramResult &result) { finished(outcome(result)); });
+        }
+        if (!awaitsTransfer(m_job))
+            m_run->start();
+        else if (finished)
+            finished({});
     }
 
     const ZoneReadJob &job() const { return m_job; }
 
-    // Waits for the compiler.
     ZoneReadOutcome finish()
     {
-        while (m_run.waitForOutput())
+        if (awaitsTransfer(m_job))
+            return {};
+        while (m_run->waitForOutput())
             takeOutput();
-        return outcome(m_run.waitForFinished());
-    }
-
-    // Takes the output as the event loop brings it; `finished` gets the outcome once.
-    void follow(const std::function<void(ZoneReadOutcome)> &finished)
-    {
-        QObject::connect(&m_run, &ProgramRun::outputReady, [this] { takeOutput(); });
-        QObject::connect(
-            &m_run, &ProgramRun::finished,
-            [this, finished](const ProgramResult &result) { finished(outcome(result)); });
+        return outcome(m_run->waitForFinished());
     }
 
 private:
@@ -91,7 +127,7 @@ private:
     void takeOutput()
     {
         const int kept = m_pending.size();
-        m_run.readOutput(m_pending);
+        m_run->readOutput(m_pending);
         if (m_ended)
             m_pending.clear();
         else
@@ -171,7 +207,7 @@ private:
     }
 
     ZoneReadJob m_job;
-    ProgramRun m_run;
+    std::unique_ptr<ProgramRun> m_run;
     QByteArray m_pending;
     QString m_text;
     bool m_ended = false;
@@ -192,9 +228,20 @@ CompileResult CompileZone::compile(const QString &zoneName, const QString &fileN
     return {true, result.outputText()};
 }
 
+QString fileFormatOf(const Zone &zone)
+{
+    return fileFormatOf(zone.fileFormat(), zone.filePath());
+}
+
 ZoneReadJob ZoneReadJob::of(const PZone &zone)
 {
-    return {zone, zone->name(), zone->filePath(), zone->directory()};
+    return {zone,
+            zone->name(),
+            zone->filePath(),
+            zone->directory(),
+            zone->fileFormat(),
+            zone->journalPath(),
+            zone->isSecondary()};
 }
 
 void readZoneRecords(const PZone &zone)
@@ -230,11 +277,10 @@ void readZoneFiles(const std::function<std::optional<ZoneReadJob>()> &next,
                 break;
             const Running::iterator read =
                 running.insert(running.end(), std::make_unique<ZoneRead>(*job));
-            (*read)->follow([&, read](ZoneReadOutcome outcome) {
+            (*read)->start([&, read](ZoneReadOutcome outcome) {
                 ended.emplace_back(read, std::move(outcome));
                 QMetaObject::invokeMethod(&loop, step, Qt::QueuedConnection);
             });
-            (*read)->start();
         }
         if (running.empty())
             loop.quit();

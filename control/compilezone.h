@@ -29,7 +29,11 @@ public:
                           const QString &workingDirectory = QString());
 };
 
-// Reads the zone's file through the compiler and gives the zone its records.
+// The format of the zone's file: the configured one, or else what the file's first bytes show.
+QString fileFormatOf(const Zone &zone);
+
+// Reads the zone's file through the compiler, in its format and with its journal applied, and
+// gives the zone its records.
 void readZoneRecords(const PZone &zone);
 
 // What the compiler of one zone needs, copied from the zone, so that a read on another thread
@@ -40,6 +44,9 @@ struct ZoneReadJob
     QString name;
     QString filePath;
     QString directory;
+    QString fileFormat;
+    QString journalPath;
+    bool secondary = false;
 
     static ZoneReadJob of(const PZone &zone);
 };

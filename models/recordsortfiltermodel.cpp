@@ -69,66 +69,82 @@ void RecordSortFilterModel::takeSource()
 {
     const QList<PRecord> previous = m_list;
     m_list = m_records ? m_records->records() : QList<PRecord>();
-    // A change to a zone touches a few of its records: what the old and the new list share at
-    // their ends keeps its keys and its place in the order.
-    const int shared = std::min(previous.size(), m_list.size());
-    int head = 0;
-    while (head < shared && previous.at(head) == m_list.at(head))
-        ++head;
-    int tail = 0;
-    while (tail < shared - head &&
-           previous.at(previous.size() - 1 - tail) == m_list.at(m_list.size() - 1 - tail))
-        ++tail;
-    const int added = m_list.size() - head - tail;
-    const int gone = previous.size() - head - tail;
-    if (previous.isEmpty() || added + gone > mostChangedRecords) {
+    std::vector<int> oldRowOf;
+    if (previous.isEmpty() || !align(previous, m_list, oldRowOf)) {
         m_nameKeys.clear();
         m_dataKeys.clear();
         m_haystacks.clear();
         m_sorted.resize(size_t(m_list.size()));
         std::iota(m_sorted.begin(), m_sorted.end(), 0);
         sortRows();
-    } else {
-        const auto newRow = [&](int row) {
-            if (row < head)
-                return row;
-            return row >= previous.size() - tail ? row + added - gone : -1;
-        };
-        carry(m_nameKeys, head, tail, previous.size(), nameKey);
-        carry(m_dataKeys, head, tail, previous.size(), dataKey);
-        carry(m_haystacks, head, tail, previous.size(), haystack);
-        std::vector<int> sorted;
-        sorted.reserve(size_t(m_list.size()));
-        for (const int row : m_sorted) {
-            if (newRow(row) >= 0)
-                sorted.push_back(newRow(row));
-        }
-        for (int row = head; row < head + added; ++row)
+        filterRows(m_sorted);
+        return;
+    }
+    carry(m_nameKeys, oldRowOf, nameKey);
+    carry(m_dataKeys, oldRowOf, dataKey);
+    carry(m_haystacks, oldRowOf, haystack);
+    std::vector<int> newRowOf(size_t(previous.size()), -1);
+    for (size_t row = 0; row < oldRowOf.size(); ++row) {
+        if (oldRowOf[row] >= 0)
+            newRowOf[size_t(oldRowOf[row])] = int(row);
+    }
+    std::vector<int> sorted;
+    sorted.reserve(size_t(m_list.size()));
+    for (const int row : m_sorted) {
+        if (newRowOf[size_t(row)] >= 0)
+            sorted.push_back(newRowOf[size_t(row)]);
+    }
+    for (int row = 0; row < m_list.size(); ++row) {
+        if (oldRowOf[size_t(row)] < 0)
             sorted.insert(
                 std::upper_bound(sorted.begin(), sorted.end(), row,
                                  [this](int left, int right) { return before(left, right); }),
                 row);
-        m_sorted.swap(sorted);
     }
+    m_sorted.swap(sorted);
     filterRows(m_sorted);
 }
 
+// A change to a zone replaces, adds or removes a few records, its new SOA record among them, and
+// leaves the others in their order: those keep their keys and their place.
+bool RecordSortFilterModel::align(const QList<PRecord> &before, const QList<PRecord> &after,
+                                  std::vector<int> &oldRowOf)
+{
+    oldRowOf.assign(size_t(after.size()), -1);
+    int changes = 0;
+    int row = 0;
+    int oldRow = 0;
+    while (row < after.size() && oldRow < before.size()) {
+        if (after.at(row) == before.at(oldRow)) {
+            oldRowOf[size_t(row++)] = oldRow++;
+            continue;
+        }
+        if (++changes > mostChangedRecords)
+            return false;
+        if (oldRow + 1 < before.size() && after.at(row) == before.at(oldRow + 1))
+            ++oldRow;
+        else if (row + 1 < after.size() && after.at(row + 1) == before.at(oldRow))
+            ++row;
+        else {
+            ++row;
+            ++oldRow;
+        }
+    }
+    changes += (after.size() - row) + (before.size() - oldRow);
+    return changes <= mostChangedRecords;
+}
+
 template <typename Value>
-void RecordSortFilterModel::carry(std::vector<Value> &cache, int head, int tail, int previousSize,
+void RecordSortFilterModel::carry(std::vector<Value> &cache, const std::vector<int> &oldRowOf,
                                   Value (*make)(const Record &)) const
 {
     if (cache.empty())
         return;
     std::vector<Value> carried;
-    carried.reserve(size_t(m_list.size()));
-    for (int row = 0; row < m_list.size(); ++row) {
-        if (row < head)
-            carried.push_back(std::move(cache[size_t(row)]));
-        else if (row >= m_list.size() - tail)
-            carried.push_back(std::move(cache[size_t(row - m_list.size() + previousSize)]));
-        else
-            carried.push_back(make(*m_list.at(row)));
-    }
+    carried.reserve(oldRowOf.size());
+    for (size_t row = 0; row < oldRowOf.size(); ++row)
+        carried.push_back(oldRowOf[row] >= 0 ? std::move(cache[size_t(oldRowOf[row])])
+                                             : make(*m_list.at(int(row))));
     cache.swap(carried);
 }
 

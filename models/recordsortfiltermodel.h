@@ -56,9 +56,13 @@ private:
     void sortRows();
     // Whether the left source row comes before the right one in the chosen order.
     bool before(int left, int right) const;
-    // The cached values of the rows the old and the new list share; others are made anew.
+    // For each row of the new list, its row in the old one, or -1 for a record it brings; false
+    // when the lists differ in more than a few records.
+    static bool align(const QList<PRecord> &before, const QList<PRecord> &after,
+                      std::vector<int> &oldRowOf);
+    // The cached values of the records both lists hold; the others are made anew.
     template <typename Value>
-    void carry(std::vector<Value> &cache, int head, int tail, int previousSize,
+    void carry(std::vector<Value> &cache, const std::vector<int> &oldRowOf,
                Value (*make)(const Record &)) const;
     // The rows that hold the filter text, out of the given ones in their order.
     void filterRows(const std::vector<int> &candidates);

@@ -6,6 +6,24 @@
 
 Record::~Record() = default;
 
+bool Record::isDnssecType(const QString &type)
+{
+    static const QStringList dnssecTypes = {QStringLiteral("RRSIG"),  QStringLiteral("NSEC"),
+                                            QStringLiteral("NSEC3"),  QStringLiteral("NSEC3PARAM"),
+                                            QStringLiteral("DNSKEY"), QStringLiteral("CDS"),
+                                            QStringLiteral("CDNSKEY")};
+    return dnssecTypes.contains(type, Qt::CaseInsensitive);
+}
+
+QString Record::readOnlyReason() const
+{
+    if (!isDnssec())
+        return QString();
+    return QObject::tr("%1 records are made by DNSSEC signing, not by hand; they can't be changed "
+                       "here.")
+        .arg(m_type);
+}
+
 QString Record::toString() const
 {
     return line(fullName(), content());

@@ -39,6 +39,12 @@ public:
     QString type() const { return m_type; }
     void setType(const QString &type) { m_type = type; }
 
+    // Signatures, denial of existence and keys: named and the signer make them, no hand does.
+    static bool isDnssecType(const QString &type);
+    bool isDnssec() const { return isDnssecType(m_type); }
+    // Why this record must not be changed by hand; empty when it may.
+    QString readOnlyReason() const;
+
 protected:
     explicit Record(const QString &type) : m_type(type) {}
     // A zone file line from an owner and a content read where they lie. Copying a string writes

@@ -22,6 +22,7 @@
 #include <glob.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <vector>
 
@@ -234,6 +235,12 @@ public:
         throw ErrorStackException(ZoneStorage::tr("Can't open file %1").arg(path));
     }
 
+    bool isPlanned(const QString &path) const
+    {
+        return std::any_of(m_files.cbegin(), m_files.cend(),
+                           [&](const Planned &file) { return file.path == path; });
+    }
+
     void set(const QString &path, const QByteArray &bytes)
     {
         for (Planned &file : m_files) {
@@ -249,7 +256,10 @@ public:
     {
         const QByteArray server = current(Paths::serverConfiguration());
         QSet<QString> visited{QFileInfo(Paths::serverConfiguration()).absoluteFilePath()};
-        if (!includesManagedFile(server, &visited))
+        // Without the managed file an include of it would make the server refuse everything.
+        const bool managedFileThere = isPlanned(Paths::managedIncludeFile()) ||
+                                      QFileInfo::exists(Paths::managedIncludeFile());
+        if (managedFileThere && !includesManagedFile(server, &visited))
             set(Paths::serverConfiguration(),
                 server + (server.isEmpty() || server.endsWith('\n') ? "" : "\n") + includeLine());
         std::vector<Previous> written;
@@ -364,7 +374,7 @@ void ZoneStorage::saveZone(const PZone &zone, const QList<PZone> &, const QStrin
     zone->setConf(Paths::managedIncludeFile());
 }
 
-void ZoneStorage::removeZone(const PZone &zone, const QList<PZone> &zones)
+void ZoneStorage::removeZone(const PZone &zone, const QList<PZone> &)
 {
     ConfigurationEdit edit;
     const QString from = zone->conf();
@@ -372,10 +382,15 @@ void ZoneStorage::removeZone(const PZone &zone, const QList<PZone> &zones)
     edit.set(from,
              withoutStatement(ZoneStatement(text, from, zone->name(), zone->zoneClass()), text));
     edit.commit();
+}
+
+void ZoneStorage::removeZoneFile(const PZone &zone)
+{
     // The statement is gone and the server no longer needs the file; one left behind is no loss.
-    if (removalDeletesFile(zone, zones)) {
+    for (const QString &path : {zone->filePath(), zone->journalPath()}) {
         try {
-            FileStore::remove(zone->filePath());
+            if (QFileInfo::exists(path))
+                FileStore::remove(path);
         } catch (const ErrorStackException &) {
         }
     }

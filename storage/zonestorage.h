@@ -22,7 +22,10 @@ public:
     // file with every option and comment it holds.
     static void saveZone(const PZone &zone, const QList<PZone> &zones,
                          const QString &declaredName = QString());
+    // Takes the statement out; the file stays for removeZoneFile(), once named let the zone go.
     static void removeZone(const PZone &zone, const QList<PZone> &zones);
+    // Deletes the zone's file and its journal.
+    static void removeZoneFile(const PZone &zone);
     static void saveZoneRecords(const PZone &zone);
     static bool isManaged(const PZone &zone);
 

@@ -207,73 +207,92 @@
     </message>
 </context>
 <context>
-    <name>CheckConf</name>
+    <name>CommandLine</name>
     <message>
-        <source>Failed to start %1: %2</source>
-        <translation>%1 konnte nicht gestartet werden: %2</translation>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
-        <source>Process crashed</source>
-        <translation>Der Prozess ist abgestürzt</translation>
+        <source>option %1 takes no value</source>
+        <translation>Option %1 nimmt keinen Wert</translation>
     </message>
     <message>
-        <source>Failed to start</source>
-        <translation>Start fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Crashed</source>
-        <translation>Abgestürzt</translation>
-    </message>
-    <message>
-        <source>Timedout</source>
-        <translation>Zeitüberschreitung</translation>
-    </message>
-    <message>
-        <source>Read error</source>
-        <translation>Lesefehler</translation>
-    </message>
-    <message>
-        <source>Write error</source>
-        <translation>Schreibfehler</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Unbekannter Fehler</translation>
+        <source>option %1 needs a value</source>
+        <translation>Option %1 braucht einen Wert</translation>
     </message>
 </context>
 <context>
-    <name>CheckZone</name>
+    <name>Commands</name>
     <message>
-        <source>Failed to start %1: %2</source>
-        <translation>%1 konnte nicht gestartet werden: %2</translation>
+        <source>what the record becomes follows --to</source>
+        <translation>was aus dem Eintrag wird, folgt auf --to</translation>
     </message>
     <message>
-        <source>Process crashed</source>
-        <translation>Der Prozess ist abgestürzt</translation>
+        <source>Zones in views are not yet supported</source>
+        <translation>Zonen in Sichten werden noch nicht unterstützt</translation>
     </message>
     <message>
-        <source>Failed to start</source>
-        <translation>Start fehlgeschlagen</translation>
+        <source>nothing to change: give --name or --type</source>
+        <translation>nichts zu ändern: --name oder --type angeben</translation>
     </message>
     <message>
-        <source>Crashed</source>
-        <translation>Abgestürzt</translation>
+        <source>named-checkconf refuses the configuration</source>
+        <translation>named-checkconf lehnt die Konfiguration ab</translation>
     </message>
     <message>
-        <source>Timedout</source>
-        <translation>Zeitüberschreitung</translation>
+        <source>named-checkzone refuses zone %1</source>
+        <translation>named-checkzone lehnt die Zone %1 ab</translation>
     </message>
     <message>
-        <source>Read error</source>
-        <translation>Lesefehler</translation>
+        <source>no zone %1 in view %2</source>
+        <translation>keine Zone %1 in der Sicht %2</translation>
     </message>
     <message>
-        <source>Write error</source>
-        <translation>Schreibfehler</translation>
+        <source>no zone %1</source>
+        <translation>keine Zone %1</translation>
     </message>
     <message>
-        <source>Unknown error</source>
-        <translation>Unbekannter Fehler</translation>
+        <source>Zone %1 already has the record %2</source>
+        <translation>Die Zone %1 hat den Eintrag %2 schon</translation>
+    </message>
+    <message>
+        <source>a record is given as NAME [TTL] TYPE DATA...</source>
+        <translation>ein Eintrag wird als NAME [TTL] TYP DATEN... angegeben</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ControlProgram</name>
+    <message>
+        <source>%1 changes the BIND server&apos;s files and controls its service: run it as root</source>
+        <translation>%1 ändert die Dateien des BIND-Servers und steuert seinen Dienst: als root ausführen</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>unbekannter Befehl %1</translation>
+    </message>
+    <message>
+        <source>option %1 does not apply to %2</source>
+        <translation>Option %1 gilt nicht für %2</translation>
+    </message>
+    <message>
+        <source>too few arguments</source>
+        <translation>zu wenige Argumente</translation>
+    </message>
+    <message>
+        <source>too many arguments</source>
+        <translation>zu viele Argumente</translation>
+    </message>
+    <message>
+        <source>%1 is none of %2</source>
+        <translation>%1 ist keins von %2</translation>
     </message>
 </context>
 <context>
@@ -371,6 +390,129 @@
     <message>
         <source>Can&apos;t delete file %1</source>
         <translation>Die Datei %1 kann nicht gelöscht werden</translation>
+    </message>
+</context>
+<context>
+    <name>Grammar</name>
+    <message>
+        <source>Show this help and exit</source>
+        <translation>Diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Show the version and exit</source>
+        <translation>Die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Print one JSON document</source>
+        <translation>Ein JSON-Dokument ausgeben</translation>
+    </message>
+    <message>
+        <source>The view that declares the zone; none by default</source>
+        <translation>Die Sicht, die die Zone deklariert; ohne Angabe keine</translation>
+    </message>
+    <message>
+        <source>What the record becomes</source>
+        <translation>Was aus dem Eintrag wird</translation>
+    </message>
+    <message>
+        <source>master or slave</source>
+        <translation>master oder slave</translation>
+    </message>
+    <message>
+        <source>The name server, relative to the zone or absolute; ns1.ZONE. by default</source>
+        <translation>Der Nameserver, relativ zur Zone oder absolut; ohne Angabe ns1.ZONE.</translation>
+    </message>
+    <message>
+        <source>The address of a name server inside the zone</source>
+        <translation>Die Adresse eines Nameservers innerhalb der Zone</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s contact; hostmaster@ZONE by default</source>
+        <translation>Der Kontakt der Zone; ohne Angabe hostmaster@ZONE</translation>
+    </message>
+    <message>
+        <source>A primary server of a slave zone; may be given more than once</source>
+        <translation>Ein Primärserver einer Slave-Zone; darf mehrmals angegeben werden</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s new name</source>
+        <translation>Der neue Name der Zone</translation>
+    </message>
+    <message>
+        <source>List every zone</source>
+        <translation>Alle Zonen auflisten</translation>
+    </message>
+    <message>
+        <source>List a zone&apos;s records</source>
+        <translation>Die Einträge einer Zone auflisten</translation>
+    </message>
+    <message>
+        <source>Add a record</source>
+        <translation>Einen Eintrag hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove the record that matches</source>
+        <translation>Den passenden Eintrag entfernen</translation>
+    </message>
+    <message>
+        <source>Replace the record that matches</source>
+        <translation>Den passenden Eintrag ersetzen</translation>
+    </message>
+    <message>
+        <source>Add a zone</source>
+        <translation>Eine Zone hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename a zone or change its type</source>
+        <translation>Eine Zone umbenennen oder ihren Typ ändern</translation>
+    </message>
+    <message>
+        <source>Check the configuration, or one zone&apos;s file</source>
+        <translation>Die Konfiguration oder die Datei einer Zone prüfen</translation>
+    </message>
+    <message>
+        <source>Control the bind9 service</source>
+        <translation>Den Dienst bind9 steuern</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>Usage: %1 COMMAND [ARGUMENT]... [OPTION]...</source>
+        <translation>Aufruf: %1 BEFEHL [ARGUMENT]... [OPTION]...</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Manages the zones and records of the local BIND 9 server.</source>
+        <translation>Verwaltet die Zonen und Einträge des lokalen BIND-9-Servers.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>Options may stand before or after the arguments; -- ends them.
+&apos;%1 COMMAND --help&apos; shows a command&apos;s arguments and options.
+</source>
+        <translation>Optionen dürfen vor oder nach den Argumenten stehen; -- beendet sie.
+&apos;%1 BEFEHL --help&apos; zeigt die Argumente und Optionen eines Befehls.
+</translation>
+    </message>
+    <message>
+        <source>Remove a zone; its file too when Tamzor made it and no other zone uses it</source>
+        <translation>Eine Zone entfernen; ihre Datei auch, wenn Tamzor sie angelegt hat und keine andere Zone sie nutzt</translation>
+    </message>
+    <message>
+        <source>Give a zone that shares its file with others a copy of its own</source>
+        <translation>Einer Zone, die ihre Datei mit anderen teilt, eine eigene Kopie geben</translation>
+    </message>
+    <message>
+        <source>Put back the files of the last change</source>
+        <translation>Die Dateien der letzten Änderung zurücklegen</translation>
     </message>
 </context>
 <context>
@@ -639,18 +781,6 @@
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <source>BIND configuration file contains syntax errors.</source>
-        <translation>Die BIND-Konfigurationsdatei enthält Syntaxfehler.</translation>
-    </message>
-    <message>
-        <source>BIND server: active</source>
-        <translation>BIND-Server: aktiv</translation>
-    </message>
-    <message>
-        <source>BIND server: inactive</source>
-        <translation>BIND-Server: inaktiv</translation>
-    </message>
-    <message>
         <source>Zone save error</source>
         <translation>Fehler beim Speichern der Zone</translation>
     </message>
@@ -669,30 +799,6 @@
     <message>
         <source>Zone parser error</source>
         <translation>Fehler beim Lesen der Zone</translation>
-    </message>
-    <message>
-        <source>Systemctl error</source>
-        <translation>Fehler von systemctl</translation>
-    </message>
-    <message>
-        <source>BIND configuration file syntax is ok.</source>
-        <translation>Die Syntax der BIND-Konfigurationsdatei ist in Ordnung.</translation>
-    </message>
-    <message>
-        <source>named-checkconf process error</source>
-        <translation>Fehler beim Ausführen von named-checkconf</translation>
-    </message>
-    <message>
-        <source>Zone file syntax and integrity is ok.</source>
-        <translation>Syntax und Integrität der Zonendatei sind in Ordnung.</translation>
-    </message>
-    <message>
-        <source>Zone file contains errors.</source>
-        <translation>Die Zonendatei enthält Fehler.</translation>
-    </message>
-    <message>
-        <source>named-checkzone process error</source>
-        <translation>Fehler beim Ausführen von named-checkzone</translation>
     </message>
     <message>
         <source>Zone transfer</source>
@@ -719,6 +825,64 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Its file %1 is kept.</source>
         <translation>Die Zonendatei %1 bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Reload from disk</source>
+        <translation>Neu von der Festplatte laden</translation>
+    </message>
+    <message>
+        <source>Read the configuration and every zone again</source>
+        <translation>Die Konfiguration und alle Zonen neu lesen</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>Undo last change</source>
+        <translation>Letzte Änderung rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Reload error</source>
+        <translation>Fehler beim Neuladen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo &quot;%1&quot;?</source>
+        <translation>„%1“ rückgängig machen?</translation>
+    </message>
+    <message>
+        <source>Undo error</source>
+        <translation>Fehler beim Rückgängigmachen</translation>
+    </message>
+    <message>
+        <source>Undo &quot;%1&quot;</source>
+        <translation>„%1“ rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Shared zone file</source>
+        <translation>Geteilte Zonendatei</translation>
+    </message>
+    <message>
+        <source>Zone file %1 is also the file of %2; a change to the records of %3 would change them too.
+Give zone %3 a copy of its own in %4 and change that?</source>
+        <translation>Die Zonendatei %1 ist auch die Datei von %2; eine Änderung an den Einträgen von %3 würde diese ebenfalls ändern.
+Der Zone %3 eine eigene Kopie in %4 geben und diese ändern?</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Have BIND server read its configuration and changed zones again</source>
+        <translation>Den BIND-Server seine Konfiguration und geänderte Zonen neu lesen lassen</translation>
     </message>
 </context>
 <context>
@@ -890,6 +1054,23 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Validation failed</source>
         <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramResult</name>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 crashed</source>
+        <translation>%1 ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>%1 exited with code %2.
+%3</source>
+        <translation>%1 endete mit dem Code %2.
+%3</translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1297,81 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <translation>Der Zielname ist ungültig.
 %1</translation>
     </message>
+    <message>
+        <source>A record is given as NAME [TTL] TYPE DATA...</source>
+        <translation>Ein Eintrag wird als NAME [TTL] TYP DATEN... angegeben</translation>
+    </message>
+    <message>
+        <source>%1 is not inside %2</source>
+        <translation>%1 liegt nicht in %2</translation>
+    </message>
+    <message>
+        <source>Zone %1 has no record %2</source>
+        <translation>Die Zone %1 hat keinen Eintrag %2</translation>
+    </message>
+    <message>
+        <source>The record %1 holds a line break or another control character</source>
+        <translation>Der Eintrag %1 enthält einen Zeilenumbruch oder ein anderes Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write a scratch file: %1</source>
+        <translation>Eine Arbeitsdatei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>BIND reads %n records from it</source>
+        <translation>
+            <numerusform>BIND liest %n Eintrag daraus</numerusform>
+            <numerusform>BIND liest %n Einträge daraus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>BIND refuses the record %1 in zone %2</source>
+        <translation>BIND lehnt den Eintrag %1 in der Zone %2 ab</translation>
+    </message>
+    <message>
+        <source>The reverse zone %1 needs the name of its name server</source>
+        <translation>Die Reverse-Zone %1 braucht den Namen ihres Nameservers</translation>
+    </message>
+    <message>
+        <source>The name server&apos;s name %1 is invalid</source>
+        <translation>Der Name %1 des Nameservers ist ungültig</translation>
+    </message>
+    <message>
+        <source>The name server %1 lies inside zone %2 and needs an address</source>
+        <translation>Der Nameserver %1 liegt in der Zone %2 und braucht eine Adresse</translation>
+    </message>
+    <message>
+        <source>The name server %1 lies outside zone %2: its address belongs in its own zone</source>
+        <translation>Der Nameserver %1 liegt außerhalb der Zone %2: seine Adresse gehört in seine eigene Zone</translation>
+    </message>
+    <message>
+        <source>%1 is neither an IPv4 nor an IPv6 address</source>
+        <translation>%1 ist weder eine IPv4- noch eine IPv6-Adresse</translation>
+    </message>
+    <message>
+        <source>The zone name %1 is invalid</source>
+        <translation>Der Zonenname %1 ist ungültig</translation>
+    </message>
+    <message>
+        <source>Slave zones are not yet supported: their primaries cannot be written yet</source>
+        <translation>Slave-Zonen werden noch nicht unterstützt: ihre Primärserver können noch nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The zone type %1 is neither %2 nor %3</source>
+        <translation>Der Zonentyp %1 ist weder %2 noch %3</translation>
+    </message>
+    <message>
+        <source>Only a slave zone has primaries</source>
+        <translation>Nur eine Slave-Zone hat Primärserver</translation>
+    </message>
+    <message>
+        <source>%1 is no email address</source>
+        <translation>%1 ist keine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>%1 records are made by DNSSEC signing, not by hand; they can&apos;t be changed here.</source>
+        <translation>%1-Einträge entstehen beim Signieren mit DNSSEC, nicht von Hand; sie können hier nicht geändert werden.</translation>
+    </message>
 </context>
 <context>
     <name>RecordModel</name>
@@ -1137,6 +1393,17 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Record wizard</source>
         <translation>Assistent für Einträge</translation>
+    </message>
+</context>
+<context>
+    <name>Rndc</name>
+    <message>
+        <source>rndc can&apos;t reach named: %1</source>
+        <translation>rndc erreicht named nicht: %1</translation>
+    </message>
+    <message>
+        <source>rndc did not run: %1</source>
+        <translation>rndc lief nicht: %1</translation>
     </message>
 </context>
 <context>
@@ -1376,6 +1643,61 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
 </context>
 <context>
+    <name>ServerPanel</name>
+    <message>
+        <source>BIND server: active</source>
+        <translation>BIND-Server: aktiv</translation>
+    </message>
+    <message>
+        <source>BIND server: inactive</source>
+        <translation>BIND-Server: inaktiv</translation>
+    </message>
+    <message>
+        <source>Systemctl error</source>
+        <translation>Systemctl-Fehler</translation>
+    </message>
+    <message>
+        <source>BIND configuration file syntax is ok.</source>
+        <translation>Die Syntax der BIND-Konfigurationsdatei ist in Ordnung.</translation>
+    </message>
+    <message>
+        <source>BIND configuration file contains syntax errors.</source>
+        <translation>Die BIND-Konfigurationsdatei enthält Syntaxfehler.</translation>
+    </message>
+    <message>
+        <source>named-checkconf process error</source>
+        <translation>Fehler des Prozesses named-checkconf</translation>
+    </message>
+    <message>
+        <source>Zone file syntax and integrity is ok.</source>
+        <translation>Syntax und Vollständigkeit der Zonendatei sind in Ordnung.</translation>
+    </message>
+    <message>
+        <source>Zone file contains errors.</source>
+        <translation>Die Zonendatei enthält Fehler.</translation>
+    </message>
+    <message>
+        <source>named-checkzone process error</source>
+        <translation>Fehler des Prozesses named-checkzone</translation>
+    </message>
+    <message>
+        <source>named reloaded</source>
+        <translation>named hat neu geladen</translation>
+    </message>
+    <message>
+        <source>BIND server: command running...</source>
+        <translation>BIND-Server: Befehl läuft...</translation>
+    </message>
+    <message>
+        <source>BIND server not told</source>
+        <translation>BIND-Server nicht benachrichtigt</translation>
+    </message>
+    <message>
+        <source>Restart the BIND server, so that it reads every file again?</source>
+        <translation>Den BIND-Server neu starten, damit er alle Dateien neu liest?</translation>
+    </message>
+</context>
+<context>
     <name>ServerZones</name>
     <message>
         <source>BIND configuration file contains syntax errors.</source>
@@ -1441,22 +1763,44 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>Zone %1 contains errors: %2</source>
         <translation>Die Zone %1 enthält Fehler: %2</translation>
     </message>
+    <message>
+        <source>Zone file %1 is kept while named may still serve zone %2.</source>
+        <translation>Die Zonendatei %1 bleibt erhalten, solange named die Zone %2 noch ausliefern kann.</translation>
+    </message>
+    <message>
+        <source>named read the configuration again</source>
+        <translation>named hat die Konfiguration neu gelesen</translation>
+    </message>
+    <message>
+        <source>named thawed zone %1 and loads it again</source>
+        <translation>named hat die Zone %1 freigegeben und lädt sie neu</translation>
+    </message>
+    <message>
+        <source>named loads zone %1 again</source>
+        <translation>named lädt die Zone %1 neu</translation>
+    </message>
+    <message>
+        <source>Zone %1 took dynamic updates since it was read; it is shown as it is now, and nothing was written. Make the change again.</source>
+        <translation>Die Zone %1 hat seit dem Lesen dynamische Aktualisierungen erhalten; sie wird so gezeigt, wie sie jetzt ist, und es wurde nichts geschrieben. Nehmen Sie die Änderung erneut vor.</translation>
+    </message>
+    <message>
+        <source>The files are changed, but named was not told: %1</source>
+        <translation>Die Dateien sind geändert, aber named wurde nicht benachrichtigt: %1</translation>
+    </message>
+    <message>
+        <source>The BIND server is not running; it reads the changes when it starts.</source>
+        <translation>Der BIND-Server läuft nicht; er liest die Änderungen beim Start.</translation>
+    </message>
+    <message>
+        <source>named loads the configuration and the changed zones again</source>
+        <translation>named lädt die Konfiguration und die geänderten Zonen neu</translation>
+    </message>
 </context>
 <context>
     <name>SystemCtl</name>
     <message>
-        <source>Failed to start %1: %2</source>
-        <translation>%1 konnte nicht gestartet werden: %2</translation>
-    </message>
-    <message>
-        <source>Process crashed</source>
-        <translation>Der Prozess ist abgestürzt</translation>
-    </message>
-    <message>
-        <source>Systemctl exited with code %1.
-%2</source>
-        <translation>systemctl endete mit dem Code %1.
-%2</translation>
+        <source>Another command for %1 is still running; try again when it has ended.</source>
+        <translation>Ein anderer Befehl für %1 läuft noch; versuchen Sie es erneut, wenn er beendet ist.</translation>
     </message>
 </context>
 <context>
@@ -1550,6 +1894,17 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
 </context>
 <context>
+    <name>Zone</name>
+    <message>
+        <source>The records of secondary zone %1 are kept by its primary server; change them there.</source>
+        <translation>Die Einträge der sekundären Zone %1 verwaltet ihr Primärserver; ändern Sie sie dort.</translation>
+    </message>
+    <message>
+        <source>Zone %1 is signed outside named: a changed record would keep a signature that no longer fits it. Change the unsigned zone and sign it again where it is signed.</source>
+        <translation>Die Zone %1 wird außerhalb von named signiert: ein geänderter Eintrag behielte eine Signatur, die nicht mehr zu ihm passt. Ändern Sie die unsignierte Zone und signieren Sie sie dort erneut, wo sie signiert wird.</translation>
+    </message>
+</context>
+<context>
     <name>ZoneDialog</name>
     <message>
         <source>Zone</source>
@@ -1574,6 +1929,13 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Validation failed</source>
         <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneFreeze</name>
+    <message>
+        <source>named did not freeze dynamic zone %1 for the change, so nothing was written: %2</source>
+        <translation>named hat die dynamische Zone %1 für die Änderung nicht eingefroren, daher wurde nichts geschrieben: %2</translation>
     </message>
 </context>
 <context>

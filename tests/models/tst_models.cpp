@@ -242,10 +242,14 @@ private slots:
         QTest::addColumn<int>("removed");
         QTest::addColumn<QStringList>("added");
         QTest::addColumn<bool>("filtered");
-        QTest::newRow("record added") << -1 << QStringList{line("host3.example.")} << false;
-        QTest::newRow("first record removed") << 0 << QStringList() << false;
+        QTest::addColumn<bool>("newFirst");
+        QTest::newRow("record added")
+            << -1 << QStringList{line("host3.example.")} << false << false;
+        QTest::newRow("first record removed") << 0 << QStringList() << false << false;
         QTest::newRow("record replaced, filter on")
-            << 2 << QStringList{line("a.host10.example.")} << true;
+            << 2 << QStringList{line("a.host10.example.")} << true << false;
+        QTest::newRow("first record renewed, one removed, one added")
+            << 3 << QStringList{line("host1.example.")} << false << true;
     }
 
     void sort_afterAChange_asAFreshSort()
@@ -253,6 +257,7 @@ private slots:
         QFETCH(int, removed);
         QFETCH(QStringList, added);
         QFETCH(bool, filtered);
+        QFETCH(bool, newFirst);
         QList<PRecord> records = recordsOf({line("host10.example."), line("example.", "NS ns."),
                                             line("host2.example."), line("a.example.")});
         RecordModel model;
@@ -262,6 +267,9 @@ private slots:
         table.setFilterText(filtered ? "host" : "");
         if (removed >= 0)
             records.removeAt(removed);
+        // As a saved zone's raised serial does.
+        if (newFirst)
+            records.replace(0, PRecord(records.first()->clone()));
         records += recordsOf(added);
         model.setRecords(records);
         RecordModel fresh;
