@@ -57,6 +57,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), prompts(this), ui
     connectCommands();
     ui->menuBar->addMenu(new KivoHelpMenu(this));
     connect(&serverZones, &ServerZones::readProblem, this, &MainWindow::onReadProblem);
+    connect(&serverZones, &ServerZones::zonesReset, this, [this] {
+        loadProgress.setRange(0, serverZones.zones().size());
+        loadProgress.setValue(0);
+        loadProgress.setVisible(serverZones.isLoading());
+    });
     connect(&serverZones, &ServerZones::loadProgress, this, &MainWindow::onLoadProgress);
     connect(&serverZones, &ServerZones::loadFinished, this, &MainWindow::onLoadFinished);
 
@@ -181,7 +186,6 @@ void MainWindow::initialize()
 {
     try {
         serverZones.load();
-        loadProgress.setVisible(serverZones.isLoading());
         ui->tableViewZone->setFocus();
         setEnabled(true);
     } catch (const ErrorStackException &exception) {

@@ -24,20 +24,6 @@ inline QTableView *table(MainWindow &window, const QString &name)
     return window.findChild<QTableView *>(QStringLiteral("tableView") + name);
 }
 
-// Triggers the action and answers what it opens: what the script saw, and the answers left over.
-// A service command runs in the background, with the service actions off until it has ended.
-inline QStringList give(MainWindow &window, const QString &name, const QList<Answer> &answers)
-{
-    ModalScript script(answers);
-    window.findChild<QAction *>(name)->trigger();
-    const auto *restart = window.findChild<QAction *>(QStringLiteral("actionRestart"));
-    if (!QTest::qWaitFor([restart] { return restart->isEnabled(); }, 30000))
-        script.seen.append(QStringLiteral("service command still running"));
-    if (!script.answers.isEmpty())
-        script.seen.append(QStringLiteral("%1 answers left").arg(script.answers.size()));
-    return script.seen;
-}
-
 // The lines, where each that fits its pattern ('*' for any text) is replaced by the pattern.
 inline QStringList fitted(QStringList lines, const QStringList &patterns)
 {
@@ -140,6 +126,23 @@ inline bool waitForRecords(MainWindow &window)
 {
     const auto *progress = window.findChild<QProgressBar *>();
     return QTest::qWaitFor([progress] { return progress->isHidden(); }, 30000);
+}
+
+// Triggers the action and answers what it opens: what the script saw, and the answers left over.
+// A service command runs in the background, with the service actions off until it has ended; a
+// command that reads the zones again returns once their records are all there.
+inline QStringList give(MainWindow &window, const QString &name, const QList<Answer> &answers)
+{
+    ModalScript script(answers);
+    window.findChild<QAction *>(name)->trigger();
+    const auto *restart = window.findChild<QAction *>(QStringLiteral("actionRestart"));
+    if (!QTest::qWaitFor([restart] { return restart->isEnabled(); }, 30000))
+        script.seen.append(QStringLiteral("service command still running"));
+    if (!waitForRecords(window))
+        script.seen.append(QStringLiteral("records still being read"));
+    if (!script.answers.isEmpty())
+        script.seen.append(QStringLiteral("%1 answers left").arg(script.answers.size()));
+    return script.seen;
 }
 
 // Shows the window, reads the configuration and selects the zone and the record, when given.
