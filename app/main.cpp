@@ -90,8 +90,7 @@ int main(int argc, char *argv[])
     }
 
     MainWindow window;
-    window.show();
-    window.initialize();
+    window.showAndRead();
     QApplication::setWindowIcon(QIcon::fromTheme(windowIconName, QIcon(fallbackIconPath)));
     application.setActivationWindow(&window, true);
     return application.exec();

@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -180,6 +181,12 @@ void MainWindow::connectCommands()
     connect(ui->actionUndo, &QAction::triggered, this, &MainWindow::undo);
     connect(ui->actionFindRecords, &QAction::triggered, this, &MainWindow::findRecords);
     connect(&serverZones, &ServerZones::zonesReset, this, &MainWindow::offerUndo);
+}
+
+void MainWindow::showAndRead()
+{
+    show();
+    QTimer::singleShot(0, this, &MainWindow::initialize);
 }
 
 void MainWindow::initialize()

@@ -40,6 +40,9 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // Shows the window and reads the configuration once it is painted.
+    void showAndRead();
+
 public slots:
     void initialize();
 

@@ -263,6 +263,12 @@ double benchLoaded(const Options &options, const QString &directory)
     return times[0] / times[1];
 }
 
+void waitFor(const std::function<bool()> &done)
+{
+    if (!QTest::qWaitFor(done, 600000))
+        qFatal("the window did not finish");
+}
+
 // From the program's start, in a process of its own as the application starts, to the first
 // picture of a window that lists every zone and takes commands; the records come later.
 double windowSeconds(int zones)
@@ -285,14 +291,12 @@ double windowSeconds(int zones)
 int windowChild(int zones)
 {
     MainWindow window;
-    window.show();
-    window.initialize();
-    QCoreApplication::processEvents();
-    const QPixmap picture = window.grab();
-    const int listed =
-        window.findChild<QTableView *>(QStringLiteral("tableViewZone"))->model()->rowCount();
-    if (picture.isNull() || !window.isEnabled() || listed != zones)
-        qFatal("the window lists %d zones", listed);
+    window.showAndRead();
+    const QAbstractItemModel *listed =
+        window.findChild<QTableView *>(QStringLiteral("tableViewZone"))->model();
+    waitFor([&] { return window.isEnabled() && listed->rowCount() == zones; });
+    if (window.grab().isNull())
+        qFatal("the window was not painted");
     std::printf("%s\n", windowPainted);
     std::fflush(stdout);
     return 0;
@@ -380,12 +384,6 @@ void selectRow(MainWindow &window, const QString &table, int row)
     QCoreApplication::processEvents();
 }
 
-void waitFor(const std::function<bool()> &done)
-{
-    if (!QTest::qWaitFor(done, 600000))
-        qFatal("the window did not finish");
-}
-
 double benchStall(const Options &options, const QString &directory, const QString &bigZoneFile)
 {
     useConfiguration(
@@ -397,10 +395,9 @@ double benchStall(const Options &options, const QString &directory, const QStrin
         BoxAnswerer answerer;
         meter.start();
         MainWindow window;
-        window.show();
-        window.initialize();
+        window.showAndRead();
         const auto *progress = window.findChild<QProgressBar *>();
-        waitFor([progress] { return progress->isHidden(); });
+        waitFor([&window, progress] { return window.isEnabled() && progress->isHidden(); });
         startUp.push_back(meter.stop());
 
         selectRow(window, QStringLiteral("Zone"), options.zones);

@@ -426,9 +426,12 @@ void ServerZones::dropJournal(const Zone &zone)
         FileStore::remove(zone.journalPath());
 }
 
-bool ServerZones::serverRuns()
+// Asking systemctl takes a program's run, which the window's loop need not wait for.
+bool ServerZones::serverRuns() const
 {
-    return SystemCtl().checkActive();
+    bool running = false;
+    store([&running] { running = SystemCtl().checkActive(); });
+    return running;
 }
 
 void ServerZones::report(const Rndc::Result &result, const QString &done)

@@ -110,7 +110,7 @@ private:
     static void refuseReadOnly(const Zone &zone, const QList<PRecord> &touched);
     void refuseUpdatedSinceRead(const PZone &zone);
     static void dropJournal(const Zone &zone);
-    static bool serverRuns();
+    bool serverRuns() const;
     // Reports what named answered; `done` says what it did.
     void report(const Rndc::Result &result, const QString &done);
     void reportServerStopped();
