@@ -3,6 +3,7 @@
 #include "common/errorstackexception.h"
 #include "core/zonesettings.h"
 #include "dialogs/createrecorddialog.h"
+#include "dialogs/recorddialog.h"
 #include "dialogs/zonedialog.h"
 #include "platform/kivohelpmenu.h"
 #include "prompts.h"
@@ -127,8 +128,9 @@ void MainWindow::disableTableViewRecord()
 void MainWindow::addZone()
 {
     ZoneWizard wizard;
-    if (wizard.exec() == QDialog::Accepted)
-        perform(tr("Zone save error"), [&] { serverZones.addZone(wizard.zone()); });
+    wizard.setChange(tr("Zone save error"), [&] { serverZones.addZone(wizard.zone()); });
+    wizard.exec();
+    offerUndo();
 }
 
 void MainWindow::editZone()
@@ -174,9 +176,13 @@ void MainWindow::setupRecordModel()
 void MainWindow::addRecord()
 {
     const PZone zone = zoneController.selectedZone();
-    RecordWizard wizard;
-    if (zone && wizard.exec() == QDialog::Accepted)
-        performOnRecords(zone, [&] { serverZones.addRecord(zone, wizard.record()); });
+    if (!zone || !ownsItsFile(zone))
+        return;
+    RecordWizard wizard(zone);
+    wizard.setChange(tr("Can't save zone records"),
+                     [&] { serverZones.addRecord(zone, wizard.record()); });
+    wizard.exec();
+    offerUndo();
 }
 
 void MainWindow::editRecord()
@@ -185,12 +191,14 @@ void MainWindow::editRecord()
     // still be on.
     const PZone zone = zoneController.selectedZone();
     const PRecord record = recordController.selectedRecord();
-    if (!zone || !record)
+    if (!zone || !record || !ownsItsFile(zone))
         return;
     const PRecord replacement(record->clone());
-    const std::unique_ptr<QDialog> dialog = createRecordDialog(*replacement);
-    if (dialog->exec() == QDialog::Accepted)
-        performOnRecords(zone, [&] { serverZones.editRecord(zone, record, replacement); });
+    const std::unique_ptr<RecordDialog> dialog = createRecordDialog(*replacement);
+    dialog->setChange(tr("Can't save zone records"),
+                      [&](const PRecord &edited) { serverZones.editRecord(zone, record, edited); });
+    dialog->exec();
+    offerUndo();
 }
 
 void MainWindow::removeRecord()
@@ -215,14 +223,18 @@ bool MainWindow::perform(const QString &failureTitle, const std::function<void()
     return done;
 }
 
-void MainWindow::performOnRecords(const PZone &zone, const std::function<void()> &change)
+bool MainWindow::ownsItsFile(const PZone &zone)
 {
     const QList<PZone> sharing = serverZones.zonesSharingFile(zone);
-    if (!sharing.isEmpty() &&
-        !(prompts.ownFile(*zone, sharing) &&
-          perform(tr("Zone save error"), [&] { serverZones.giveOwnFile(zone); })))
-        return;
-    perform(tr("Can't save zone records"), change, tr("Records will be restored."));
+    return sharing.isEmpty() ||
+           (prompts.ownFile(*zone, sharing) &&
+            perform(tr("Zone save error"), [&] { serverZones.giveOwnFile(zone); }));
+}
+
+void MainWindow::performOnRecords(const PZone &zone, const std::function<void()> &change)
+{
+    if (ownsItsFile(zone))
+        perform(tr("Can't save zone records"), change, tr("Records will be restored."));
 }
 
 void MainWindow::onHParserError(QString message)

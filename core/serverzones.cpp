@@ -129,6 +129,7 @@ void ServerZones::removeZone(const PZone &zone)
 
 void ServerZones::addRecord(const PZone &zone, const PRecord &record)
 {
+    record->setZone(zone.data());
     validate(*record);
     saveRecords(zone, zone->records() << record);
 }
@@ -139,6 +140,7 @@ void ServerZones::editRecord(const PZone &zone, const PRecord &record, const PRe
     const int index = records.indexOf(record);
     if (index < 0)
         throw ErrorStackException(tr("The record is no longer in zone %1").arg(zone->name()));
+    replacement->setZone(zone.data());
     validate(*replacement);
     records.replace(index, replacement);
     saveRecords(zone, records);
@@ -215,9 +217,10 @@ void ServerZones::validate(const Record &record)
     const QStringList problems = record.validate();
     if (problems.isEmpty())
         return;
+    // The first problem is the one to read first.
     ErrorStackException error;
-    for (const QString &problem : problems)
-        error.push(problem);
+    for (auto problem = problems.crbegin(); problem != problems.crend(); ++problem)
+        error.push(*problem);
     throw error;
 }
 

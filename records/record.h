@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/validation.h"
+
 #include <QSharedPointer>
 #include <QString>
 #include <QStringList>
@@ -10,6 +12,13 @@ class Zone;
 class Record
 {
 public:
+    // named reads a larger time to live as 0.
+    static constexpr quint64 maximumTtl = 2147483647;
+    // The ranges of the 16-bit fields (preference, priority, weight, port) and of the 32-bit ones
+    // (the SOA's serial and timers).
+    static constexpr quint64 maximumUInt16 = 65535;
+    static constexpr quint64 maximumUInt32 = 4294967295;
+
     Record() = default;
     Record(const Record &) = default;
     Record &operator=(const Record &) = default;
@@ -20,6 +29,8 @@ public:
     virtual QString fullName() const = 0;
     virtual QString content() const = 0;
     virtual QString toString() const;
+    // What keeps the record from standing in its zone's file as it is; empty when nothing does.
+    // The owner must lie inside the zone that the record is linked to.
     virtual QStringList validate() const;
     virtual Record *clone() const = 0;
     virtual Record &assign(const Record &other) = 0;
@@ -48,6 +59,13 @@ protected:
     const QString &ownerName() const { return m_name; }
     void assignRecord(const Record &other);
     static QString joinFields(const QStringList &fields);
+    // BIND's check-names holds the owners of address and mail records to host names.
+    virtual NameRule ownerRule() const { return NameRule::AnyOwner; }
+    // The message for a name that the rule refuses, after the given one; none for a valid name.
+    static void checkName(QStringList *messages, const QString &name, NameRule rule,
+                          const char *message);
+    static void checkRange(QStringList *messages, const QString &field, quint64 value,
+                           quint64 maximum);
 
 private:
     Zone *m_zone = nullptr;

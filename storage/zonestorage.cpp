@@ -442,8 +442,12 @@ void ZoneStorage::saveZoneRecords(const PZone &zone)
     const CheckResult result = CheckZone().checkZone(zone->name(), temporary.fileName());
     if (!result.completed)
         fail({tr("Can't check zone %1: %2").arg(zone->name(), result.report), saveRecords});
+    // The checker names the scratch file and its lines, which the user never sees.
+    const QRegularExpression scratchPath(QRegularExpression::escape(temporary.fileName()) +
+                                         QStringLiteral("(:[0-9]+)?"));
     if (!result.ok)
-        fail({tr("Zone contains errors: %1").arg(result.report)});
+        fail({tr("Zone contains errors: %1")
+                  .arg(QString(result.report).replace(scratchPath, zone->name()))});
     if (isInZoneDirectory(*zone) && !makeZoneDirectory())
         fail({tr("Can't create directory %1").arg(Paths::zoneDirectory()), saveRecords});
     try {

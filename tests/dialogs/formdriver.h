@@ -133,31 +133,4 @@ inline QStringList pressForward(QWizard &wizard)
     return clickAndReadBoxes(wizard.button(last ? QWizard::FinishButton : QWizard::NextButton));
 }
 
-// Presses the button with the record form's owner name emptied, then gives the name back: true
-// when that press was refused with one message.
-inline bool refusesWithoutOwner(QWidget *form, QAbstractButton *button)
-{
-    QString owner;
-    for (const char *name :
-         {"kivoHostAddress", "lineEditAddress", "lineEditDomain", "lineEditName"}) {
-        if (form->findChild<QWidget *>(name))
-            owner = name;
-    }
-    const QString kept = shown(form, owner);
-    type(form, owner, QString());
-    const QStringList boxes = clickAndReadBoxes(button);
-    type(form, owner, kept);
-    return boxes.size() == 1 && boxes.at(0).startsWith("critical Validation failed: ");
-}
-
-inline QString notQualified(const QString &name)
-{
-    return QStringLiteral(
-               "Domain name is not fully qualified.\nA fully qualified domain name consists of a "
-               "list of domain labels representing the hierarchy from the lowest relevant level in "
-               "the DNS to the top-level domain. The DNS root is unnamed, expressed as the empty "
-               "label terminated by the dot.\nDomain name %1 doesn't ends with \".\".")
-        .arg(name);
-}
-
 } // namespace FormDriver
