@@ -122,9 +122,7 @@ ValidationResult validateMailbox(const QString &name)
     if (local.isEmpty() || !matchesWhole(Patterns::mailboxLabel(), local))
         return {false, QObject::tr("Mailbox %1 is invalid").arg(local)};
     const QString domain = name.mid(end + 1);
-    if (domain.isEmpty())
-        return {false, QObject::tr("Mailbox %1 names no domain").arg(name)};
-    return validateDomainName(domain, NameRule::Host);
+    return domain.isEmpty() ? ValidationResult() : validateDomainName(domain, NameRule::Host);
 }
 
 ValidationResult validateServiceLabel(QString label)

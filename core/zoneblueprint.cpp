@@ -31,7 +31,8 @@ constexpr quint64 negativeTtl = 3600;
 [[noreturn]] void refuse(const QString &problem, const QString &context)
 {
     ErrorStackException error(problem);
-    error.push(context);
+    if (!context.isEmpty())
+        error.push(context);
     throw error;
 }
 
@@ -133,7 +134,10 @@ QString ZoneBlueprint::zoneName(const QString &typed)
     QString zone = typed;
     if (zone.endsWith(labelSeparator))
         zone.chop(1);
-    checkDomainName(typed.isEmpty() ? typed : zone + labelSeparator, NameRule::Any,
+    // Without a final dot an empty name would pass as the root's.
+    if (typed.isEmpty())
+        refuse(validateDomainName(typed).message, QString());
+    checkDomainName(zone + labelSeparator, NameRule::Any,
                     QObject::tr("The zone name %1 is invalid").arg(typed));
     return zone;
 }

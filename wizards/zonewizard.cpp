@@ -1,6 +1,7 @@
 #include "zonewizard.h"
 
 #include "common/errorstackexception.h"
+#include "common/validation.h"
 #include "core/zoneblueprint.h"
 #include "dialogs/validationreport.h"
 #include "wizards/zonewizardpagearecord.h"
@@ -38,9 +39,10 @@ PZone ZoneWizard::zone()
 {
     m_zone->setType(mainPage->zoneType());
     QList<PRecord> records{pageRecord(SOAPage), pageRecord(NSPage)};
-    const int nameServerPage = page(NSPage)->nextId();
-    if (nameServerPage != -1)
-        records.append(pageRecord(PageId(nameServerPage)));
+    if (isReverseName(m_zone->name()))
+        records.append(pageRecord(PTRPage));
+    else if (qobject_cast<ZoneWizardPageARecord *>(page(APage))->holdsRecord())
+        records.append(pageRecord(APage));
     m_zone->setRecords(records);
     return m_zone;
 }

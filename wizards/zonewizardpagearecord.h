@@ -2,7 +2,7 @@
 
 #include "wizards/recordwizardpage.h"
 
-// The address of a name server inside the forward zone.
+// The address of the forward zone's name server, which the zone holds only for a server inside it.
 class ZoneWizardPageARecord : public RecordWizardPage
 {
     Q_OBJECT
@@ -12,4 +12,7 @@ public:
 
     void start(Zone *zone) override;
     void initializePage() override;
+    bool validatePage() override;
+    // Whether the zone takes the page's address record.
+    bool holdsRecord() const;
 };

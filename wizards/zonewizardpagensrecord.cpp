@@ -27,12 +27,7 @@ void ZoneWizardPageNSRecord::initializePage()
     form()->fill(*ns);
 }
 
-// The name server's address goes into the zone only where the server lies inside it.
 int ZoneWizardPageNSRecord::nextId() const
 {
-    const QString zone = form()->zone()->name();
-    if (isReverseName(zone))
-        return ZoneWizard::PTRPage;
-    const QString server = record().dynamicCast<NSRecord>()->nsdName();
-    return isInside(server, zone) ? ZoneWizard::APage : -1;
+    return isReverseName(form()->zone()->name()) ? ZoneWizard::PTRPage : ZoneWizard::APage;
 }

@@ -29,12 +29,10 @@ void ZoneWizardPageSOARecord::initializePage()
 {
     const QSharedPointer<SOARecord> soa = record().dynamicCast<SOARecord>();
     const QString zone = form()->zone()->name();
-    if (isReverseName(zone))
+    if (isReverseName(zone) || !soa->mname().isEmpty() || !soa->rname().isEmpty())
         return;
-    if (soa->mname().isEmpty())
-        soa->setMname(absoluteName(defaultNameServer, zone));
-    if (soa->rname().isEmpty())
-        soa->setRname(absoluteName(defaultMailbox, zone));
+    soa->setMname(absoluteName(defaultNameServer, zone));
+    soa->setRname(absoluteName(defaultMailbox, zone));
     form()->fill(*soa);
 }
 
