@@ -447,7 +447,7 @@ void ZoneStorage::saveZoneRecords(const PZone &zone)
                                          QStringLiteral("(:[0-9]+)?"));
     if (!result.ok)
         fail({tr("Zone contains errors: %1")
-                  .arg(QString(result.report).replace(scratchPath, zone->name()))});
+                  .arg(QString(result.report).replace(scratchPath, zone->name()).trimmed())});
     if (isInZoneDirectory(*zone) && !makeZoneDirectory())
         fail({tr("Can't create directory %1").arg(Paths::zoneDirectory()), saveRecords});
     try {

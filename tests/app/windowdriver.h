@@ -70,7 +70,8 @@ inline Answer wizard(const QStringList &pages)
         auto *wizard = qobject_cast<QWizard *>(modal);
         for (const QString &page : pages) {
             FormDriver::fill(wizard->currentPage(), page);
-            FormDriver::pressForward(*wizard);
+            const bool last = wizard->currentPage()->nextId() == -1;
+            wizard->button(last ? QWizard::FinishButton : QWizard::NextButton)->click();
         }
     };
 }
@@ -82,7 +83,7 @@ inline Answer zoneWizard(const QString &name, const QString &nameServer, const Q
     return wizard({reverse ? "comboBoxLookupType=Reverse" : "comboBoxLookupType=Forward",
                    (reverse ? "kivoHostAddress=" : "lineEditName=") + name,
                    "lineEditMName=" + nameServer + "|lineEditRName=hostmaster." + nameServer, "",
-                   "kivoHostAddress=" + address});
+                   "lineEditAddress=" + address});
 }
 
 inline QStringList zoneNames(MainWindow &window)

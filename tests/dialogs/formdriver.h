@@ -103,6 +103,8 @@ private:
         if (modal == handled || answers.isEmpty())
             return qobject_cast<QDialog *>(modal)->reject();
         handled = modal;
+        // A timer is not run again while it runs: restarted, it answers what the answer opens.
+        timer.start();
         answers.takeFirst()(modal);
     }
 
