@@ -218,6 +218,11 @@ private slots:
             zones.addRecord(zone(zones, "example.com"),
                             parseRecordLine(QStringLiteral("bad..name. 60 IN A 192.0.2.1")));
         }) << none << "Domain name is invalid";
+        // named would drop it at its next start.
+        QTest::newRow("record outside the zone added") << Change([=](ServerZones &zones) {
+            zones.addRecord(zone(zones, "example.com"),
+                            parseRecordLine(QStringLiteral("www.other.org. 60 IN A 192.0.2.1")));
+        }) << none << "www.other.org. lies outside zone example.com";
         QTest::newRow("record edited") << editRecord << none << QString();
         QTest::newRow("record edited, refused") << editRecord << zoneCheckerRefuses << refused;
         QTest::newRow("record removed") << removeRecord << none << QString();
