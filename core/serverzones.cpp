@@ -132,7 +132,7 @@ void ServerZones::saveRecords(const PZone &zone, const QList<PRecord> &records)
         record->setZone(zone.data());
     zone->setRecords(records);
     try {
-        ZoneStorage::saveZoneRecords(zone);
+        ZoneStorage::saveZoneRecords(zone, before);
     } catch (const ErrorStackException &) {
         zone->setRecords(before);
         throw;

@@ -34,6 +34,7 @@ void Record::assignRecord(const Record &other)
     m_ttl = other.m_ttl;
     m_recordClass = other.m_recordClass;
     m_type = other.m_type;
+    m_source = other.m_source;
 }
 
 QString Record::joinFields(const QStringList &fields)

@@ -5,8 +5,11 @@
 #include "confscanner.h"
 #include "control/checkconf.h"
 #include "control/checkzone.h"
+#include "control/zonejudge.h"
 #include "filereplacer.h"
 #include "records/record.h"
+#include "recordtally.h"
+#include "zonetextedit.h"
 
 #include <QDir>
 #include <QFile>
@@ -246,6 +249,32 @@ void writeZoneFile(const Zone &zone, const QByteArray &bytes)
     }
 }
 
+// BIND must accept the changed text and read from it exactly the zone's records.
+void judgeChangedText(const Zone &zone, const QByteArray &bytes)
+{
+    const QString saveRecords = ZoneStorage::tr("Can't save zone records");
+    QTemporaryFile temporary;
+    if (!temporary.open())
+        fail({ZoneStorage::tr("Can't create temporary file"), saveRecords});
+    if (!FileReplacer::writeAll(temporary.handle(), bytes))
+        fail({ZoneStorage::tr("Can't write file %1").arg(temporary.fileName()), saveRecords});
+    RecordTally tally(zone.records());
+    const CheckResult result =
+        ZoneJudge::judge(zone.name(), temporary.fileName(), zone.directory(),
+                         [&tally](const QString &line) { tally.take(line); });
+    if (!result.completed)
+        fail({ZoneStorage::tr("Can't check zone %1: %2").arg(zone.name(), result.report),
+              saveRecords});
+    if (!result.ok)
+        fail({ZoneStorage::tr("Zone contains errors: %1").arg(result.report)});
+    const QStringList differences = tally.differences();
+    if (!differences.isEmpty())
+        fail({ZoneStorage::tr("BIND reads the changed text of file %1 otherwise than intended, so "
+                              "it is left as it was:\n%2")
+                  .arg(zone.filePath(), differences.mid(0, 10).join(QLatin1Char('\n'))),
+              saveRecords});
+}
+
 // Puts a configuration file back after a later step failed, so that the server never sees a zone
 // declared twice or not at all.
 void restoreFile(const QString &path, const QByteArray &bytes, ErrorStackException *error)
@@ -425,4 +454,24 @@ void ZoneStorage::saveZoneRecords(const PZone &zone)
     if (isInZoneDirectory(*zone) && !makeZoneDirectory())
         fail({tr("Can't create directory %1").arg(Paths::zoneDirectory()), saveRecords});
     writeZoneFile(*zone, bytes);
+}
+
+void ZoneStorage::saveZoneRecords(const PZone &zone, const QList<PRecord> &previousRecords)
+{
+    if (!QFileInfo::exists(zone->filePath())) {
+        saveZoneRecords(zone);
+        return;
+    }
+    QByteArray text;
+    if (!readWhole(zone->filePath(), &text))
+        fail({tr("Can't open file %1").arg(zone->filePath()), tr("Can't save zone records")});
+    QByteArray changed;
+    try {
+        changed = ZoneTextEdit::apply(text, *zone, previousRecords);
+    } catch (ErrorStackException &error) {
+        error.push(tr("Can't save zone records"));
+        throw;
+    }
+    judgeChangedText(*zone, changed);
+    writeZoneFile(*zone, changed);
 }

@@ -20,7 +20,12 @@ public:
     static void saveZone(const PZone &zone, const QList<PZone> &zones,
                          const QString &declaredName = QString());
     static void removeZone(const PZone &zone, const QList<PZone> &zones);
+    // Writes the zone's file whole from its records.
     static void saveZoneRecords(const PZone &zone);
+    // Changes only the text of the records that differ from previousRecords in the zone's file,
+    // after BIND read the changed text as exactly the zone's records; a file not there yet is
+    // written whole.
+    static void saveZoneRecords(const PZone &zone, const QList<PRecord> &previousRecords);
     static bool isManaged(const PZone &zone);
 
 private:

@@ -1,0 +1,289 @@
+#include "zonetextedit.h"
+
+#include "common/errorstackexception.h"
+#include "domainname.h"
+
+#include <QObject>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+const QByteArray fieldSeparator(" ");
+const QByteArray ownerSeparator("\t");
+
+bool isAbsolute(const QByteArray &name)
+{
+    return name.endsWith('.') && !name.endsWith("\\.");
+}
+
+bool isWrittenName(const QByteArray &type, int field)
+{
+    return ((type == "NS" || type == "CNAME" || type == "PTR" || type == "DNAME") && field == 0) ||
+           (type == "MX" && field == 1) || (type == "SRV" && field == 3) ||
+           (type == "SOA" && field < 2);
+}
+
+std::vector<QByteArray> valuesOf(const QString &content)
+{
+    const QByteArray text = content.toUtf8();
+    std::vector<QByteArray> values;
+    for (const ZoneText::Token &token : ZoneText::split(text))
+        values.push_back(text.mid(token.begin, token.end - token.begin));
+    return values;
+}
+
+QByteArray upperType(const Record &record)
+{
+    return record.type().toUpper().toLatin1();
+}
+
+// Whether a parenthesis opens before the type: then the rest of the entry cannot be rewritten
+// without the parentheses coming apart.
+bool opensBefore(const QByteArray &text, int begin, int end)
+{
+    for (int position = begin; position < end; ++position) {
+        if (text.at(position) == ';')
+            position = std::max(position, int(text.indexOf('\n', position)));
+        else if (text.at(position) == '(')
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+ZoneTextEdit::ZoneTextEdit(const QByteArray &text, const Zone &zone)
+    : m_text(text, {DomainName::key(zone.name()), {}, -1, -1}), m_matcher(m_text, zone.name()),
+      m_zoneOrigin(DomainName::key(zone.name())), m_fileName(zone.filePath())
+{
+}
+
+void ZoneTextEdit::splice(int begin, int end, const QByteArray &bytes)
+{
+    m_splices.push_back({begin, end, bytes});
+}
+
+QByteArray ZoneTextEdit::nameText(const QByteArray &name, const QByteArray &origin, bool absolute)
+{
+    if (absolute)
+        return name;
+    return DomainName::relative(QString::fromUtf8(name), origin).toUtf8();
+}
+
+QByteArray ZoneTextEdit::ownerText(const ZoneText::Entry &entry) const
+{
+    return m_text.tokenText(entry, entry.ownerToken);
+}
+
+void ZoneTextEdit::keepOwnerOfNext(int entryIndex, const QByteArray &ownerText,
+                                   const QByteArray &ownerOrigin, const QByteArray &ownerKey)
+{
+    const std::vector<ZoneText::Entry> &entries = m_text.entries();
+    for (size_t index = size_t(entryIndex) + 1; index < entries.size(); ++index) {
+        const ZoneText::Entry &next = entries[index];
+        if (next.kind != ZoneText::Entry::Record)
+            continue;
+        if (next.ownerToken >= 0)
+            return;
+        const bool sameOrigin = next.after.origin == ownerOrigin && !ownerText.isEmpty();
+        splice(next.begin, next.begin,
+               sameOrigin ? ownerText : nameText(ownerKey, next.after.origin, false));
+        return;
+    }
+}
+
+void ZoneTextEdit::remove(const Record &record)
+{
+    const int index = m_matcher.find(record, m_fileName);
+    const ZoneText::Entry &entry = m_text.entries()[size_t(index)];
+    splice(entry.begin, entry.end, QByteArray());
+    if (entry.ownerToken >= 0)
+        keepOwnerOfNext(index, ownerText(entry), entry.after.origin, entry.after.owner);
+}
+
+void ZoneTextEdit::replaceOwner(int entryIndex, const Record &replacement)
+{
+    const ZoneText::Entry &entry = m_text.entries()[size_t(entryIndex)];
+    const QByteArray owner = RecordMatcher::recordKey(replacement, m_zoneOrigin);
+    if (owner == entry.after.owner)
+        return;
+    const QByteArray name = replacement.fullName().toUtf8();
+    if (entry.ownerToken >= 0) {
+        const QByteArray old = ownerText(entry);
+        const ZoneText::Token &token = m_text.token(entry, entry.ownerToken);
+        splice(token.begin, token.end, nameText(name, entry.after.origin, isAbsolute(old)));
+        keepOwnerOfNext(entryIndex, old, entry.after.origin, entry.after.owner);
+    } else {
+        splice(entry.begin, entry.begin, nameText(name, entry.after.origin, false));
+        keepOwnerOfNext(entryIndex, QByteArray(), QByteArray(), entry.after.owner);
+    }
+}
+
+void ZoneTextEdit::replaceTtl(const ZoneText::Entry &entry, const Record &replacement)
+{
+    const QByteArray ttl = QByteArray::number(replacement.ttl());
+    if (entry.ttlToken >= 0) {
+        quint32 written = 0;
+        ZoneText::parseTtl(m_text.tokenText(entry, entry.ttlToken), &written);
+        if (written != replacement.ttl()) {
+            const ZoneText::Token &token = m_text.token(entry, entry.ttlToken);
+            splice(token.begin, token.end, ttl);
+        }
+        return;
+    }
+    if (entry.inheritedTtl >= 0 && quint64(entry.inheritedTtl) == replacement.ttl())
+        return;
+    const int before = m_text.token(entry, entry.ownerToken + 1).begin;
+    splice(before, before, ttl + fieldSeparator);
+}
+
+void ZoneTextEdit::replaceData(const ZoneText::Entry &entry, const Record &replacement)
+{
+    const QByteArray type = upperType(replacement);
+    const std::vector<QByteArray> values = valuesOf(replacement.content());
+    const int fields = m_text.rdataCount(entry);
+    if (type == m_text.type(entry) && fields == int(values.size())) {
+        for (int field = 0; field < fields; ++field) {
+            const QByteArray written = m_text.rdata(entry, field);
+            const QByteArray &value = values[size_t(field)];
+            if (m_matcher.compareField(type, field, written, entry.after.origin, value) ==
+                RecordMatcher::Same)
+                continue;
+            const ZoneText::Token &token = m_text.token(entry, entry.typeToken + 1 + field);
+            splice(token.begin, token.end,
+                   isWrittenName(type, field)
+                       ? nameText(value, entry.after.origin, isAbsolute(written))
+                       : value);
+        }
+        return;
+    }
+    const int typeBegin = m_text.token(entry, entry.typeToken).begin;
+    if (opensBefore(m_text.text(), entry.begin, typeBegin))
+        throw ErrorStackException(
+            QObject::tr("The entry of record %1 in file %2 opens its parentheses before the "
+                        "type; change it there.")
+                .arg(replacement.toString(), m_fileName));
+    splice(typeBegin, entry.contentEnd,
+           replacement.type().toUtf8() + fieldSeparator + replacement.content().toUtf8());
+}
+
+void ZoneTextEdit::replace(const Record &record, const Record &replacement)
+{
+    const int index = m_matcher.find(record, m_fileName);
+    const ZoneText::Entry &entry = m_text.entries()[size_t(index)];
+    replaceOwner(index, replacement);
+    replaceTtl(entry, replacement);
+    if (entry.classToken >= 0 &&
+        replacement.recordClass().compare(
+            QString::fromUtf8(m_text.tokenText(entry, entry.classToken)), Qt::CaseInsensitive)) {
+        const ZoneText::Token &token = m_text.token(entry, entry.classToken);
+        splice(token.begin, token.end, replacement.recordClass().toUtf8());
+    }
+    replaceData(entry, replacement);
+}
+
+void ZoneTextEdit::add(const Record &record)
+{
+    const QByteArray owner = RecordMatcher::recordKey(record, m_zoneOrigin);
+    const std::vector<ZoneText::Entry> &entries = m_text.entries();
+    const ZoneText::Entry *after = entries.empty() ? nullptr : &entries.back();
+    for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry) {
+        if (entry->kind == ZoneText::Entry::Record && entry->after.owner == owner) {
+            after = &*entry;
+            break;
+        }
+    }
+    const QByteArray origin = after ? after->after.origin : m_zoneOrigin;
+    const qint64 inherited = !after                        ? -1
+                             : after->after.defaultTtl >= 0 ? after->after.defaultTtl
+                                                            : after->after.lastTtl;
+    QByteArray gap = ownerSeparator;
+    if (after && after->kind == ZoneText::Entry::Record && after->ownerToken >= 0 &&
+        after->tokenCount > 1) {
+        const int begin = m_text.token(*after, 0).end;
+        const QByteArray written = m_text.text().mid(begin, m_text.token(*after, 1).begin - begin);
+        if (!written.contains('\n'))
+            gap = written;
+    }
+
+    QByteArray line = nameText(record.fullName().toUtf8(), origin, false) + gap;
+    if (inherited < 0 || quint64(inherited) != record.ttl())
+        line += QByteArray::number(record.ttl()) + fieldSeparator;
+    if ((after && after->classToken >= 0) || record.recordClass() != QLatin1String("IN"))
+        line += record.recordClass().toUtf8() + fieldSeparator;
+    line += record.type().toUtf8() + fieldSeparator + record.content().toUtf8();
+
+    const QByteArray &text = m_text.text();
+    const int position = after ? after->end : text.size();
+    if (position == text.size() && !text.isEmpty() && !text.endsWith('\n'))
+        splice(position, position, m_text.lineEnd() + line);
+    else
+        splice(position, position, line + m_text.lineEnd());
+}
+
+QByteArray ZoneTextEdit::result() const
+{
+    std::vector<Splice> splices = m_splices;
+    std::stable_sort(splices.begin(), splices.end(),
+                     [](const Splice &a, const Splice &b) { return a.begin < b.begin; });
+    const QByteArray &text = m_text.text();
+    QByteArray changed;
+    changed.reserve(text.size() + 256);
+    int position = 0;
+    for (const Splice &splice : splices) {
+        if (splice.begin < position)
+            throw ErrorStackException(
+                QObject::tr("The changes overlap in the text of file %1.").arg(m_fileName));
+        changed.append(text.constData() + position, splice.begin - position);
+        changed.append(splice.bytes);
+        position = splice.end;
+    }
+    changed.append(text.constData() + position, text.size() - position);
+    return changed;
+}
+
+QByteArray ZoneTextEdit::apply(const QByteArray &text, const Zone &zone,
+                               const QList<PRecord> &previousRecords)
+{
+    const QList<PRecord> records = zone.records();
+    // Only the stretch between the common start and the common end can differ.
+    int head = 0;
+    while (head < records.size() && head < previousRecords.size() &&
+           records.at(head) == previousRecords.at(head))
+        ++head;
+    int tail = 0;
+    while (tail < records.size() - head && tail < previousRecords.size() - head &&
+           records.at(records.size() - 1 - tail) ==
+               previousRecords.at(previousRecords.size() - 1 - tail))
+        ++tail;
+    const QList<PRecord> before = previousRecords.mid(head, previousRecords.size() - head - tail);
+    const QList<PRecord> after = records.mid(head, records.size() - head - tail);
+    QSet<const Record *> kept;
+    for (const PRecord &record : after)
+        kept.insert(record.data());
+    QSet<const Record *> old;
+    for (const PRecord &record : before)
+        old.insert(record.data());
+
+    ZoneTextEdit edit(text, zone);
+    QSet<const Record *> replaced;
+    for (int index = 0; index < before.size() && index < after.size(); ++index) {
+        const PRecord &previous = before.at(index);
+        const PRecord &current = after.at(index);
+        if (!kept.contains(previous.data()) && !old.contains(current.data())) {
+            edit.replace(*previous, *current);
+            replaced << previous.data() << current.data();
+        }
+    }
+    for (const PRecord &previous : before) {
+        if (!kept.contains(previous.data()) && !replaced.contains(previous.data()))
+            edit.remove(*previous);
+    }
+    for (const PRecord &current : after) {
+        if (!old.contains(current.data()) && !replaced.contains(current.data()))
+            edit.add(*current);
+    }
+    return edit.result();
+}
