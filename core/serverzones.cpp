@@ -3,9 +3,12 @@
 #include "common/errorstackexception.h"
 #include "common/paths.h"
 #include "control/checkconf.h"
+#include "storage/recordsources.h"
 #include "storage/zonestorage.h"
 
 namespace {
+const QLatin1String includeSource("$INCLUDE ");
+
 // named tells zones apart by name and class, with or without the root's final dot.
 QString zoneKey(QString name)
 {
@@ -38,6 +41,8 @@ void ServerZones::load()
                                       : check.report);
     const PISCType root = m_iscParser.parse(Paths::serverConfiguration());
     m_zones = m_hParser.parseZones(root)->zones();
+    for (const PZone &zone : qAsConst(m_zones))
+        RecordSources::mark(zone);
     emit zonesReset();
 }
 
@@ -112,6 +117,7 @@ void ServerZones::editRecord(const PZone &zone, const PRecord &record, const PRe
     const int index = records.indexOf(record);
     if (index < 0)
         throw ErrorStackException(tr("The record is no longer in zone %1").arg(zone->name()));
+    refuseForeign(*record);
     validate(*replacement);
     records.replace(index, replacement);
     saveRecords(zone, records);
@@ -122,6 +128,7 @@ void ServerZones::removeRecord(const PZone &zone, const PRecord &record)
     QList<PRecord> records = zone->records();
     if (!records.removeOne(record))
         throw ErrorStackException(tr("The record is no longer in zone %1").arg(zone->name()));
+    refuseForeign(*record);
     saveRecords(zone, records);
 }
 
@@ -149,6 +156,20 @@ void ServerZones::validate(const Record &record)
     for (const QString &problem : problems)
         error.push(problem);
     throw error;
+}
+
+void ServerZones::refuseForeign(const Record &record)
+{
+    const QString source = record.source();
+    if (source.isEmpty())
+        return;
+    if (source.startsWith(includeSource))
+        throw ErrorStackException(tr("Record %1 comes from $INCLUDE file %2; edit that file "
+                                     "instead.")
+                                      .arg(record.toString(), source.mid(includeSource.size())));
+    throw ErrorStackException(
+        tr("Record %1 is made by %2; change that line of the zone file instead.")
+            .arg(record.toString(), source));
 }
 
 PZone ServerZones::namesake(const PZone &zone, const QString &name) const

@@ -54,6 +54,8 @@ private:
     void refuseNamesake(const PZone &zone, const QString &name) const;
     void saveRecords(const PZone &zone, const QList<PRecord> &records);
     static void validate(const Record &record);
+    // A record that an $INCLUDE or $GENERATE line brings in is changed where it is written.
+    static void refuseForeign(const Record &record);
 
     ISCParser m_iscParser;
     HParser m_hParser;

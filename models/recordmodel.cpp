@@ -2,6 +2,10 @@
 
 #include "core/serverzones.h"
 
+#include <QBrush>
+#include <QGuiApplication>
+#include <QPalette>
+
 RecordModel::RecordModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 RecordModel::~RecordModel() = default;
@@ -24,8 +28,16 @@ QVariant RecordModel::data(const QModelIndex &index, int role) const
         return QVariant();
     if (role == Qt::TextAlignmentRole && index.column() == TypeColumn)
         return int(Qt::AlignCenter);
+    const Record &record = *m_records.at(index.row());
     if (role == Qt::DisplayRole)
-        return displayText(*m_records.at(index.row()), index.column());
+        return displayText(record, index.column());
+    // A record that another file or a $GENERATE line writes is shown, but changed there.
+    if (record.source().isEmpty())
+        return QVariant();
+    if (role == Qt::ToolTipRole)
+        return tr("From %1; change it there.").arg(record.source());
+    if (role == Qt::ForegroundRole)
+        return QBrush(QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text));
     return QVariant();
 }
 

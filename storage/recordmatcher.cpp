@@ -141,8 +141,8 @@ RecordMatcher::Verdict RecordMatcher::compare(const ZoneText::Entry &entry,
     return verdict;
 }
 
-bool RecordMatcher::writesOwnerClassAndType(const ZoneText::Entry &entry, const QByteArray &owner,
-                                            const Record &record) const
+bool RecordMatcher::writes(const ZoneText::Entry &entry, const QByteArray &owner,
+                           const Record &record) const
 {
     if (entry.kind != ZoneText::Entry::Record || entry.after.owner != owner)
         return false;
@@ -161,7 +161,7 @@ std::vector<int> RecordMatcher::candidates(const Record &record) const
     const std::vector<ZoneText::Entry> &entries = m_text.entries();
     for (int index = 0; index < int(entries.size()); ++index) {
         const ZoneText::Entry &entry = entries[size_t(index)];
-        if (!writesOwnerClassAndType(entry, owner, record))
+        if (!writes(entry, owner, record))
             continue;
         const Verdict verdict = compare(entry, record);
         if (verdict == Same)
@@ -170,6 +170,23 @@ std::vector<int> RecordMatcher::candidates(const Record &record) const
             possible.push_back(index);
     }
     return same.empty() ? possible : same;
+}
+
+bool RecordMatcher::writesSame(const Record &record) const
+{
+    const std::vector<ZoneText::Entry> &entries = m_text.entries();
+    if (m_byOwner.isEmpty()) {
+        for (int index = 0; index < int(entries.size()); ++index)
+            m_byOwner.insert(entries[size_t(index)].after.owner, index);
+    }
+    const QByteArray owner = recordKey(record, m_zoneOrigin);
+    for (auto found = m_byOwner.constFind(owner); found != m_byOwner.cend() && found.key() == owner;
+         ++found) {
+        const ZoneText::Entry &entry = entries[size_t(found.value())];
+        if (writes(entry, owner, record) && compare(entry, record) == Same)
+            return true;
+    }
+    return false;
 }
 
 int RecordMatcher::find(const Record &record, const QString &fileName) const

@@ -3,6 +3,8 @@
 #include "records/record.h"
 #include "zonetext.h"
 
+#include <QMultiHash>
+
 // Finds the entry of a zone file's text that writes a record. Owner, class and type must agree;
 // the data is compared field by field where the type's fields are known here (names made absolute
 // against the origin in effect, numbers, times with units, addresses, character strings), and
@@ -26,12 +28,16 @@ public:
     // there is none or it is uncertain.
     int find(const Record &record, const QString &fileName) const;
 
+    // Whether the entry is a record of that owner (a key), class and type.
+    bool writes(const ZoneText::Entry &entry, const QByteArray &owner, const Record &record) const;
+    // Whether some entry surely writes the record.
+    bool writesSame(const Record &record) const;
+
     static QByteArray recordKey(const Record &record, const QByteArray &zoneOrigin);
 
 private:
-    bool writesOwnerClassAndType(const ZoneText::Entry &entry, const QByteArray &owner,
-                                 const Record &record) const;
-
     const ZoneText &m_text;
     QByteArray m_zoneOrigin;
+    // The entries of each owner, made when first asked for.
+    mutable QMultiHash<QByteArray, int> m_byOwner;
 };

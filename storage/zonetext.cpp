@@ -2,6 +2,9 @@
 
 #include "domainname.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace {
 
 const char lineFeed = '\n';
@@ -91,7 +94,8 @@ int tokenEnd(const char *data, int size, int position)
 
 } // namespace
 
-ZoneText::ZoneText(const QByteArray &text, const Context &start) : m_text(text), m_context(start)
+ZoneText::ZoneText(const QByteArray &text, const Context &start, const QString &workingDirectory)
+    : m_text(text), m_directory(workingDirectory), m_context(start)
 {
     read();
 }
@@ -278,14 +282,41 @@ void ZoneText::interpretDirective(Entry &entry)
         entry.kind = Entry::Ttl;
         m_context.defaultTtl = seconds;
     } else {
-        // An included file may set the default time to live for the rest, and a range may
-        // write times of its own: what follows is no longer known.
         entry.kind = equalsWord(word, "$INCLUDE")    ? Entry::Include
                      : equalsWord(word, "$GENERATE") ? Entry::Generate
                                                      : Entry::OtherDirective;
-        m_context.defaultTtl = -1;
+        // Records of their own, with times of their own, leave the last time unknown; an
+        // included file may even set the default for the rest of this one.
         m_context.lastTtl = -1;
+        if (entry.kind != Entry::Generate && !includeKeepsDefaultTtl(entry))
+            m_context.defaultTtl = -1;
     }
+}
+
+bool ZoneText::includeKeepsDefaultTtl(const Entry &entry) const
+{
+    if (entry.kind != Entry::Include || m_context.defaultTtl < 0)
+        return false;
+    QFile file(includedFile(entry));
+    return file.open(QIODevice::ReadOnly) && !file.readAll().toUpper().contains("$TTL");
+}
+
+QString ZoneText::includedFile(const Entry &entry) const
+{
+    if (entry.tokenCount < 2)
+        return QString();
+    const QString path = QFile::decodeName(unescape(tokenText(entry, 1)));
+    return m_directory.isEmpty() || QDir::isAbsolutePath(path) ? path
+                                                               : QDir(m_directory).filePath(path);
+}
+
+QByteArray ZoneText::includedOrigin(const Entry &entry, const QByteArray &origin) const
+{
+    if (entry.tokenCount < 3)
+        return origin;
+    const Token &written = token(entry, 2);
+    return DomainName::key(m_text.constData() + written.begin, written.end - written.begin,
+                           origin);
 }
 
 // Owner, then a time to live and a class in either order, each at most once, then the type.

@@ -53,7 +53,10 @@ public:
         qint64 inheritedTtl = -1;
     };
 
-    ZoneText(const QByteArray &text, const Context &start);
+    // A relative $INCLUDE is read from workingDirectory, as named reads it; empty is the current
+    // one.
+    ZoneText(const QByteArray &text, const Context &start,
+             const QString &workingDirectory = QString());
 
     const QByteArray &text() const { return m_text; }
     const std::vector<Entry> &entries() const { return m_entries; }
@@ -72,6 +75,10 @@ public:
     static QByteArray unescape(const QByteArray &token);
     // A time to live in seconds or with units (1h30m); false for anything else.
     static bool parseTtl(const QByteArray &token, quint32 *seconds);
+    // The file that an $INCLUDE entry names, resolved as named resolves it.
+    QString includedFile(const Entry &entry) const;
+    // The origin that an $INCLUDE entry gives the included file.
+    QByteArray includedOrigin(const Entry &entry, const QByteArray &origin) const;
 
 private:
     void read();
@@ -79,8 +86,10 @@ private:
     void interpret(Entry &entry, bool ownerWritten);
     void interpretDirective(Entry &entry);
     void interpretRecord(Entry &entry, bool ownerWritten);
+    bool includeKeepsDefaultTtl(const Entry &entry) const;
 
     QByteArray m_text;
+    QString m_directory;
     Context m_context;
     std::vector<Token> m_tokens;
     std::vector<Entry> m_entries;

@@ -55,7 +55,8 @@ bool opensBefore(const QByteArray &text, int begin, int end)
 } // namespace
 
 ZoneTextEdit::ZoneTextEdit(const QByteArray &text, const Zone &zone)
-    : m_text(text, {DomainName::key(zone.name()), {}, -1, -1}), m_matcher(m_text, zone.name()),
+    : m_text(text, {DomainName::key(zone.name()), {}, -1, -1}, zone.directory()),
+      m_matcher(m_text, zone.name()),
       m_zoneOrigin(DomainName::key(zone.name())), m_fileName(zone.filePath())
 {
 }
