@@ -1,5 +1,6 @@
 #include "domainname.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -18,18 +19,20 @@ bool isPlain(uchar byte)
     return byte > 0x20 && byte < 0x7f && byte != labelSeparator && byte != escape;
 }
 
-void appendCanonical(QByteArray &key, uchar byte)
+// Writes the byte as a key holds it; returns past the last byte written.
+char *writeCanonical(char *out, uchar byte)
 {
     if (byte >= 'A' && byte <= 'Z')
         byte = uchar(byte - 'A' + 'a');
     if (isPlain(byte)) {
-        key.append(char(byte));
-        return;
+        *out++ = char(byte);
+        return out;
     }
-    key.append(escape);
-    key.append(char('0' + byte / 100));
-    key.append(char('0' + byte / 10 % 10));
-    key.append(char('0' + byte % 10));
+    *out++ = escape;
+    *out++ = char('0' + byte / 100);
+    *out++ = char('0' + byte / 10 % 10);
+    *out++ = char('0' + byte % 10);
+    return out;
 }
 
 // Where each label of a name's text ends, escapes respected; a final dot makes it absolute.
@@ -76,8 +79,11 @@ QByteArray DomainName::key(const char *text, int size, const QByteArray &originK
         return originKey;
     if (size == 1 && text[0] == labelSeparator)
         return rootKey();
-    QByteArray key;
-    key.reserve(size + originKey.size() + 1);
+    int length = size + originKey.size() + 1;
+    for (int index = 0; index < size; ++index)
+        length += text[index] == escape || isPlain(uchar(text[index])) ? 0 : 3;
+    QByteArray key(length, Qt::Uninitialized);
+    char *out = key.data();
     bool absolute = false;
     for (int index = 0; index < size; ++index) {
         const char c = text[index];
@@ -86,26 +92,25 @@ QByteArray DomainName::key(const char *text, int size, const QByteArray &originK
                 isDigit(text[index + 3])) {
                 const int value = (text[index + 1] - '0') * 100 + (text[index + 2] - '0') * 10 +
                                   (text[index + 3] - '0');
-                appendCanonical(key, uchar(value));
+                out = writeCanonical(out, uchar(value));
                 index += 3;
             } else {
-                appendCanonical(key, uchar(text[++index]));
+                out = writeCanonical(out, uchar(text[++index]));
             }
-            continue;
+        } else if (c == labelSeparator) {
+            *out++ = labelSeparator;
+            absolute = index + 1 == size;
+        } else {
+            out = writeCanonical(out, uchar(c));
         }
-        if (c == labelSeparator) {
-            key.append(labelSeparator);
-            if (index + 1 == size)
-                absolute = true;
-            continue;
-        }
-        appendCanonical(key, uchar(c));
     }
-    if (absolute)
-        return key;
-    if (originKey != rootKey())
-        key.append(labelSeparator);
-    return key + originKey;
+    if (!absolute) {
+        if (originKey != rootKey())
+            *out++ = labelSeparator;
+        out = std::copy(originKey.cbegin(), originKey.cend(), out);
+    }
+    key.resize(int(out - key.constData()));
+    return key;
 }
 
 QByteArray DomainName::key(const QString &text, const QByteArray &originKey)

@@ -144,7 +144,7 @@ RecordMatcher::Verdict RecordMatcher::compare(const ZoneText::Entry &entry,
 bool RecordMatcher::writes(const ZoneText::Entry &entry, const QByteArray &owner,
                            const Record &record) const
 {
-    if (entry.kind != ZoneText::Entry::Record || entry.after.owner != owner)
+    if (entry.kind != ZoneText::Entry::Record || !m_text.ownerIs(entry, owner))
         return false;
     if (entry.classToken >= 0 &&
         qstricmp(m_text.tokenText(entry, entry.classToken).constData(),
@@ -177,7 +177,7 @@ bool RecordMatcher::writesSame(const Record &record) const
     const std::vector<ZoneText::Entry> &entries = m_text.entries();
     if (m_byOwner.isEmpty()) {
         for (int index = 0; index < int(entries.size()); ++index)
-            m_byOwner.insert(entries[size_t(index)].after.owner, index);
+            m_byOwner.insert(m_text.owner(entries[size_t(index)]), index);
     }
     const QByteArray owner = recordKey(record, m_zoneOrigin);
     for (auto found = m_byOwner.constFind(owner); found != m_byOwner.cend() && found.key() == owner;

@@ -137,6 +137,8 @@ void collectForeign(const ZoneText &text, const QString &directory, int depth,
         // A range and an include start from what is in effect before them, which only
         // differs from what is after them in the times they leave unknown.
         ZoneText::Context start = entry.after;
+        start.owner = text.owner(entry);
+        start.ownerEntry = -1;
         if (entry.kind == ZoneText::Entry::Generate) {
             const QString source =
                 includedFrom.isEmpty() ? generateSource(text, entry) : includedFrom;
@@ -164,7 +166,7 @@ void RecordSources::mark(const PZone &zone)
     if (!mentionsForeignRecords(bytes))
         return;
     const QByteArray origin = DomainName::key(zone->name());
-    const ZoneText own(bytes, {origin, {}, -1, -1}, zone->directory());
+    const ZoneText own(bytes, ZoneText::Context(origin), zone->directory());
     std::vector<ForeignText> foreign;
     collectForeign(own, zone->directory(), 0, QString(), foreign);
 
@@ -173,7 +175,7 @@ void RecordSources::mark(const PZone &zone)
         const std::vector<ZoneText::Entry> &entries = text.text->entries();
         for (int index = 0; index < int(entries.size()); ++index) {
             if (entries[size_t(index)].kind == ZoneText::Entry::Record)
-                byOwner.insert(entries[size_t(index)].after.owner, {&text, index});
+                byOwner.insert(text.text->owner(entries[size_t(index)]), {&text, index});
         }
     }
     const RecordMatcher ownMatcher(own, zone->name());

@@ -33,16 +33,21 @@ bool equalsWord(const QByteArray &token, const char *word)
     return qstricmp(token.constData(), word) == 0;
 }
 
-bool isClass(const QByteArray &token)
+bool equalsWord(const char *data, int size, const char *word)
+{
+    return int(qstrlen(word)) == size && qstrnicmp(data, word, uint(size)) == 0;
+}
+
+bool isClass(const char *data, int size)
 {
     for (const char *word : {"IN", "CH", "CHAOS", "HS", "HESIOD", "NONE", "ANY"}) {
-        if (equalsWord(token, word))
+        if (equalsWord(data, size, word))
             return true;
     }
-    if (token.size() <= 5 || qstrnicmp(token.constData(), "CLASS", 5) != 0)
+    if (size <= 5 || qstrnicmp(data, "CLASS", 5) != 0)
         return false;
-    for (int index = 5; index < token.size(); ++index) {
-        if (!isDigit(token.at(index)))
+    for (int index = 5; index < size; ++index) {
+        if (!isDigit(data[index]))
             return false;
     }
     return true;
@@ -69,6 +74,35 @@ quint32 unitSeconds(char unit)
     default:
         return 0;
     }
+}
+
+bool ttlOf(const char *data, int size, quint32 *seconds)
+{
+    if (size == 0 || !isDigit(data[0]))
+        return false;
+    quint64 total = 0;
+    quint64 number = 0;
+    bool digits = false;
+    bool units = false;
+    for (const char *c = data; c != data + size; ++c) {
+        if (isDigit(*c)) {
+            number = number * 10 + quint64(*c - '0');
+            digits = true;
+        } else if (digits && unitSeconds(*c) != 0) {
+            total += number * unitSeconds(*c);
+            number = 0;
+            digits = false;
+            units = true;
+        } else {
+            return false;
+        }
+        if (number > 0xffffffffu || total > 0xffffffffu)
+            return false;
+    }
+    if (units && digits)
+        return false;
+    *seconds = quint32(total + number);
+    return true;
 }
 
 // Scans one token from `position`: a quoted string to its closing quote, or a run of bytes up
@@ -128,6 +162,37 @@ QByteArray ZoneText::rdata(const Entry &entry, int index) const
     return tokenText(entry, entry.typeToken + 1 + index);
 }
 
+QByteArray ZoneText::owner(const Entry &entry) const
+{
+    if (entry.after.ownerEntry < 0)
+        return entry.after.owner;
+    const Entry &written = m_entries[size_t(entry.after.ownerEntry)];
+    const Token &name = token(written, written.ownerToken);
+    return DomainName::key(m_text.constData() + name.begin, name.end - name.begin,
+                           written.after.origin);
+}
+
+bool ZoneText::ownerIs(const Entry &entry, const QByteArray &key) const
+{
+    if (entry.after.ownerEntry < 0)
+        return entry.after.owner == key;
+    const Entry &written = m_entries[size_t(entry.after.ownerEntry)];
+    const Token &name = token(written, written.ownerToken);
+    const char *data = m_text.constData() + name.begin;
+    const int size = name.end - name.begin;
+    const QByteArray &origin = written.after.origin;
+    // A plain relative name's key is the name in lower case, a dot and the origin's key.
+    bool plain = size > 0 && data[size - 1] != '.' && !(size == 1 && data[0] == '@');
+    for (int index = 0; plain && index < size; ++index) {
+        const uchar c = uchar(data[index]);
+        plain = c > 0x20 && c < 0x7f && c != uchar(escape);
+    }
+    if (!plain || origin == DomainName::rootKey())
+        return owner(entry) == key;
+    return key.size() == size + 1 + origin.size() && key.at(size) == '.' &&
+           qstrnicmp(key.constData(), data, uint(size)) == 0 && key.endsWith(origin);
+}
+
 QByteArray ZoneText::lineEnd() const
 {
     const int first = m_text.indexOf(lineFeed);
@@ -183,36 +248,15 @@ QByteArray ZoneText::unescape(const QByteArray &token)
 
 bool ZoneText::parseTtl(const QByteArray &token, quint32 *seconds)
 {
-    if (token.isEmpty() || !isDigit(token.at(0)))
-        return false;
-    quint64 total = 0;
-    quint64 number = 0;
-    bool digits = false;
-    bool units = false;
-    for (const char c : token) {
-        if (isDigit(c)) {
-            number = number * 10 + quint64(c - '0');
-            digits = true;
-        } else if (digits && unitSeconds(c) != 0) {
-            total += number * unitSeconds(c);
-            number = 0;
-            digits = false;
-            units = true;
-        } else {
-            return false;
-        }
-        if (number > 0xffffffffu || total > 0xffffffffu)
-            return false;
-    }
-    if (units && digits)
-        return false;
-    *seconds = quint32(total + number);
-    return true;
+    return ttlOf(token.constData(), token.size(), seconds);
 }
 
 void ZoneText::read()
 {
     const int size = m_text.size();
+    // A record line is some forty bytes long and holds some five tokens.
+    m_entries.reserve(size_t(size / 32 + 1));
+    m_tokens.reserve(size_t(size / 6 + 1));
     int position = 0;
     while (position < size) {
         Entry entry;
@@ -324,17 +368,16 @@ void ZoneText::interpretRecord(Entry &entry, bool ownerWritten)
 {
     int index = 0;
     if (ownerWritten) {
-        const Token &owner = token(entry, 0);
-        m_context.owner = DomainName::key(m_text.constData() + owner.begin,
-                                          owner.end - owner.begin, m_context.origin);
+        m_context.ownerEntry = int(m_entries.size());
         entry.ownerToken = index++;
     }
     quint32 seconds = 0;
     while (index < entry.tokenCount && (entry.ttlToken < 0 || entry.classToken < 0)) {
-        const QByteArray word = tokenText(entry, index);
-        if (entry.ttlToken < 0 && parseTtl(word, &seconds))
+        const Token &word = token(entry, index);
+        const char *data = m_text.constData() + word.begin;
+        if (entry.ttlToken < 0 && ttlOf(data, word.end - word.begin, &seconds))
             entry.ttlToken = index++;
-        else if (entry.classToken < 0 && isClass(word))
+        else if (entry.classToken < 0 && isClass(data, word.end - word.begin))
             entry.classToken = index++;
         else
             break;
@@ -344,7 +387,8 @@ void ZoneText::interpretRecord(Entry &entry, bool ownerWritten)
 
     entry.inheritedTtl = m_context.defaultTtl >= 0 ? m_context.defaultTtl : m_context.lastTtl;
     if (entry.ttlToken >= 0) {
-        parseTtl(tokenText(entry, entry.ttlToken), &seconds);
+        const Token &written = token(entry, entry.ttlToken);
+        ttlOf(m_text.constData() + written.begin, written.end - written.begin, &seconds);
         entry.ttl = seconds;
         if (m_context.defaultTtl < 0)
             m_context.lastTtl = seconds;

@@ -22,8 +22,12 @@ public:
     // What BIND carries from one entry to the next. A time to live of -1 is unknown.
     struct Context
     {
+        explicit Context(const QByteArray &origin = QByteArray()) : origin(origin) {}
+
         QByteArray origin;
-        // Empty while no owner was written before.
+        // The record entry whose written owner is in effect; -1 while none is, when `owner` (a
+        // key, empty when unknown) is.
+        int ownerEntry = -1;
         QByteArray owner;
         qint64 defaultTtl = -1;
         qint64 lastTtl = -1;
@@ -66,6 +70,10 @@ public:
     QByteArray type(const Entry &entry) const;
     int rdataCount(const Entry &entry) const;
     QByteArray rdata(const Entry &entry, int index) const;
+    // The key of the owner in effect after the entry; empty when unknown.
+    QByteArray owner(const Entry &entry) const;
+    // The same as owner(entry) == key, without making the key in the usual case.
+    bool ownerIs(const Entry &entry, const QByteArray &key) const;
     // The line end the file uses: CRLF when its first line ends so.
     QByteArray lineEnd() const;
 

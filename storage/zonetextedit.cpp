@@ -55,7 +55,7 @@ bool opensBefore(const QByteArray &text, int begin, int end)
 } // namespace
 
 ZoneTextEdit::ZoneTextEdit(const QByteArray &text, const Zone &zone)
-    : m_text(text, {DomainName::key(zone.name()), {}, -1, -1}, zone.directory()),
+    : m_text(text, ZoneText::Context(DomainName::key(zone.name())), zone.directory()),
       m_matcher(m_text, zone.name()),
       m_zoneOrigin(DomainName::key(zone.name())), m_fileName(zone.filePath())
 {
@@ -101,24 +101,24 @@ void ZoneTextEdit::remove(const Record &record)
     const ZoneText::Entry &entry = m_text.entries()[size_t(index)];
     splice(entry.begin, entry.end, QByteArray());
     if (entry.ownerToken >= 0)
-        keepOwnerOfNext(index, ownerText(entry), entry.after.origin, entry.after.owner);
+        keepOwnerOfNext(index, ownerText(entry), entry.after.origin, m_text.owner(entry));
 }
 
 void ZoneTextEdit::replaceOwner(int entryIndex, const Record &replacement)
 {
     const ZoneText::Entry &entry = m_text.entries()[size_t(entryIndex)];
     const QByteArray owner = RecordMatcher::recordKey(replacement, m_zoneOrigin);
-    if (owner == entry.after.owner)
+    if (m_text.ownerIs(entry, owner))
         return;
     const QByteArray name = replacement.fullName().toUtf8();
     if (entry.ownerToken >= 0) {
         const QByteArray old = ownerText(entry);
         const ZoneText::Token &token = m_text.token(entry, entry.ownerToken);
         splice(token.begin, token.end, nameText(name, entry.after.origin, isAbsolute(old)));
-        keepOwnerOfNext(entryIndex, old, entry.after.origin, entry.after.owner);
+        keepOwnerOfNext(entryIndex, old, entry.after.origin, m_text.owner(entry));
     } else {
         splice(entry.begin, entry.begin, nameText(name, entry.after.origin, false));
-        keepOwnerOfNext(entryIndex, QByteArray(), QByteArray(), entry.after.owner);
+        keepOwnerOfNext(entryIndex, QByteArray(), QByteArray(), m_text.owner(entry));
     }
 }
 
@@ -191,7 +191,7 @@ void ZoneTextEdit::add(const Record &record)
     const std::vector<ZoneText::Entry> &entries = m_text.entries();
     const ZoneText::Entry *after = entries.empty() ? nullptr : &entries.back();
     for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry) {
-        if (entry->kind == ZoneText::Entry::Record && entry->after.owner == owner) {
+        if (entry->kind == ZoneText::Entry::Record && m_text.ownerIs(*entry, owner)) {
             after = &*entry;
             break;
         }
