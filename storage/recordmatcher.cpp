@@ -127,8 +127,10 @@ RecordMatcher::Verdict RecordMatcher::compare(const ZoneText::Entry &entry,
     const std::vector<QByteArray> values = tokensOf(record.content().toUtf8());
     const int fields = m_text.rdataCount(entry);
     const int expected = fieldCount(type);
+    if (fieldKind(type, 0) == Field::Word)
+        return compareWords(entry, values);
     if (fields != int(values.size()))
-        return expected >= 0 || fieldKind(type, 0) == Field::String ? Different : Unknown;
+        return Different;
     Verdict verdict = Same;
     for (int field = 0; field < fields; ++field) {
         const Verdict one = compareField(type, field, m_text.rdata(entry, field),
@@ -139,6 +141,20 @@ RecordMatcher::Verdict RecordMatcher::compare(const ZoneText::Entry &entry,
             verdict = Unknown;
     }
     return verdict;
+}
+
+// Base64 and hexadecimal fields may be split anywhere, so words that run together alike are the
+// same; anything else may be another spelling of the same data.
+RecordMatcher::Verdict RecordMatcher::compareWords(const ZoneText::Entry &entry,
+                                                   const std::vector<QByteArray> &values) const
+{
+    QByteArray written;
+    for (int field = 0; field < m_text.rdataCount(entry); ++field)
+        written += m_text.rdata(entry, field);
+    QByteArray value;
+    for (const QByteArray &word : values)
+        value += word;
+    return written == value ? Same : Unknown;
 }
 
 bool RecordMatcher::writes(const ZoneText::Entry &entry, const QByteArray &owner,

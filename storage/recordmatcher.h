@@ -36,6 +36,8 @@ public:
     static QByteArray recordKey(const Record &record, const QByteArray &zoneOrigin);
 
 private:
+    Verdict compareWords(const ZoneText::Entry &entry, const std::vector<QByteArray> &values) const;
+
     const ZoneText &m_text;
     QByteArray m_zoneOrigin;
     // The entries of each owner, made when first asked for.

@@ -95,13 +95,38 @@ void ZoneTextEdit::keepOwnerOfNext(int entryIndex, const QByteArray &ownerText,
     }
 }
 
+void ZoneTextEdit::keepTtlOfNext(int entryIndex, qint64 ttl)
+{
+    const std::vector<ZoneText::Entry> &entries = m_text.entries();
+    for (size_t index = size_t(entryIndex) + 1; index < entries.size(); ++index) {
+        const ZoneText::Entry &next = entries[index];
+        if (next.kind == ZoneText::Entry::Ttl)
+            return;
+        if (next.kind != ZoneText::Entry::Record)
+            continue;
+        if (next.ttlToken >= 0 || ttl < 0)
+            return;
+        const int before = m_text.token(next, next.ownerToken + 1).begin;
+        splice(before, before, QByteArray::number(ttl) + fieldSeparator);
+        return;
+    }
+}
+
 void ZoneTextEdit::remove(const Record &record)
 {
     const int index = m_matcher.find(record, m_fileName);
     const ZoneText::Entry &entry = m_text.entries()[size_t(index)];
-    splice(entry.begin, entry.end, QByteArray());
+    // The last line without a line end takes the one before it along, so that the file still
+    // ends without one.
+    const QByteArray &text = m_text.text();
+    int begin = entry.begin;
+    if (entry.end == text.size() && !text.endsWith('\n') && begin > 0)
+        begin -= begin > 1 && text.at(begin - 2) == '\r' ? 2 : 1;
+    splice(begin, entry.end, QByteArray());
     if (entry.ownerToken >= 0)
         keepOwnerOfNext(index, ownerText(entry), entry.after.origin, m_text.owner(entry));
+    if (entry.ttlToken >= 0 && entry.after.defaultTtl < 0)
+        keepTtlOfNext(index, entry.ttl);
 }
 
 void ZoneTextEdit::replaceOwner(int entryIndex, const Record &replacement)
@@ -122,22 +147,21 @@ void ZoneTextEdit::replaceOwner(int entryIndex, const Record &replacement)
     }
 }
 
-void ZoneTextEdit::replaceTtl(const ZoneText::Entry &entry, const Record &replacement)
+void ZoneTextEdit::replaceTtl(int entryIndex, const Record &replacement)
 {
+    const ZoneText::Entry &entry = m_text.entries()[size_t(entryIndex)];
+    if (entry.ttl >= 0 && quint64(entry.ttl) == replacement.ttl())
+        return;
     const QByteArray ttl = QByteArray::number(replacement.ttl());
     if (entry.ttlToken >= 0) {
-        quint32 written = 0;
-        ZoneText::parseTtl(m_text.tokenText(entry, entry.ttlToken), &written);
-        if (written != replacement.ttl()) {
-            const ZoneText::Token &token = m_text.token(entry, entry.ttlToken);
-            splice(token.begin, token.end, ttl);
-        }
-        return;
+        const ZoneText::Token &token = m_text.token(entry, entry.ttlToken);
+        splice(token.begin, token.end, ttl);
+    } else {
+        const int before = m_text.token(entry, entry.ownerToken + 1).begin;
+        splice(before, before, ttl + fieldSeparator);
     }
-    if (entry.inheritedTtl >= 0 && quint64(entry.inheritedTtl) == replacement.ttl())
-        return;
-    const int before = m_text.token(entry, entry.ownerToken + 1).begin;
-    splice(before, before, ttl + fieldSeparator);
+    if (entry.after.defaultTtl < 0)
+        keepTtlOfNext(entryIndex, entry.after.lastTtl);
 }
 
 void ZoneTextEdit::replaceData(const ZoneText::Entry &entry, const Record &replacement)
@@ -160,14 +184,21 @@ void ZoneTextEdit::replaceData(const ZoneText::Entry &entry, const Record &repla
         }
         return;
     }
-    const int typeBegin = m_text.token(entry, entry.typeToken).begin;
-    if (opensBefore(m_text.text(), entry.begin, typeBegin))
+    const ZoneText::Token &typeToken = m_text.token(entry, entry.typeToken);
+    if (opensBefore(m_text.text(), entry.begin, typeToken.begin))
         throw ErrorStackException(
             QObject::tr("The entry of record %1 in file %2 opens its parentheses before the "
                         "type; change it there.")
                 .arg(replacement.toString(), m_fileName));
-    splice(typeBegin, entry.contentEnd,
-           replacement.type().toUtf8() + fieldSeparator + replacement.content().toUtf8());
+    const QByteArray content = replacement.content().toUtf8();
+    if (fields == 0) {
+        splice(typeToken.begin, entry.contentEnd,
+               replacement.type().toUtf8() + fieldSeparator + content);
+        return;
+    }
+    if (type != m_text.type(entry))
+        splice(typeToken.begin, typeToken.end, replacement.type().toUtf8());
+    splice(m_text.token(entry, entry.typeToken + 1).begin, entry.contentEnd, content);
 }
 
 void ZoneTextEdit::replace(const Record &record, const Record &replacement)
@@ -175,7 +206,7 @@ void ZoneTextEdit::replace(const Record &record, const Record &replacement)
     const int index = m_matcher.find(record, m_fileName);
     const ZoneText::Entry &entry = m_text.entries()[size_t(index)];
     replaceOwner(index, replacement);
-    replaceTtl(entry, replacement);
+    replaceTtl(index, replacement);
     if (entry.classToken >= 0 &&
         replacement.recordClass().compare(
             QString::fromUtf8(m_text.tokenText(entry, entry.classToken)), Qt::CaseInsensitive)) {
@@ -210,8 +241,11 @@ void ZoneTextEdit::add(const Record &record)
     }
 
     QByteArray line = nameText(record.fullName().toUtf8(), origin, false) + gap;
-    if (inherited < 0 || quint64(inherited) != record.ttl())
+    if (inherited < 0 || quint64(inherited) != record.ttl()) {
         line += QByteArray::number(record.ttl()) + fieldSeparator;
+        if (after && after->after.defaultTtl < 0)
+            keepTtlOfNext(int(after - entries.data()), inherited);
+    }
     if ((after && after->classToken >= 0) || record.recordClass() != QLatin1String("IN"))
         line += record.recordClass().toUtf8() + fieldSeparator;
     line += record.type().toUtf8() + fieldSeparator + record.content().toUtf8();

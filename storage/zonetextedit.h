@@ -37,9 +37,12 @@ private:
     // gave it is going or takes another owner.
     void keepOwnerOfNext(int entryIndex, const QByteArray &ownerText,
                          const QByteArray &ownerOrigin, const QByteArray &ownerKey);
+    // Writes the time to live into the next record if it leaves it out, since without $TTL it
+    // takes the last one written, which changes here.
+    void keepTtlOfNext(int entryIndex, qint64 ttl);
     QByteArray ownerText(const ZoneText::Entry &entry) const;
     void replaceOwner(int entryIndex, const Record &replacement);
-    void replaceTtl(const ZoneText::Entry &entry, const Record &replacement);
+    void replaceTtl(int entryIndex, const Record &replacement);
     void replaceData(const ZoneText::Entry &entry, const Record &replacement);
     // A name written absolute where the text it replaces was, relative to the origin otherwise.
     static QByteArray nameText(const QByteArray &name, const QByteArray &origin, bool absolute);
