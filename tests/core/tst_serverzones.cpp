@@ -244,6 +244,48 @@ private slots:
         QCOMPARE(held(reread, false).split(QLatin1Char('\n')),
                  held(zones, false).split(QLatin1Char('\n')));
     }
+
+    void foreignRecord_changeRefused_nothingWritten_data()
+    {
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<QString>("failure");
+        const QString included = QStringLiteral(
+            "Record inc.example.com. 3600 IN A 192.0.2.9 comes from $INCLUDE file "
+            "/etc/bind/db.example.inc; edit that file instead.");
+        QTest::newRow("included, removed") << "inc.example.com." << false << included;
+        QTest::newRow("included, edited") << "inc.example.com." << true << included;
+        QTest::newRow("made by a range, removed")
+            << "dhcp1.example.com." << false
+            << "Record dhcp1.example.com. 3600 IN A 192.0.2.1 is made by $GENERATE 1-2 dhcp$ A "
+               "192.0.2.$; change that line of the zone file instead.";
+    }
+
+    void foreignRecord_changeRefused_nothingWritten()
+    {
+        QFETCH(QString, owner);
+        QFETCH(bool, edit);
+        QFETCH(QString, failure);
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.example.com"),
+                           zoneText + "$INCLUDE \"/etc/bind/db.example.inc\"\n"
+                                      "$GENERATE 1-2 dhcp$ A 192.0.2.$\n");
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.example.inc"), "inc IN A 192.0.2.9\n");
+        ServerZones zones;
+        zones.load();
+        const PZone example = zones.find(QStringLiteral("example.com"));
+        const PRecord record = recordOf(example, owner, QStringLiteral("A"));
+        QVERIFY(record);
+        const auto files = Sandbox::snapshot();
+
+        QCOMPARE(TestSupport::failureOf([&] {
+                     if (edit)
+                         zones.editRecord(example, record, PRecord(record->clone()));
+                     else
+                         zones.removeRecord(example, record);
+                 }),
+                 failure);
+        QCOMPARE(changedEntries(files, Sandbox::snapshot()), QStringList());
+    }
 };
 
 TAMZOR_SANDBOX_TEST_MAIN(TestServerZones)
