@@ -112,8 +112,8 @@ CheckResult ZoneJudge::judge(const QString &zoneName, const QString &fileName,
 {
     QProcess checker;
     QProcess compiler;
-    start(checker, checkerProgram, {QStringLiteral("-i"), QStringLiteral("full"), zoneName, fileName},
-          workingDirectory);
+    start(checker, checkerProgram,
+          {QStringLiteral("-i"), QStringLiteral("full"), zoneName, fileName}, workingDirectory);
     start(compiler, compilerProgram,
           {QStringLiteral("-i"), QStringLiteral("none"), QStringLiteral("-s"),
            QStringLiteral("full"), QStringLiteral("-o"), QStringLiteral("-"), zoneName, fileName},

@@ -162,9 +162,8 @@ bool RecordMatcher::writes(const ZoneText::Entry &entry, const QByteArray &owner
 {
     if (entry.kind != ZoneText::Entry::Record || !m_text.ownerIs(entry, owner))
         return false;
-    if (entry.classToken >= 0 &&
-        qstricmp(m_text.tokenText(entry, entry.classToken).constData(),
-                 record.recordClass().toLatin1().constData()) != 0)
+    if (entry.classToken >= 0 && qstricmp(m_text.tokenText(entry, entry.classToken).constData(),
+                                          record.recordClass().toLatin1().constData()) != 0)
         return false;
     return m_text.type(entry) == record.type().toUpper().toLatin1();
 }

@@ -148,9 +148,8 @@ void collectForeign(const ZoneText &text, const QString &directory, int depth,
             const QString path = text.includedFile(entry);
             start.origin = text.includedOrigin(entry, entry.after.origin);
             start.defaultTtl = entry.inheritedTtl;
-            const QString source = includedFrom.isEmpty()
-                                       ? QStringLiteral("$INCLUDE %1").arg(path)
-                                       : includedFrom;
+            const QString source =
+                includedFrom.isEmpty() ? QStringLiteral("$INCLUDE %1").arg(path) : includedFrom;
             auto included = std::make_unique<ZoneText>(readFile(path), start, directory);
             collectForeign(*included, directory, depth + 1, source, foreign);
             foreign.push_back({std::move(included), source});

@@ -197,7 +197,7 @@ QByteArray ZoneText::lineEnd() const
 {
     const int first = m_text.indexOf(lineFeed);
     return first > 0 && m_text.at(first - 1) == '\r' ? QByteArrayLiteral("\r\n")
-                                                      : QByteArrayLiteral("\n");
+                                                     : QByteArrayLiteral("\n");
 }
 
 std::vector<ZoneText::Token> ZoneText::split(const QByteArray &text)
@@ -359,8 +359,7 @@ QByteArray ZoneText::includedOrigin(const Entry &entry, const QByteArray &origin
     if (entry.tokenCount < 3)
         return origin;
     const Token &written = token(entry, 2);
-    return DomainName::key(m_text.constData() + written.begin, written.end - written.begin,
-                           origin);
+    return DomainName::key(m_text.constData() + written.begin, written.end - written.begin, origin);
 }
 
 // Owner, then a time to live and a class in either order, each at most once, then the type.

@@ -56,8 +56,8 @@ bool opensBefore(const QByteArray &text, int begin, int end)
 
 ZoneTextEdit::ZoneTextEdit(const QByteArray &text, const Zone &zone)
     : m_text(text, ZoneText::Context(DomainName::key(zone.name())), zone.directory()),
-      m_matcher(m_text, zone.name()),
-      m_zoneOrigin(DomainName::key(zone.name())), m_fileName(zone.filePath())
+      m_matcher(m_text, zone.name()), m_zoneOrigin(DomainName::key(zone.name())),
+      m_fileName(zone.filePath())
 {
 }
 
@@ -228,7 +228,7 @@ void ZoneTextEdit::add(const Record &record)
         }
     }
     const QByteArray origin = after ? after->after.origin : m_zoneOrigin;
-    const qint64 inherited = !after                        ? -1
+    const qint64 inherited = !after                         ? -1
                              : after->after.defaultTtl >= 0 ? after->after.defaultTtl
                                                             : after->after.lastTtl;
     QByteArray gap = ownerSeparator;

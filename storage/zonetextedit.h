@@ -35,8 +35,8 @@ private:
     void splice(int begin, int end, const QByteArray &bytes);
     // Writes the owner into the next record if it leaves the owner blank, since the entry that
     // gave it is going or takes another owner.
-    void keepOwnerOfNext(int entryIndex, const QByteArray &ownerText,
-                         const QByteArray &ownerOrigin, const QByteArray &ownerKey);
+    void keepOwnerOfNext(int entryIndex, const QByteArray &ownerText, const QByteArray &ownerOrigin,
+                         const QByteArray &ownerKey);
     // Writes the time to live into the next record if it leaves it out, since without $TTL it
     // takes the last one written, which changes here.
     void keepTtlOfNext(int entryIndex, qint64 ttl);

@@ -250,9 +250,9 @@ private slots:
         QTest::addColumn<QString>("owner");
         QTest::addColumn<bool>("edit");
         QTest::addColumn<QString>("failure");
-        const QString included = QStringLiteral(
-            "Record inc.example.com. 3600 IN A 192.0.2.9 comes from $INCLUDE file "
-            "/etc/bind/db.example.inc; edit that file instead.");
+        const QString included =
+            QStringLiteral("Record inc.example.com. 3600 IN A 192.0.2.9 comes from $INCLUDE file "
+                           "/etc/bind/db.example.inc; edit that file instead.");
         QTest::newRow("included, removed") << "inc.example.com." << false << included;
         QTest::newRow("included, edited") << "inc.example.com." << true << included;
         QTest::newRow("made by a range, removed")

@@ -124,8 +124,7 @@ private slots:
             QCOMPARE(model.index(0, column).data(Qt::TextAlignmentRole),
                      column == 1 ? QVariant(int(Qt::AlignCenter)) : QVariant());
             QCOMPARE(model.index(0, column).data(Qt::ToolTipRole).toString(), toolTip);
-            QCOMPARE(model.index(0, column).data(Qt::ForegroundRole).isValid(),
-                     !toolTip.isEmpty());
+            QCOMPARE(model.index(0, column).data(Qt::ForegroundRole).isValid(), !toolTip.isEmpty());
         }
     }
 };

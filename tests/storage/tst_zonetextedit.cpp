@@ -147,8 +147,8 @@ private:
     // The zone as read from the text, with its file in the test's directory.
     PZone writeZone(const QString &name, const QByteArray &text)
     {
-        writeAll(path(zoneFileName), QByteArray(text).replace("INCLUDED", QFile::encodeName(path(
-                                                                              "key.inc"))));
+        writeAll(path(zoneFileName),
+                 QByteArray(text).replace("INCLUDED", QFile::encodeName(path("key.inc"))));
         PZone zone(new Zone);
         zone->setName(name);
         zone->setFile(zoneFileName);
@@ -207,63 +207,74 @@ private slots:
         const QString net = QStringLiteral("example.net.");
 
         QTest::newRow("remove: the blank-owner line after it keeps the owner")
-            << handWritten << org << Remove << "www.example.org." << "A" << QString()
+            << handWritten << org << Remove << "www.example.org."
+            << "A" << QString()
             << QByteArray("15,16c15\n< www\tIN\tA\t192.0.2.10 ; moved to the new rack\n"
                           "< \tIN\tAAAA\t2001:db8::10\n---\n> www\tIN\tAAAA\t2001:db8::10\n");
         QTest::newRow("remove: a blank-owner line")
-            << handWritten << org << Remove << "example.org." << "NS" << QString()
-            << QByteArray("10d9\n< \tIN\tNS\tns1\n");
+            << handWritten << org << Remove << "example.org."
+            << "NS" << QString() << QByteArray("10d9\n< \tIN\tNS\tns1\n");
         QTest::newRow("remove: quotes holding ; and \"")
-            << handWritten << org << Remove << "txt.example.org." << "TXT" << QString()
+            << handWritten << org << Remove << "txt.example.org."
+            << "TXT" << QString()
             << QByteArray("20d19\n< txt\tIN\tTXT\t\"v=spf1 mx -all\" \"a;b \\\"quoted\\\"\" ; "
                           "(not a parenthesis\n");
         QTest::newRow("remove: an escaped name")
-            << handWritten << org << Remove << "Abc.example.org." << "A" << QString()
-            << QByteArray("22d21\n< \\065bc\tIN\tA\t192.0.2.31\n");
+            << handWritten << org << Remove << "Abc.example.org."
+            << "A" << QString() << QByteArray("22d21\n< \\065bc\tIN\tA\t192.0.2.31\n");
         QTest::newRow("add: after the last entry of its owner, time to live as the default")
             << handWritten << org << Add << QString() << QString()
             << "www.example.org. 3600 IN TXT \"web\""
             << QByteArray("16a17\n> www\tIN TXT \"web\"\n");
         QTest::newRow("add: at the end, relative to the origin there, other time to live")
             << handWritten << org << Add << QString() << QString()
-            << "new.example.org. 60 IN A 192.0.2.77" << QByteArray("31a32\n> new\t60 IN A 192.0.2.77\n");
+            << "new.example.org. 60 IN A 192.0.2.77"
+            << QByteArray("31a32\n> new\t60 IN A 192.0.2.77\n");
         QTest::newRow("add: relative to the origin in effect after its owner")
             << handWritten << org << Add << QString() << QString()
             << "host2.lab.example.org. 3600 IN TXT \"lab\""
             << QByteArray("26a27\n> host2\tTXT \"lab\"\n");
         QTest::newRow("edit: the address only, comment kept")
-            << handWritten << org << Edit << "www.example.org." << "A"
+            << handWritten << org << Edit << "www.example.org."
+            << "A"
             << "www.example.org. 3600 IN A 192.0.2.11"
             << QByteArray("15c15\n< www\tIN\tA\t192.0.2.10 ; moved to the new rack\n---\n"
                           "> www\tIN\tA\t192.0.2.11 ; moved to the new rack\n");
         QTest::newRow("edit: the serial token only, inside the parentheses")
-            << handWritten << org << Edit << "example.org." << "SOA"
+            << handWritten << org << Edit << "example.org."
+            << "SOA"
             << "example.org. 3600 IN SOA ns1.example.org. hostmaster.example.org. 2024031502 "
                "10800 900 1209600 3600"
             << QByteArray("5c5\n< \t\t2024031501 ; serial\n---\n> \t\t2024031502 ; serial\n");
         QTest::newRow("edit: another owner and time to live, the next blank owner kept")
-            << handWritten << org << Edit << "example.org." << "MX"
+            << handWritten << org << Edit << "example.org."
+            << "MX"
             << "mail.example.org. 600 IN MX 20 mail.example.org."
             << QByteArray("12c12\n< \tIN\tMX\t10 mail\n---\n> mail\t600 IN\tMX\t20 mail\n");
         QTest::newRow("edit: a name outside the origin there is written whole")
-            << handWritten << org << Edit << "host1.lab.example.org." << "A"
+            << handWritten << org << Edit << "host1.lab.example.org."
+            << "A"
             << "host9.example.org. 3600 IN A 192.0.2.50"
-            << QByteArray("25c25\n< host1\tA\t192.0.2.50\n---\n> host9.example.org.\tA\t192.0.2.50\n");
+            << QByteArray(
+                   "25c25\n< host1\tA\t192.0.2.50\n---\n> host9.example.org.\tA\t192.0.2.50\n");
         QTest::newRow("edit: other strings in the quotes")
-            << handWritten << org << Edit << "txt.example.org." << "TXT"
+            << handWritten << org << Edit << "txt.example.org."
+            << "TXT"
             << "txt.example.org. 3600 IN TXT \"v=spf1 -all\""
             << QByteArray("20c20\n< txt\tIN\tTXT\t\"v=spf1 mx -all\" \"a;b \\\"quoted\\\"\" ; "
                           "(not a parenthesis\n---\n> txt\tIN\tTXT\t\"v=spf1 -all\" ; "
                           "(not a parenthesis\n");
 
         QTest::newRow("CRLF: remove the last line, still no final line feed")
-            << windowsStyle << net << Remove << "ftp.example.net." << "A" << QString()
+            << windowsStyle << net << Remove << "ftp.example.net."
+            << "A" << QString()
             << QByteArray("6,7c6\n< \tAAAA 2001:db8::2\r\n< ftp A 192.0.2.3\n"
                           "\\ No newline at end of file\n---\n> \tAAAA 2001:db8::2\n"
                           "\\ No newline at end of file\n")
                    .replace("\tAAAA", " AAAA");
         QTest::newRow("CRLF: remove a time the next records inherit, which they keep")
-            << windowsStyle << net << Remove << "www.example.net." << "A" << QString()
+            << windowsStyle << net << Remove << "www.example.net."
+            << "A" << QString()
             << QByteArray("5,6c5\n< www 600 A 192.0.2.2\r\n<  AAAA 2001:db8::2\r\n---\n"
                           "> www 600 AAAA 2001:db8::2\r\n");
         QTest::newRow("CRLF: add at the end, still no final line feed")
@@ -272,7 +283,8 @@ private slots:
             << QByteArray("7c7,8\n< ftp A 192.0.2.3\n\\ No newline at end of file\n---\n"
                           "> ftp A 192.0.2.3\r\n> mx A 192.0.2.4\n\\ No newline at end of file\n");
         QTest::newRow("CRLF: edit a time the next records inherit, which they keep")
-            << windowsStyle << net << Edit << "www.example.net." << "A"
+            << windowsStyle << net << Edit << "www.example.net."
+            << "A"
             << "www.example.net. 60 IN A 192.0.2.2"
             << QByteArray("5,6c5,6\n< www 600 A 192.0.2.2\r\n<  AAAA 2001:db8::2\r\n---\n"
                           "> www 60 A 192.0.2.2\r\n>  600 AAAA 2001:db8::2\r\n");
@@ -306,10 +318,10 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("failure");
         const QString notWritten = QStringLiteral("is not written in file");
-        QTest::newRow("a record of an included file")
-            << Remove << "mail._domainkey.example.org." << "TXT" << QString() << notWritten;
-        QTest::newRow("a record of a range") << Remove << "dhcp-02.example.org." << "A"
-                                             << QString() << notWritten;
+        QTest::newRow("a record of an included file") << Remove << "mail._domainkey.example.org."
+                                                      << "TXT" << QString() << notWritten;
+        QTest::newRow("a record of a range") << Remove << "dhcp-02.example.org."
+                                             << "A" << QString() << notWritten;
         QTest::newRow("BIND gives the record the time of the others of its set")
             << Add << QString() << QString() << "www.example.org. 60 IN A 192.0.2.12"
             << "BIND reads the changed text of file " + path(zoneFileName) +
@@ -317,7 +329,8 @@ private slots:
                    "missing: www.example.org. 60 IN A 192.0.2.12\n"
                    "not intended: www.example.org. 3600 IN A 192.0.2.12";
         QTest::newRow("the checker refuses a name server without its address")
-            << Remove << "ns1.example.org." << "A" << QString()
+            << Remove << "ns1.example.org."
+            << "A" << QString()
             << "Zone contains errors: " + path(QStringLiteral("db.zone")).left(0);
     }
 
@@ -344,14 +357,18 @@ private slots:
         QTest::addColumn<QString>("owner");
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("source");
-        QTest::newRow("own record") << "www.example.org." << "A" << QString();
-        QTest::newRow("included by absolute path")
-            << "mail._domainkey.example.org." << "TXT" << "$INCLUDE " + path("key.inc");
+        QTest::newRow("own record") << "www.example.org."
+                                    << "A" << QString();
+        QTest::newRow("included by absolute path") << "mail._domainkey.example.org."
+                                                   << "TXT"
+                                                   << "$INCLUDE " + path("key.inc");
         QTest::newRow("included by path relative to the server's directory")
-            << "extra.example.org." << "A" << "$INCLUDE " + path("extra.inc");
+            << "extra.example.org."
+            << "A"
+            << "$INCLUDE " + path("extra.inc");
         QTest::newRow("made by a range with modifiers")
-            << "dhcp-03.example.org." << "A"
-            << QStringLiteral("$GENERATE 1-3 dhcp-${0,2,d} IN A 192.0.2.${100}");
+            << "dhcp-03.example.org."
+            << "A" << QStringLiteral("$GENERATE 1-3 dhcp-${0,2,d} IN A 192.0.2.${100}");
     }
 
     void mark_recordsOfIncludesAndRanges()
