@@ -29,21 +29,6 @@ Field fieldKind(const QByteArray &type, int field)
     return Field::Word;
 }
 
-// The number of fields of the types that have a fixed number of them; -1 for the others.
-int fieldCount(const QByteArray &type)
-{
-    if (type == "A" || type == "AAAA" || type == "NS" || type == "CNAME" || type == "PTR" ||
-        type == "DNAME")
-        return 1;
-    if (type == "MX")
-        return 2;
-    if (type == "SRV")
-        return 4;
-    if (type == "SOA")
-        return 7;
-    return -1;
-}
-
 RecordMatcher::Verdict sameIf(bool same)
 {
     return same ? RecordMatcher::Same : RecordMatcher::Different;
@@ -126,7 +111,6 @@ RecordMatcher::Verdict RecordMatcher::compare(const ZoneText::Entry &entry,
     const QByteArray type = record.type().toUpper().toLatin1();
     const std::vector<QByteArray> values = tokensOf(record.content().toUtf8());
     const int fields = m_text.rdataCount(entry);
-    const int expected = fieldCount(type);
     if (fieldKind(type, 0) == Field::Word)
         return compareWords(entry, values);
     if (fields != int(values.size()))

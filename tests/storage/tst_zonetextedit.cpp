@@ -176,6 +176,28 @@ private:
         return TestSupport::failureOf([&] { ZoneStorage::saveZoneRecords(zone, before); });
     }
 
+    // The columns that say a change: what is done to the record of which owner and type, with
+    // which new record's line.
+    static void addChangeColumns()
+    {
+        QTest::addColumn<Change>("kind");
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("line");
+    }
+
+    static QString changeOfRow(const PZone &zone)
+    {
+        QFETCH(Change, kind);
+        QFETCH(QString, owner);
+        QFETCH(QString, type);
+        QFETCH(QString, line);
+        const PRecord record = kind == Add ? PRecord() : findRecord(zone, owner, type);
+        if (kind != Add && !record)
+            return QStringLiteral("no record %1 %2").arg(owner, type);
+        return change(zone, kind, record, line);
+    }
+
     // The lines that differ, as diff prints them.
     QByteArray diffOf(const QByteArray &before) const
     {
@@ -198,10 +220,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("zone");
-        QTest::addColumn<Change>("kind");
-        QTest::addColumn<QString>("owner");
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("line");
+        addChangeColumns();
         QTest::addColumn<QByteArray>("diff");
         const QString org = QStringLiteral("example.org.");
         const QString net = QStringLiteral("example.net.");
@@ -294,17 +313,11 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(QString, zone);
-        QFETCH(Change, kind);
-        QFETCH(QString, owner);
-        QFETCH(QString, type);
-        QFETCH(QString, line);
         QFETCH(QByteArray, diff);
         const PZone written = writeZone(zone, text);
         const QByteArray before = readAll(path(zoneFileName));
-        const PRecord record = kind == Add ? PRecord() : findRecord(written, owner, type);
-        QVERIFY(kind == Add || record);
 
-        QCOMPARE(change(written, kind, record, line), QString());
+        QCOMPARE(changeOfRow(written), QString());
 
         QCOMPARE(diffOf(before), diff);
         QCOMPARE(compiledLines(*written), linesOf(written->records()));
@@ -312,10 +325,7 @@ private slots:
 
     void change_refused_fileUnchanged_data()
     {
-        QTest::addColumn<Change>("kind");
-        QTest::addColumn<QString>("owner");
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("line");
+        addChangeColumns();
         QTest::addColumn<QString>("failure");
         const QString notWritten = QStringLiteral("is not written in file");
         QTest::newRow("a record of an included file") << Remove << "mail._domainkey.example.org."
@@ -336,17 +346,11 @@ private slots:
 
     void change_refused_fileUnchanged()
     {
-        QFETCH(Change, kind);
-        QFETCH(QString, owner);
-        QFETCH(QString, type);
-        QFETCH(QString, line);
         QFETCH(QString, failure);
         const PZone written = writeZone(QStringLiteral("example.org."), handWritten);
         const QByteArray before = readAll(path(zoneFileName));
-        const PRecord record = kind == Add ? PRecord() : findRecord(written, owner, type);
-        QVERIFY(kind == Add || record);
 
-        const QString got = change(written, kind, record, line);
+        const QString got = changeOfRow(written);
 
         QVERIFY2(got.contains(failure), qPrintable(got));
         QCOMPARE(readAll(path(zoneFileName)), before);
