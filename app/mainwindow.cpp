@@ -21,6 +21,10 @@
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), prompts(this), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    serverPanel = std::make_unique<ServerPanel>(
+        ServerPanel::Actions{ui->actionStart, ui->actionStop, ui->actionRestart,
+                             ui->actionCheckConfig},
+        statusBar(), prompts);
     zoneModel.follow(&serverZones);
     recordModel.follow(&serverZones);
     ui->tableViewZone->setModel(&zoneModel);
@@ -31,21 +35,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), prompts(this), ui
     recordController.setup(&recordModel, ui->tableViewRecord);
 
     connectSelection();
-    connectService();
-    statusBar()->addPermanentWidget(&serviceStateLabel, 0);
-    onServiceActiveChanged(systemCtl.checkActive());
     connectCommands();
     ui->menuBar->addMenu(new KivoHelpMenu(this));
     connect(&serverZones, &ServerZones::readProblem, this, &MainWindow::onHParserError);
 }
 
-MainWindow::~MainWindow()
-{
-    // A check still running is killed when its checker goes, and reports that: not to a window
-    // that is half gone.
-    disconnect(&confChecker, nullptr, this, nullptr);
-    disconnect(&zoneChecker, nullptr, this, nullptr);
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::connectSelection()
 {
@@ -68,30 +63,19 @@ void MainWindow::connectSelection()
             &MainWindow::disableRecordActions);
 }
 
-void MainWindow::connectService()
-{
-    connect(ui->actionStart, &QAction::triggered, &systemCtl, &SystemCtl::start);
-    connect(ui->actionStop, &QAction::triggered, &systemCtl, &SystemCtl::stop);
-    connect(ui->actionRestart, &QAction::triggered, &systemCtl, &SystemCtl::restart);
-    connect(&systemCtl, &SystemCtl::active, this, &MainWindow::onServiceActiveChanged);
-    connect(&systemCtl, &SystemCtl::error, this, &MainWindow::onSystemCtlError);
-}
-
 void MainWindow::connectCommands()
 {
-    connect(ui->actionCheckConfig, &QAction::triggered, &confChecker, &CheckConf::requestCheckConf);
-    connect(&confChecker, &CheckConf::confChecked, this, &MainWindow::onConfChecked);
-    connect(&confChecker, &CheckConf::processError, this, &MainWindow::onCheckConfProcessError);
     connect(ui->actionAddZone, &QAction::triggered, this, &MainWindow::addZone);
     connect(ui->actionEditZone, &QAction::triggered, this, &MainWindow::editZone);
     connect(ui->actionRemoveZone, &QAction::triggered, this, &MainWindow::removeZone);
     connect(ui->actionCheckZone, &QAction::triggered, this, &MainWindow::checkZone);
-    connect(&zoneChecker, &CheckZone::zoneChecked, this, &MainWindow::onZoneChecked);
-    connect(&zoneChecker, &CheckZone::processError, this, &MainWindow::onCheckZoneProcessError);
     connect(ui->actionAddRecord, &QAction::triggered, this, &MainWindow::addRecord);
     connect(ui->actionEditRecord, &QAction::triggered, this, &MainWindow::editRecord);
     connect(ui->actionRemoveRecord, &QAction::triggered, this, &MainWindow::removeRecord);
     connect(ui->actionQuit, &QAction::triggered, this, &MainWindow::close);
+    connect(ui->actionReload, &QAction::triggered, this, &MainWindow::reload);
+    connect(ui->actionUndo, &QAction::triggered, this, &MainWindow::undo);
+    connect(&serverZones, &ServerZones::zonesReset, this, &MainWindow::offerUndo);
 }
 
 void MainWindow::initialize()
@@ -104,19 +88,29 @@ void MainWindow::initialize()
     }
 }
 
+void MainWindow::reload()
+{
+    perform(tr("Reload error"), [this] { serverZones.reload(); });
+}
+
+void MainWindow::undo()
+{
+    if (prompts.ask(tr("Undo"), tr("Undo \"%1\"?").arg(ServerZones::lastChange())))
+        perform(tr("Undo error"), [this] { serverZones.undo(); });
+}
+
+void MainWindow::offerUndo()
+{
+    const QString change = ServerZones::lastChange();
+    ui->actionUndo->setEnabled(!change.isEmpty());
+    ui->actionUndo->setToolTip(change.isEmpty() ? QString() : tr("Undo \"%1\"").arg(change));
+}
+
 void MainWindow::showCriticalErrorAndQuit(QString error)
 {
     QMessageBox::critical(this, QCoreApplication::applicationName(), error);
     // A start that could not read the configuration is a failure, whatever the user answered.
     std::exit(EXIT_FAILURE);
-}
-
-void MainWindow::onServiceActiveChanged(bool active)
-{
-    serviceStateLabel.setText(active ? tr("BIND server: active") : tr("BIND server: inactive"));
-    ui->actionStart->setEnabled(!active);
-    ui->actionStop->setEnabled(active);
-    ui->actionRestart->setEnabled(true);
 }
 
 void MainWindow::enableTableViewRecord()
@@ -166,7 +160,7 @@ void MainWindow::removeZone()
 void MainWindow::checkZone()
 {
     if (const PZone zone = zoneController.selectedZone())
-        zoneChecker.requestCheckZone(zone->name(), zone->filePath());
+        serverPanel->checkZone(zone);
 }
 
 void MainWindow::setupRecordModel()
@@ -182,7 +176,7 @@ void MainWindow::addRecord()
     const PZone zone = zoneController.selectedZone();
     RecordWizard wizard;
     if (zone && wizard.exec() == QDialog::Accepted)
-        performOnRecords([&] { serverZones.addRecord(zone, wizard.record()); });
+        performOnRecords(zone, [&] { serverZones.addRecord(zone, wizard.record()); });
 }
 
 void MainWindow::editRecord()
@@ -196,7 +190,7 @@ void MainWindow::editRecord()
     const PRecord replacement(record->clone());
     const std::unique_ptr<QDialog> dialog = createRecordDialog(*replacement);
     if (dialog->exec() == QDialog::Accepted)
-        performOnRecords([&] { serverZones.editRecord(zone, record, replacement); });
+        performOnRecords(zone, [&] { serverZones.editRecord(zone, record, replacement); });
 }
 
 void MainWindow::removeRecord()
@@ -204,56 +198,36 @@ void MainWindow::removeRecord()
     const PZone zone = zoneController.selectedZone();
     const PRecord record = recordController.selectedRecord();
     if (zone && record && askAboutRemoveRecord(record))
-        performOnRecords([&] { serverZones.removeRecord(zone, record); });
+        performOnRecords(zone, [&] { serverZones.removeRecord(zone, record); });
 }
 
 bool MainWindow::perform(const QString &failureTitle, const std::function<void()> &change,
                          const QString &failureNote)
 {
+    bool done = true;
     try {
         change();
-        return true;
     } catch (const ErrorStackException &exception) {
         prompts.critical(failureTitle, exception.text() + failureNote);
-        return false;
+        done = false;
     }
+    offerUndo();
+    return done;
 }
 
-void MainWindow::performOnRecords(const std::function<void()> &change)
+void MainWindow::performOnRecords(const PZone &zone, const std::function<void()> &change)
 {
+    const QList<PZone> sharing = serverZones.zonesSharingFile(zone);
+    if (!sharing.isEmpty() &&
+        !(prompts.ownFile(*zone, sharing) &&
+          perform(tr("Zone save error"), [&] { serverZones.giveOwnFile(zone); })))
+        return;
     perform(tr("Can't save zone records"), change, tr("Records will be restored."));
 }
 
 void MainWindow::onHParserError(QString message)
 {
     prompts.notify(QMessageBox::Warning, tr("Zone parser error"), message);
-}
-
-void MainWindow::onSystemCtlError(QString message)
-{
-    prompts.notify(QMessageBox::Critical, tr("Systemctl error"), message);
-}
-
-void MainWindow::onConfChecked(bool noerror, QString report)
-{
-    Prompts::checkResult(noerror, tr("BIND configuration file syntax is ok."),
-                         tr("BIND configuration file contains syntax errors."), report);
-}
-
-void MainWindow::onCheckConfProcessError(QString error)
-{
-    prompts.notify(QMessageBox::Critical, tr("named-checkconf process error"), error);
-}
-
-void MainWindow::onZoneChecked(bool noerror, QString report)
-{
-    Prompts::checkResult(noerror, tr("Zone file syntax and integrity is ok."),
-                         tr("Zone file contains errors."), report);
-}
-
-void MainWindow::onCheckZoneProcessError(QString error)
-{
-    prompts.notify(QMessageBox::Critical, tr("named-checkzone process error"), error);
 }
 
 void MainWindow::on_tableViewZone_customContextMenuRequested(QPoint point)

@@ -2,15 +2,13 @@
 
 #include "config/hparser.h"
 #include "config/iscparser.h"
-#include "control/checkconf.h"
-#include "control/checkzone.h"
-#include "control/systemctl.h"
 #include "core/serverzones.h"
 #include "models/recordcontroller.h"
 #include "models/recordmodel.h"
 #include "models/zonecontroller.h"
 #include "models/zonemodel.h"
 #include "prompts.h"
+#include "serverpanel.h"
 #include "storage/zonestorage.h"
 
 #include <QLabel>
@@ -42,7 +40,6 @@ public slots:
 
 private slots:
     void showCriticalErrorAndQuit(QString error);
-    void onServiceActiveChanged(bool active);
     void enableZoneActions() { setZoneActionsEnabled(true); }
     void disableZoneActions() { setZoneActionsEnabled(false); }
     void enableRecordActions() { setRecordActionsEnabled(true); }
@@ -57,28 +54,29 @@ private slots:
     void addRecord();
     void editRecord();
     void removeRecord();
+    void reload();
+    void undo();
+    void offerUndo();
     void onHParserError(QString message);
-    void onSystemCtlError(QString message);
-    void onConfChecked(bool noerror, QString report);
-    void onCheckConfProcessError(QString error);
-    void onZoneChecked(bool noerror, QString report);
-    void onCheckZoneProcessError(QString error);
     void on_tableViewZone_customContextMenuRequested(QPoint point);
     void on_tableViewRecord_customContextMenuRequested(QPoint point);
     bool askAboutZoneTransfer(PZone zone) { return prompts.zoneTransfer(*zone); }
-    bool askAboutRemoveZone(PZone zone) { return prompts.zoneRemoval(*zone); }
+    bool askAboutRemoveZone(PZone zone)
+    {
+        return prompts.zoneRemoval(*zone, serverZones.removalDeletesFile(zone));
+    }
     bool askAboutRemoveRecord(PRecord record) { return prompts.recordRemoval(*record); }
 
 private:
     void connectSelection();
-    void connectService();
     void connectCommands();
     void setZoneActionsEnabled(bool enabled);
     void setRecordActionsEnabled(bool enabled);
     // Runs a change of the core; a failure is shown under the title, and the change is false.
     bool perform(const QString &failureTitle, const std::function<void()> &change,
                  const QString &failureNote = QString());
-    void performOnRecords(const std::function<void()> &change);
+    // A zone that shares its file with others gets a copy of its own first, if the user agrees.
+    void performOnRecords(const PZone &zone, const std::function<void()> &change);
     void popUpMenu(QAbstractItemView *view, QPoint point, const QList<QAction *> &actions);
 
     ServerZones serverZones;
@@ -86,10 +84,7 @@ private:
     RecordModel recordModel;
     ZoneController zoneController;
     RecordController recordController;
-    SystemCtl systemCtl;
-    CheckConf confChecker;
-    CheckZone zoneChecker;
-    QLabel serviceStateLabel;
     Prompts prompts;
+    std::unique_ptr<ServerPanel> serverPanel;
     const std::unique_ptr<Ui::MainWindow> ui;
 };

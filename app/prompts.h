@@ -26,8 +26,9 @@ public:
                             const QString &report);
 
     bool zoneTransfer(const Zone &zone) const;
-    bool zoneRemoval(const Zone &zone) const;
+    bool zoneRemoval(const Zone &zone, bool deletesFile) const;
     bool recordRemoval(const Record &record) const;
+    bool ownFile(const Zone &zone, const QList<PZone> &sharing) const;
 
 private:
     QWidget *m_window;

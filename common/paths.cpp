@@ -20,4 +20,10 @@ const QString &zoneDirectory()
     return path;
 }
 
+const QString &backupDirectory()
+{
+    static const QString path = QStringLiteral("/var/backups/tamzor");
+    return path;
+}
+
 } // namespace Paths

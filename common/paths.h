@@ -7,4 +7,5 @@ namespace Paths {
 const QString &serverConfiguration(); // /etc/bind/named.conf
 const QString &managedIncludeFile();  // /etc/bind/tamzor.conf
 const QString &zoneDirectory();       // /etc/bind/tamzor
+const QString &backupDirectory();     // /var/backups/tamzor
 } // namespace Paths

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "checkresult.h"
-
-#include <QObject>
-#include <QProcess>
+#include "checker.h"
 
 // Runs named-checkconf on the server configuration, in the background or blocking.
-class CheckConf : public QObject
+class CheckConf : public Checker
 {
     Q_OBJECT
 
@@ -20,12 +17,7 @@ public slots:
 
 signals:
     void confChecked(bool ok, QString report);
-    void processError(QString error);
-
-private slots:
-    void onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus);
-    void onErrorOccurred(QProcess::ProcessError error);
 
 private:
-    QProcess process;
+    void emitVerdict(bool ok, const QString &report) override;
 };

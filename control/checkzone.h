@@ -1,12 +1,9 @@
 #pragma once
 
-#include "checkresult.h"
-
-#include <QObject>
-#include <QProcess>
+#include "checker.h"
 
 // Runs named-checkzone on a zone file, in the background or blocking.
-class CheckZone : public QObject
+class CheckZone : public Checker
 {
     Q_OBJECT
 
@@ -20,12 +17,7 @@ public slots:
 
 signals:
     void zoneChecked(bool noerror, QString report);
-    void processError(QString error);
-
-private slots:
-    void onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus);
-    void onErrorOccurred(QProcess::ProcessError error);
 
 private:
-    QProcess process;
+    void emitVerdict(bool noerror, const QString &report) override;
 };

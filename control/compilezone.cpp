@@ -1,9 +1,9 @@
 #include "compilezone.h"
 
+#include "common/filestamps.h"
+#include "programrun.h"
 #include "records/recordparser.h"
 
-#include <QCoreApplication>
-#include <QProcess>
 #include <QThread>
 
 #include <algorithm>
@@ -18,48 +18,18 @@ const char textEnd = '\0';
 // Each running compiler holds half a dozen file descriptors of this process.
 const int maximumCompilers = 16;
 
-QString decodeOutput(const QByteArray &bytes)
+QStringList compilerArguments(const QString &zoneName, const QString &fileName)
 {
-    const int end = bytes.indexOf(textEnd);
-    return QString::fromUtf8(bytes.constData(), end < 0 ? bytes.size() : end);
+    return {QStringLiteral("-s"),
+            QStringLiteral("full"),
+            QStringLiteral("-o"),
+            QStringLiteral("-"),
+            zoneName,
+            fileName};
 }
 
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("CompileZone", text);
-}
-
-void startCompiler(QProcess &process, const QString &zoneName, const QString &fileName,
-                   const QString &workingDirectory)
-{
-    process.setWorkingDirectory(workingDirectory);
-    process.start(compilerProgram,
-                  {QStringLiteral("-s"), QStringLiteral("full"), QStringLiteral("-o"),
-                   QStringLiteral("-"), zoneName, fileName},
-                  QIODevice::ReadWrite);
-}
-
-// Why a compiler that was started and has ended did not compile the zone; empty when it did.
-QString compilerFailure(QProcess &process)
-{
-    if (process.exitStatus() != QProcess::NormalExit)
-        return translate(QT_TRANSLATE_NOOP("CompileZone", "Process crashed"));
-    if (process.exitCode() != 0)
-        return translate(QT_TRANSLATE_NOOP("CompileZone", "%1 exited with code %2.\n%3"))
-            .arg(compilerProgram)
-            .arg(process.exitCode())
-            .arg(decodeOutput(process.readAllStandardError()));
-    return QString();
-}
-
-// A compiler that never ran printed nothing; taking that for an empty zone could later
-// overwrite the real file with nothing.
-QString notStarted(const QProcess &process)
-{
-    return translate(QT_TRANSLATE_NOOP("CompileZone", "%1 could not be started: %2"))
-        .arg(compilerProgram, process.errorString());
-}
-
+// A compiler that never ran printed nothing; taking that for an empty zone could later overwrite
+// the real file with nothing.
 ErrorStackException compilerFailed(const QString &failure)
 {
     return ErrorStackException(QObject::tr("Zone compiler failed: %1").arg(failure));
@@ -70,26 +40,23 @@ ErrorStackException compilerFailed(const QString &failure)
 class ZoneRead
 {
 public:
-    explicit ZoneRead(const PZone &zone) : m_zone(zone)
+    explicit ZoneRead(const PZone &zone)
+        : m_zone(zone), m_run(compilerProgram, compilerArguments(zone->name(), zone->filePath()),
+                              zone->directory())
     {
-        startCompiler(m_process, zone->name(), zone->filePath(), zone->directory());
+        // Taken before the compiler reads: a change made meanwhile shows as one made later.
+        FileStamps::remember(zone->filePath());
+        m_run.start();
     }
 
     ZoneReadFailure finish()
     {
-        if (!m_process.waitForStarted(-1))
-            return compilerFailed(notStarted(m_process));
-        takeOutput();
-        while (m_process.waitForReadyRead(-1))
+        while (m_run.waitForOutput())
             takeOutput();
-        m_process.waitForFinished(-1);
-        takeOutput();
-        if (!m_ended)
-            parseLines(m_pending.constData(), m_pending.size());
-
-        const QString failure = compilerFailure(m_process);
-        if (!failure.isEmpty())
-            return compilerFailed(failure);
+        const ProgramResult result = m_run.waitForFinished();
+        takeRest(result.standardOutput);
+        if (!result.succeeded())
+            return compilerFailed(result.failure());
         if (m_failure)
             return m_failure;
         m_zone->setRecords(m_records);
@@ -97,25 +64,26 @@ public:
     }
 
 private:
-    // Takes the complete lines printed so far; the text ends at the first zero byte. The buffers
-    // are kept from one piece of output to the next: a big zone arrives in thousands of pieces.
+    // Takes the complete lines printed so far. The buffers are kept from one piece of output to
+    // the next: a big zone arrives in thousands of pieces.
     void takeOutput()
     {
-        if (m_ended) {
-            m_process.readAllStandardOutput();
-            return;
-        }
-        const qint64 available = m_process.bytesAvailable();
-        if (available <= 0)
-            return;
         const int kept = m_pending.size();
-        m_pending.resize(kept + int(available));
-        const qint64 taken = m_process.read(m_pending.data() + kept, available);
-        m_pending.resize(kept + int(std::max<qint64>(taken, 0)));
+        m_run.readOutput(m_pending);
+        if (m_ended)
+            m_pending.clear();
+        else
+            takeLines(kept);
+    }
+
+    // The text ends at the first zero byte; the bytes from `kept` on are new.
+    void takeLines(int kept)
+    {
         const int zero = m_pending.indexOf(textEnd, kept);
         if (zero >= 0) {
             m_ended = true;
             parseLines(m_pending.constData(), zero);
+            m_pending.clear();
             return;
         }
         const int last = m_pending.lastIndexOf(lineEnd);
@@ -123,6 +91,18 @@ private:
             return;
         parseLines(m_pending.constData(), last);
         m_pending.remove(0, last + 1);
+    }
+
+    // What the compiler printed last, with a last line that may lack its line feed.
+    void takeRest(const QByteArray &rest)
+    {
+        if (m_ended)
+            return;
+        const int kept = m_pending.size();
+        m_pending += rest;
+        takeLines(kept);
+        if (!m_ended)
+            parseLines(m_pending.constData(), m_pending.size());
     }
 
     // A line feed never occurs inside a UTF-8 sequence, so whole lines decode alike apart.
@@ -169,7 +149,7 @@ private:
     }
 
     PZone m_zone;
-    QProcess m_process;
+    ProgramRun m_run;
     QByteArray m_pending;
     QString m_text;
     bool m_ended = false;
@@ -183,15 +163,11 @@ CompileZone::CompileZone(QObject *parent) : QObject(parent) {}
 CompileResult CompileZone::compile(const QString &zoneName, const QString &fileName,
                                    const QString &workingDirectory)
 {
-    QProcess process;
-    startCompiler(process, zoneName, fileName, workingDirectory);
-    if (!process.waitForStarted(-1))
-        return {false, notStarted(process)};
-    process.waitForFinished(-1);
-    const QString failure = compilerFailure(process);
-    if (!failure.isEmpty())
-        return {false, failure};
-    return {true, decodeOutput(process.readAllStandardOutput())};
+    const ProgramResult result =
+        ProgramRun::run(compilerProgram, compilerArguments(zoneName, fileName), workingDirectory);
+    if (!result.succeeded())
+        return {false, result.failure()};
+    return {true, result.outputText()};
 }
 
 void readZoneRecords(const PZone &zone)

@@ -1,31 +1,110 @@
 #include "programrun.h"
 
-#include <QProcess>
+#include <algorithm>
 
-ProgramRun ProgramRun::run(const QString &program, const QStringList &arguments)
+ProgramRun::ProgramRun(const QString &program, const QStringList &arguments,
+                       const QString &workingDirectory, QObject *parent)
+    : QObject(parent)
 {
-    QProcess process;
-    process.setProgram(program);
-    process.setArguments(arguments);
-    process.start(QIODevice::ReadWrite);
-    ProgramRun result;
-    if (!process.waitForStarted(-1)) {
-        result.errorString = process.errorString();
-        return result;
-    }
-    // Nothing is ever sent; a program that waits for input must see its end instead of hanging.
-    process.closeWriteChannel();
-    process.waitForFinished(-1);
-    result.standardOutput = process.readAllStandardOutput();
-    result.standardError = process.readAllStandardError();
-    result.errorString = process.errorString();
-    result.exitCode = process.exitCode();
-    result.outcome = process.exitStatus() == QProcess::NormalExit ? Exited : Crashed;
-    return result;
+    m_process.setProgram(program);
+    m_process.setArguments(arguments);
+    m_process.setWorkingDirectory(workingDirectory);
+    m_process.setStandardInputFile(QProcess::nullDevice());
+    // A crash comes as an error and again as the end: the end alone tells it.
+    connect(&m_process, &QProcess::errorOccurred, this, &ProgramRun::onErrorOccurred);
+    connect(&m_process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            &ProgramRun::onFinished);
 }
 
-QString programOutputText(const QByteArray &bytes)
+ProgramRun::~ProgramRun()
 {
-    const int zero = bytes.indexOf('\0');
-    return QString::fromUtf8(zero < 0 ? bytes : bytes.left(zero));
+    m_process.disconnect(this);
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.kill();
+    m_process.waitForFinished(-1);
+}
+
+ProgramResult ProgramRun::run(const QString &program, const QStringList &arguments,
+                              const QString &workingDirectory)
+{
+    ProgramRun run(program, arguments, workingDirectory);
+    run.start();
+    return run.waitForFinished();
+}
+
+void ProgramRun::runInBackground(const QString &program, const QStringList &arguments,
+                                 QObject *context,
+                                 const std::function<void(const ProgramResult &)> &done)
+{
+    auto *run = new ProgramRun(program, arguments, QString(), context);
+    connect(run, &ProgramRun::finished, context, [run, done](const ProgramResult &result) {
+        // The program's own signal is still on its way out: the run can only go later.
+        run->deleteLater();
+        done(result);
+    });
+    run->start();
+}
+
+void ProgramRun::start()
+{
+    m_process.start();
+}
+
+bool ProgramRun::waitForOutput()
+{
+    if (m_result)
+        return false;
+    if (m_process.state() == QProcess::Starting && !m_process.waitForStarted(-1))
+        return false;
+    return m_process.waitForReadyRead(-1);
+}
+
+void ProgramRun::readOutput(QByteArray &buffer)
+{
+    const qint64 available = m_process.bytesAvailable();
+    if (available <= 0)
+        return;
+    const int kept = buffer.size();
+    buffer.resize(kept + int(available));
+    const qint64 taken = m_process.read(buffer.data() + kept, available);
+    buffer.resize(kept + int(std::max<qint64>(taken, 0)));
+}
+
+ProgramResult ProgramRun::waitForFinished()
+{
+    if (!m_result && m_process.waitForStarted(-1))
+        m_process.waitForFinished(-1);
+    if (!m_result)
+        onErrorOccurred(QProcess::FailedToStart);
+    return *m_result;
+}
+
+void ProgramRun::onErrorOccurred(QProcess::ProcessError error)
+{
+    if (error != QProcess::FailedToStart)
+        return;
+    ProgramResult result;
+    result.errorString = m_process.errorString();
+    end(result);
+}
+
+void ProgramRun::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    ProgramResult result;
+    result.status =
+        exitStatus == QProcess::NormalExit ? ProgramResult::Exited : ProgramResult::Crashed;
+    result.exitCode = exitCode;
+    result.standardOutput = m_process.readAllStandardOutput();
+    result.standardError = m_process.readAllStandardError();
+    end(result);
+}
+
+void ProgramRun::end(ProgramResult result)
+{
+    if (m_result)
+        return;
+    result.program = m_process.program();
+    m_result = result;
+    emit finished(*m_result);
 }

@@ -1,22 +1,57 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include "programresult.h"
+
+#include <QObject>
+#include <QProcess>
 #include <QStringList>
 
-// One blocking run of an external program, waited for without a time limit.
-struct ProgramRun
+#include <functional>
+#include <optional>
+
+// One run of an external program, with its standard input closed from the start: nothing is ever
+// sent, and a program that reads its input must see its end instead of waiting for it.
+//
+// Run it blocking with run(), in the background with runInBackground(), or start() it and either
+// wait for the finished() signal or take its standard output as it arrives: waitForOutput(), then
+// readOutput(), until waitForFinished() gives the rest with the outcome. Every wait is without
+// a time limit.
+class ProgramRun : public QObject
 {
-    enum Outcome { NotStarted, Crashed, Exited };
+    Q_OBJECT
 
-    Outcome outcome = NotStarted;
-    int exitCode = -1;
-    QByteArray standardOutput;
-    QByteArray standardError;
-    QString errorString;
+public:
+    // An empty working directory is the current one.
+    ProgramRun(const QString &program, const QStringList &arguments,
+               const QString &workingDirectory = QString(), QObject *parent = nullptr);
+    // Ends a program still running, without a word from finished().
+    ~ProgramRun() override;
 
-    static ProgramRun run(const QString &program, const QStringList &arguments);
+    static ProgramResult run(const QString &program, const QStringList &arguments,
+                             const QString &workingDirectory = QString());
+    // `done` gets the outcome once. The run belongs to `context`: when that goes first, the
+    // program is ended and `done` is never called.
+    static void runInBackground(const QString &program, const QStringList &arguments,
+                                QObject *context,
+                                const std::function<void(const ProgramResult &)> &done);
+
+    void start();
+    // False once the program has ended or could not start.
+    bool waitForOutput();
+    // Appends the standard output that has arrived to the buffer.
+    void readOutput(QByteArray &buffer);
+    // The outcome; its standard output is what readOutput() did not take.
+    ProgramResult waitForFinished();
+
+signals:
+    // Once, when the program has ended or could not start.
+    void finished(const ProgramResult &result);
+
+private:
+    void onErrorOccurred(QProcess::ProcessError error);
+    void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    void end(ProgramResult result);
+
+    QProcess m_process;
+    std::optional<ProgramResult> m_result;
 };
-
-// A program's output as text. It ends at the first zero byte, as the C string it was meant to be.
-QString programOutputText(const QByteArray &bytes);

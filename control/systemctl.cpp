@@ -2,59 +2,118 @@
 
 #include "programrun.h"
 
-#include <QProcess>
-
 namespace {
+// Looked up on PATH, where the administrator's service manager is.
 const QString systemctlProgram = QStringLiteral("systemctl");
 const QString serviceUnit = QStringLiteral("bind9");
 const QString isActiveCommand = QStringLiteral("is-active");
 const QString quietOption = QStringLiteral("--quiet");
-const QString startCommand = QStringLiteral("start");
-const QString stopCommand = QStringLiteral("stop");
-const QString restartCommand = QStringLiteral("restart");
+const QString statusCommand = QStringLiteral("status");
+const QString noPagerOption = QStringLiteral("--no-pager");
+// `systemctl status` tells the state of a unit that exists by the codes up to this one.
+const int lastStateCode = 3;
+
+QStringList commandArguments(SystemCtl::Command command)
+{
+    static const QString names[] = {QStringLiteral("start"), QStringLiteral("stop"),
+                                    QStringLiteral("restart")};
+    return {names[int(command)], serviceUnit};
+}
+
+const QStringList isActiveArguments = {isActiveCommand, serviceUnit, quietOption};
 } // namespace
 
 SystemCtl::SystemCtl(QObject *parent) : QObject(parent) {}
 
 bool SystemCtl::checkActive()
 {
-    const bool isActive =
-        QProcess::execute(systemctlProgram, {isActiveCommand, serviceUnit, quietOption}) == 0;
+    const bool isActive = ProgramRun::run(systemctlProgram, isActiveArguments).succeeded();
     emit active(isActive);
     return isActive;
 }
 
+void SystemCtl::refreshActive()
+{
+    refreshActiveThen([] {});
+}
+
+bool SystemCtl::isBusy() const
+{
+    return m_busy;
+}
+
+bool SystemCtl::runSync(Command command, QString *error)
+{
+    if (refuseWhileBusy(error))
+        return false;
+    const ProgramResult result = ProgramRun::run(systemctlProgram, commandArguments(command));
+    if (error)
+        *error = result.failure();
+    return result.succeeded();
+}
+
+bool SystemCtl::status(QString *report, QString *error)
+{
+    const ProgramResult result =
+        ProgramRun::run(systemctlProgram, {statusCommand, serviceUnit, noPagerOption});
+    const bool told = result.status == ProgramResult::Exited && result.exitCode <= lastStateCode;
+    if (report)
+        *report = told ? result.outputText() : QString();
+    if (error)
+        *error = told ? QString() : result.failure();
+    return told;
+}
+
 void SystemCtl::start()
 {
-    runCommand(startCommand);
+    runCommand(Command::Start);
 }
 
 void SystemCtl::stop()
 {
-    runCommand(stopCommand);
+    runCommand(Command::Stop);
 }
 
 void SystemCtl::restart()
 {
-    runCommand(restartCommand);
+    runCommand(Command::Restart);
 }
 
-void SystemCtl::runCommand(const QString &command)
+void SystemCtl::runCommand(Command command)
 {
-    const ProgramRun run = ProgramRun::run(systemctlProgram, {command, serviceUnit});
-    switch (run.outcome) {
-    case ProgramRun::NotStarted:
-        emit error(tr("Failed to start %1: %2").arg(systemctlProgram, run.errorString));
-        break;
-    case ProgramRun::Crashed:
-        emit error(tr("Process crashed"));
-        break;
-    case ProgramRun::Exited:
-        if (run.exitCode != 0)
-            emit error(
-                tr("Systemctl exited with code %1.\n%2")
-                    .arg(QString::number(run.exitCode), programOutputText(run.standardError)));
-        break;
+    QString refusal;
+    if (refuseWhileBusy(&refusal)) {
+        emit error(refusal);
+        return;
     }
-    checkActive();
+    setBusy(true);
+    ProgramRun::runInBackground(systemctlProgram, commandArguments(command), this,
+                                [this](const ProgramResult &result) {
+                                    if (!result.succeeded())
+                                        emit error(result.failure());
+                                    refreshActiveThen([this] { setBusy(false); });
+                                });
+}
+
+void SystemCtl::refreshActiveThen(const std::function<void()> &afterwards)
+{
+    ProgramRun::runInBackground(systemctlProgram, isActiveArguments, this,
+                                [this, afterwards](const ProgramResult &result) {
+                                    emit active(result.succeeded());
+                                    afterwards();
+                                });
+}
+
+void SystemCtl::setBusy(bool busy)
+{
+    m_busy = busy;
+    emit busyChanged(busy);
+}
+
+bool SystemCtl::refuseWhileBusy(QString *error)
+{
+    if (m_busy && error)
+        *error = tr("Another command for %1 is still running; try again when it has ended.")
+                     .arg(serviceUnit);
+    return m_busy;
 }

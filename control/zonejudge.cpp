@@ -2,29 +2,15 @@
 
 #include "programrun.h"
 
-#include <QCoreApplication>
-#include <QProcess>
-
 namespace {
 
 const QString checkerProgram = QStringLiteral("/usr/bin/named-checkzone");
 const QString compilerProgram = QStringLiteral("/usr/bin/named-compilezone");
 const char lineEnd = '\n';
 const char commentStart = ';';
+const char textEnd = '\0';
 // Owner, time to live, class and type come before the data.
 const int fieldsBeforeData = 4;
-
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("ZoneJudge", text);
-}
-
-void start(QProcess &process, const QString &program, const QStringList &arguments,
-           const QString &workingDirectory)
-{
-    process.setWorkingDirectory(workingDirectory);
-    process.start(program, arguments, QIODevice::ReadOnly);
-}
 
 bool isSpace(char c)
 {
@@ -37,13 +23,36 @@ class LineReader
 public:
     explicit LineReader(const ZoneJudge::LineSink &takeLine) : m_takeLine(takeLine) {}
 
-    void take(const QByteArray &bytes)
+    void takeFrom(ProgramRun &run)
     {
-        if (m_ended)
+        const int kept = m_pending.size();
+        run.readOutput(m_pending);
+        takeLines(kept);
+    }
+
+    // What the compiler printed last, with a last line that may lack its line feed.
+    void finish(const QByteArray &rest)
+    {
+        const int kept = m_pending.size();
+        m_pending += rest;
+        takeLines(kept);
+        takeLine(m_pending.constData(), m_pending.size());
+        m_pending.clear();
+    }
+
+private:
+    // The text ends at the first zero byte; the bytes from `kept` on are new.
+    void takeLines(int kept)
+    {
+        if (m_ended) {
+            m_pending.clear();
             return;
-        const int zero = bytes.indexOf('\0');
-        m_pending += zero < 0 ? bytes : bytes.left(zero);
-        m_ended = zero >= 0;
+        }
+        const int zero = m_pending.indexOf(textEnd, kept);
+        if (zero >= 0) {
+            m_pending.truncate(zero);
+            m_ended = true;
+        }
         int start = 0;
         for (int end = m_pending.indexOf(lineEnd); end >= 0;
              start = end + 1, end = m_pending.indexOf(lineEnd, start))
@@ -51,13 +60,6 @@ public:
         m_pending.remove(0, start);
     }
 
-    void finish()
-    {
-        takeLine(m_pending.constData(), m_pending.size());
-        m_pending.clear();
-    }
-
-private:
     void takeLine(const char *bytes, int size)
     {
         if (size == 0 || bytes[0] == commentStart)
@@ -99,58 +101,38 @@ private:
     bool m_ended = false;
 };
 
-QString notStarted(const QString &program, const QProcess &process)
-{
-    return translate(QT_TRANSLATE_NOOP("ZoneJudge", "Failed to start %1: %2"))
-        .arg(program, process.errorString());
-}
-
 } // namespace
 
 CheckResult ZoneJudge::judge(const QString &zoneName, const QString &fileName,
                              const QString &workingDirectory, const LineSink &takeLine)
 {
-    QProcess checker;
-    QProcess compiler;
-    start(checker, checkerProgram,
-          {QStringLiteral("-i"), QStringLiteral("full"), zoneName, fileName}, workingDirectory);
-    start(compiler, compilerProgram,
-          {QStringLiteral("-i"), QStringLiteral("none"), QStringLiteral("-s"),
-           QStringLiteral("full"), QStringLiteral("-o"), QStringLiteral("-"), zoneName, fileName},
-          workingDirectory);
+    ProgramRun checker(checkerProgram,
+                       {QStringLiteral("-i"), QStringLiteral("full"), zoneName, fileName},
+                       workingDirectory);
+    ProgramRun compiler(compilerProgram,
+                        {QStringLiteral("-i"), QStringLiteral("none"), QStringLiteral("-s"),
+                         QStringLiteral("full"), QStringLiteral("-o"), QStringLiteral("-"),
+                         zoneName, fileName},
+                        workingDirectory);
+    checker.start();
+    compiler.start();
+    LineReader reader(takeLine);
+    while (compiler.waitForOutput())
+        reader.takeFrom(compiler);
+    const ProgramResult compiled = compiler.waitForFinished();
+    reader.finish(compiled.standardOutput);
+    const ProgramResult checked = checker.waitForFinished();
 
     CheckResult result;
-    LineReader reader(takeLine);
-    if (compiler.waitForStarted(-1)) {
-        while (compiler.waitForReadyRead(-1))
-            reader.take(compiler.readAllStandardOutput());
-        compiler.waitForFinished(-1);
-        reader.take(compiler.readAllStandardOutput());
-        reader.finish();
-    }
-    if (!checker.waitForStarted(-1)) {
-        result.report = notStarted(checkerProgram, checker);
-        return result;
-    }
-    checker.waitForFinished(-1);
-    if (checker.exitStatus() != QProcess::NormalExit) {
-        result.report = translate(QT_TRANSLATE_NOOP("ZoneJudge", "Process crashed"));
-        return result;
-    }
-    if (compiler.error() == QProcess::FailedToStart) {
-        result.report = notStarted(compilerProgram, compiler);
-        return result;
+    for (const ProgramResult *run : {&checked, &compiled}) {
+        if (run->status != ProgramResult::Exited) {
+            result.report = run->failure();
+            return result;
+        }
     }
     result.completed = true;
-    if (checker.exitCode() != 0) {
-        result.report = programOutputText(checker.readAllStandardOutput());
-        return result;
-    }
-    if (compiler.exitStatus() != QProcess::NormalExit || compiler.exitCode() != 0) {
-        result.report = programOutputText(compiler.readAllStandardError());
-        return result;
-    }
-    result.ok = true;
-    result.report = programOutputText(checker.readAllStandardOutput());
+    result.ok = checked.succeeded() && compiled.succeeded();
+    result.report =
+        !checked.succeeded() || compiled.succeeded() ? checked.outputText() : compiled.failure();
     return result;
 }

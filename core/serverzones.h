@@ -5,6 +5,7 @@
 #include "core/zonesettings.h"
 #include "records/record.h"
 #include "records/zone.h"
+#include "storage/changebackup.h"
 
 #include <QObject>
 
@@ -25,6 +26,9 @@ public:
     // and reported through readProblem().
     void load();
 
+    // Reads the configuration and every zone again, as the files now are.
+    void reload() { load(); }
+
     QList<PZone> zones() const { return m_zones; }
     // The held zone of that name (with or without the final dot, in any case) and class.
     PZone find(const QString &name, const QString &zoneClass = QStringLiteral("IN")) const;
@@ -35,10 +39,24 @@ public:
     void editZone(const PZone &zone, const ZoneSettings &settings);
     void removeZone(const PZone &zone);
 
+    // The other zones whose statements name this zone's file: their records are the same text,
+    // so a record change to one of them is refused until the zone has a file of its own.
+    QList<PZone> zonesSharingFile(const PZone &zone) const;
+    void giveOwnFile(const PZone &zone);
+    // Whether removing the zone deletes its file, which only a file the application made and no
+    // other zone uses is.
+    bool removalDeletesFile(const PZone &zone) const;
+
     void addRecord(const PZone &zone, const PRecord &record);
     // Puts the replacement in the record's place; the record itself is left untouched.
     void editRecord(const PZone &zone, const PRecord &record, const PRecord &replacement);
     void removeRecord(const PZone &zone, const PRecord &record);
+
+    // Puts back every file of the newest change kept in the backups, after the same checks as
+    // any change, then reads the zones again. What it undid is no longer offered.
+    void undo();
+    // What the newest kept change did, for the command's text; empty when there is none.
+    static QString lastChange();
 
 signals:
     void zonesReset();
@@ -53,6 +71,12 @@ private:
     PZone namesake(const PZone &zone, const QString &name) const;
     void refuseNamesake(const PZone &zone, const QString &name) const;
     void saveRecords(const PZone &zone, const QList<PRecord> &records);
+    void refuseSharedFile(const PZone &zone) const;
+    // After a failure: a file changed behind the application's back is read again, so that the
+    // zones are shown as they now are.
+    void readAgainIfChanged(const PZone &zone);
+    void rememberConfigurationFiles() const;
+    void checkPutBack(const QList<ChangeBackup::Entry> &entries) const;
     static void validate(const Record &record);
     // A record that an $INCLUDE or $GENERATE line brings in is changed where it is written.
     static void refuseForeign(const Record &record);

@@ -17,9 +17,18 @@ struct ZoneSettings
         zone.setName(name);
         zone.setType(type);
     }
+    // named takes a name with or without the final dot, in any case, for the same zone.
     bool operator==(const ZoneSettings &other) const
     {
-        return name == other.name && type == other.type;
+        return key(name) == key(other.name) && type == other.type;
     }
     bool operator!=(const ZoneSettings &other) const { return !(*this == other); }
+
+private:
+    static QString key(QString name)
+    {
+        if (name.endsWith(QLatin1Char('.')))
+            name.chop(1);
+        return name.toLower();
+    }
 };

@@ -26,7 +26,9 @@ void KivoHelpMenu::showAbout()
 
 QString KivoHelpMenu::aboutText() const
 {
-    const QString description = QString::fromUtf8(Kivo::applicationDescription()).trimmed();
+    // The program marks its description for translation in the context QObject.
+    const QString description =
+        QCoreApplication::translate("QObject", Kivo::applicationDescription()).trimmed();
     const QString version = QString::fromUtf8(Kivo::applicationVersion());
     if (version.isEmpty())
         return description;

@@ -9,9 +9,10 @@ fi
 
 packages=(
     build-essential cmake pkg-config clang-format
-    qtbase5-dev qtbase5-dev-tools libgl-dev
+    qtbase5-dev qtbase5-dev-tools libgl-dev qttools5-dev qttools5-dev-tools libqt5svg5
     bind9 bind9-dev bind9-utils bind9-dnsutils
     util-linux procps xvfb xauth xdotool imagemagick x11-apps x11-utils
+    desktop-file-utils appstream man-db groff-base libxml2-utils
 )
 
 missing=()

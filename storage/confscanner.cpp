@@ -86,7 +86,7 @@ private:
         while (position < text.size()) {
             const char c = text.at(position++);
             if (c == '"')
-                return token(begin, QString::fromUtf8(value));
+                return token(begin, QString::fromUtf8(value), position);
             if (c == '\\' && position < text.size()) {
                 const char next = text.at(position++);
                 if (next != '"')
@@ -104,7 +104,7 @@ private:
         const int begin = position;
         while (position < text.size() && !endsWord())
             ++position;
-        token(begin, QString::fromUtf8(text.mid(begin, position - begin)));
+        token(begin, QString::fromUtf8(text.mid(begin, position - begin)), position);
     }
 
     bool endsWord() const
@@ -114,11 +114,13 @@ private:
                startsWith("//") || startsWith("/*");
     }
 
-    bool token(int begin, const QString &value)
+    bool token(int begin, const QString &value, int end)
     {
         Pending &pending = start(begin);
-        if (pending.inHead)
+        if (pending.inHead) {
             pending.statement.head.append(value);
+            pending.statement.headSpans.append({begin, end});
+        }
         return true;
     }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPair>
 #include <QStringList>
 
 // Finds the statements of a file in BIND's configuration syntax. It knows quoted strings, the
@@ -17,6 +18,8 @@ public:
         int end = 0;   // one past its closing semicolon
         // The tokens before its first block (or its semicolon), quoted strings unquoted.
         QStringList head;
+        // Where each head token lies: its first byte and one past its last (quotes included).
+        QList<QPair<int, int>> headSpans;
         bool hasBlock = false;
     };
 

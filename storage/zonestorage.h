@@ -4,9 +4,11 @@
 
 #include <QObject>
 
-// Writes zone changes to disk: the managed include file, the include line of the server
-// configuration, foreign statements cut out, and zone files after the checker accepted them.
-// Every file is replaced whole or left as it was.
+// Writes zone changes to disk: one statement at a time in the configuration files (the managed
+// include file and the files of zones declared elsewhere), the include line of the server
+// configuration, and zone files after the checker accepted them. Every file is replaced whole or
+// left as it was, never when it changed since it was read; a change that named-checkconf refuses
+// puts every file back.
 class ZoneStorage : public QObject
 {
     Q_OBJECT
@@ -16,7 +18,8 @@ public:
 
     static void addZone(const PZone &zone, const QList<PZone> &zones);
     // A zone declared outside the managed file is found there by declaredName, its name as the
-    // statement has it, when the zone was renamed since.
+    // statement has it, when the zone was renamed since; its statement moves into the managed
+    // file with every option and comment it holds.
     static void saveZone(const PZone &zone, const QList<PZone> &zones,
                          const QString &declaredName = QString());
     static void removeZone(const PZone &zone, const QList<PZone> &zones);
@@ -28,13 +31,12 @@ public:
     static void saveZoneRecords(const PZone &zone, const QList<PRecord> &previousRecords);
     static bool isManaged(const PZone &zone);
 
-private:
-    static void setManaged(const PZone &zone);
-    static void saveZones(const QList<PZone> &zones);
-    static bool hasInclude(const QByteArray &serverConfiguration);
-    static void appendInclude(QByteArray serverConfiguration);
-    static void ensureInclude();
-    // Returns the file's bytes as they were, for undoing the cut.
-    static QByteArray removeZoneFromConf(const PZone &zone, const QString &declaredName);
-    static void removeZoneFile(const PZone &zone, const QList<PZone> &zones);
+    // The other zones whose statements name the zone's file.
+    static QList<PZone> zonesSharingFile(const PZone &zone, const QList<PZone> &zones);
+    // Whether removing the zone deletes its file: only a file the application made, in its own
+    // folder, and that no other zone uses.
+    static bool removalDeletesFile(const PZone &zone, const QList<PZone> &zones);
+    // Gives the zone a copy of its file in the application's folder; its statement names the copy
+    // and moves into the managed file.
+    static void giveOwnFile(const PZone &zone, const QList<PZone> &zones);
 };

@@ -76,10 +76,10 @@ private slots:
         run("EditRecord", {fillAndAccept("kivoHostAddress=127.0.0.81")});
         select(*window, "Record", "shop.test. 86400 IN MX ");
         run("RemoveRecord", {yes});
-        // The administrator's zone is taken over by an edit, then removed.
+        // The administrator's zone is taken over by a rename, then removed.
         select(*window, "Zone", "legacy.test");
-        run("EditZone", {fillAndAccept("lineEditName=legacy.test."), yes});
-        select(*window, "Zone", "legacy.test.");
+        run("EditZone", {fillAndAccept("lineEditName=legacy2.test."), yes});
+        select(*window, "Zone", "legacy2.test.");
         run("RemoveZone", {yes});
         run("Restart");
         QCOMPARE(problems, QStringList());

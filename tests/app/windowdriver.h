@@ -23,10 +23,14 @@ inline QTableView *table(MainWindow &window, const QString &name)
 }
 
 // Triggers the action and answers what it opens: what the script saw, and the answers left over.
+// A service command runs in the background, with the service actions off until it has ended.
 inline QStringList give(MainWindow &window, const QString &name, const QList<Answer> &answers)
 {
     ModalScript script(answers);
     window.findChild<QAction *>(name)->trigger();
+    const auto *restart = window.findChild<QAction *>(QStringLiteral("actionRestart"));
+    if (!QTest::qWaitFor([restart] { return restart->isEnabled(); }, 30000))
+        script.seen.append(QStringLiteral("service command still running"));
     if (!script.answers.isEmpty())
         script.seen.append(QStringLiteral("%1 answers left").arg(script.answers.size()));
     return script.seen;

@@ -1,7 +1,10 @@
+#include "common/paths.h"
 #include "core/serverzones.h"
 #include "records/recordparser.h"
+#include "storage/changebackup.h"
 #include "tests/support/testmain.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
 
@@ -13,6 +16,8 @@ const QString localConf = QStringLiteral("/etc/bind/named.conf.local");
 const QString managedConf = QStringLiteral("/etc/bind/tamzor.conf");
 const QString checkZone = QStringLiteral("/usr/bin/named-checkzone");
 const QString checkConf = QStringLiteral("/usr/bin/named-checkconf");
+const QString exampleFile = QStringLiteral("/etc/bind/db.example.com");
+const QString backups = QStringLiteral("/var/backups");
 
 // Relative names only, so that the text loads under any zone name.
 const QByteArray zoneText = "$TTL 3600\n@ IN SOA ns hostmaster 1 7200 3600 1209600 3600\n"
@@ -168,6 +173,14 @@ private slots:
             Sandbox::replaceProgram(checkConf, "#!/bin/sh\necho 'configuration refused'\nexit 1\n");
         };
         const Fault readOnly = [](ServerZones &) { Sandbox::makeReadOnly(); };
+        const Fault noBackup = [](ServerZones &) { Sandbox::makeReadOnly(backups); };
+        const Fault fullBackup = [](ServerZones &) {
+            Sandbox::mountTmpfs(backups, 8);
+            Sandbox::writeFile(backups + "/filler", QByteArray(8192, 'x'));
+        };
+        const Fault doesNotScan = [](ServerZones &) {
+            Sandbox::writeFile(localConf, Sandbox::readFile(localConf) + "/* never closed\n");
+        };
 
         const QString refused = "Zone contains errors: zone refused";
         const QString confRefused = "named-checkconf refuses the configuration";
@@ -193,6 +206,11 @@ private slots:
         QTest::newRow("managed zone removed, read-only") << removeManaged << readOnly << "Can't";
         QTest::newRow("foreign zone removed") << removeForeign << none << QString();
         QTest::newRow("foreign zone removed, read-only") << removeForeign << readOnly << "Can't";
+        QTest::newRow("zone added, no backup possible") << addZone << noBackup << "backup folder";
+        QTest::newRow("foreign zone removed, backup disk full")
+            << removeForeign << fullBackup << "Can't keep a copy of";
+        QTest::newRow("foreign zone removed, its file does not scan")
+            << removeForeign << doesNotScan << "Can't read the statements of file " + localConf;
         QTest::newRow("record added") << addRecord << none << QString();
         QTest::newRow("record added, refused") << addRecord << zoneCheckerRefuses << refused;
         QTest::newRow("record added, read-only") << addRecord << readOnly << "Can't";
@@ -204,6 +222,8 @@ private slots:
         QTest::newRow("record edited, refused") << editRecord << zoneCheckerRefuses << refused;
         QTest::newRow("record removed") << removeRecord << none << QString();
         QTest::newRow("record removed, read-only") << removeRecord << readOnly << "Can't";
+        QTest::newRow("record removed, backup disk full")
+            << removeRecord << fullBackup << "Can't keep a copy of";
         QTest::newRow("record removed twice")
             << removeRecord << Fault(removeRecord) << "no longer in zone example.com";
     }
@@ -222,6 +242,11 @@ private slots:
         QSignalSpy records(&zones, &ServerZones::recordsChanged);
         const QString before = held(zones, true);
         const auto files = Sandbox::snapshot();
+        const QStringList changes = ChangeBackup::folders();
+        const auto folders = [] {
+            return QDir(Paths::backupDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        };
+        const QStringList foldersBefore = folders();
 
         const QString error = TestSupport::failureOf([&] { change(zones); });
 
@@ -230,8 +255,10 @@ private slots:
             QCOMPARE(held(zones, true), before);
             QCOMPARE(changedEntries(files, Sandbox::snapshot()).join(' '), QString());
             QCOMPARE(added.count() + changed.count() + removed.count() + records.count(), 0);
+            QCOMPARE(folders(), foldersBefore);
             return;
         }
+        QCOMPARE(ChangeBackup::folders().size(), changes.size() + 1);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QVERIFY(added.count() + changed.count() + removed.count() + records.count() > 0);
         QCOMPARE(QProcess::execute(checkConf, {QStringLiteral("-z"), namedConf}), 0);
@@ -243,6 +270,116 @@ private slots:
                      Continue);
         QCOMPARE(held(reread, false).split(QLatin1Char('\n')),
                  held(zones, false).split(QLatin1Char('\n')));
+    }
+
+    // A colleague's edit made after the zones were read is never overwritten: the change is
+    // refused and the zone shown as the file now is.
+    void fileChangedSinceRead_refusedAndReadAgain()
+    {
+        ServerZones zones;
+        zones.load();
+        const PZone example = zones.find(QStringLiteral("example.com"));
+        const QByteArray colleague = zoneText + "mail IN A 192.0.2.25\n";
+        Sandbox::writeFile(exampleFile, colleague);
+        QSignalSpy records(&zones, &ServerZones::recordsChanged);
+
+        const QString error = TestSupport::failureOf(
+            [&] { zones.removeRecord(example, recordOf(example, "www.example.com.", "A")); });
+
+        QVERIFY2(error.contains("File " + exampleFile + " was changed"), qPrintable(error));
+        QCOMPARE(Sandbox::readFile(exampleFile), colleague);
+        QVERIFY(recordOf(example, "mail.example.com.", "A"));
+        QCOMPARE(records.count(), 1);
+    }
+
+    // Statements Tamzor could not read stay in the managed file, and a moved statement keeps every
+    // option; the administrator's zone file outlives its zone, Tamzor's own does not.
+    void administratorsText_keptThroughChanges()
+    {
+        const QByteArray unreadable =
+            "zone \"broken.test\" IN { type master; file \"/etc/bind/db.missing\"; };\n";
+        Sandbox::writeFile(managedConf, Sandbox::readFile(managedConf) + unreadable);
+        ServerZones zones;
+        QSignalSpy problems(&zones, &ServerZones::readProblem);
+        zones.load();
+        QCOMPARE(problems.count(), 1);
+
+        zones.addZone(newZone("new.test."));
+        const PZone added = zones.find(QStringLiteral("new.test"));
+        zones.editZone(zones.find(QStringLiteral("example.com")), {"example.org.", "master"});
+        QVERIFY(Sandbox::readFile(managedConf).contains(unreadable));
+        QVERIFY(Sandbox::readFile(managedConf).contains("allow-transfer { none; }"));
+        QVERIFY(!Sandbox::readFile(localConf).contains("example"));
+
+        QVERIFY(!zones.removalDeletesFile(zones.find(QStringLiteral("example.org"))));
+        QVERIFY(zones.removalDeletesFile(added));
+        zones.removeZone(zones.find(QStringLiteral("example.org")));
+        zones.removeZone(added);
+        QVERIFY(QFile::exists(exampleFile));
+        QVERIFY(!QFile::exists(added->filePath()));
+        QVERIFY(Sandbox::readFile(managedConf).contains(unreadable));
+    }
+
+    // Before Tamzor ever wrote its file, the server's configuration must not include it.
+    void foreignZoneRemoved_beforeAnyManagedFile()
+    {
+        QFile::remove(managedConf);
+        Sandbox::writeFile(namedConf, Sandbox::readFile(namedConf).replace(
+                                          "include \"/etc/bind/tamzor.conf\";\n", ""));
+        ServerZones zones;
+        zones.load();
+        zones.removeZone(zones.find(QStringLiteral("example.com")));
+        QVERIFY(!Sandbox::readFile(namedConf).contains("tamzor.conf"));
+        QCOMPARE(QProcess::execute(checkConf, {QStringLiteral("-z"), namedConf}), 0);
+    }
+
+    void sharedZoneFile_refusedUntilTheZoneHasItsOwn()
+    {
+        Sandbox::writeFile(localConf,
+                           "zone \"a.test\" { type master; file \"/etc/bind/db.shared\"; };\n"
+                           "zone \"b.test\" { type master; file \"/etc/bind/db.shared\"; };\n");
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.shared"), zoneText);
+        ServerZones zones;
+        zones.load();
+        const PZone a = zones.find(QStringLiteral("a.test"));
+        const auto addMail = [&] {
+            zones.addRecord(a, parseRecordLine(QStringLiteral("mail.a.test. 60 IN A 192.0.2.25")));
+        };
+
+        QVERIFY(TestSupport::failureOf(addMail).contains("also the file of b.test"));
+        zones.giveOwnFile(a);
+        QCOMPARE(TestSupport::failureOf(addMail), QString());
+
+        QCOMPARE(Sandbox::readFile(QStringLiteral("/etc/bind/db.shared")), zoneText);
+        QVERIFY(a->filePath().startsWith(Paths::zoneDirectory()));
+        QCOMPARE(QProcess::execute(checkConf, {QStringLiteral("-z"), namedConf}), 0);
+    }
+
+    // Every replaced file is copied first, readable by root alone; undo puts the newest change
+    // back, and refuses when the file was changed after it.
+    void backups_keptAndUndone()
+    {
+        const QByteArray original = Sandbox::readFile(exampleFile);
+        ServerZones zones;
+        zones.load();
+        const PZone example = zones.find(QStringLiteral("example.com"));
+        zones.removeRecord(example, recordOf(example, "www.example.com.", "A"));
+        const QString copy = ChangeBackup::folders().last() + exampleFile;
+        QCOMPARE(Sandbox::readFile(copy), original);
+        QCOMPARE(QFileInfo(copy).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(ServerZones::lastChange().contains("example.com"));
+
+        zones.undo();
+        QCOMPARE(Sandbox::readFile(exampleFile), original);
+        QVERIFY(ServerZones::lastChange().isEmpty());
+        QVERIFY(recordOf(zones.find(QStringLiteral("example.com")), "www.example.com.", "A"));
+
+        zones.removeRecord(
+            zones.find(QStringLiteral("example.com")),
+            recordOf(zones.find(QStringLiteral("example.com")), "www.example.com.", "A"));
+        Sandbox::writeFile(exampleFile, Sandbox::readFile(exampleFile) + "; a colleague\n");
+        QVERIFY(TestSupport::failureOf([&] { zones.undo(); }).contains("was changed after"));
+        QVERIFY(Sandbox::readFile(exampleFile).endsWith("; a colleague\n"));
     }
 
     void foreignRecord_changeRefused_nothingWritten_data()
@@ -266,9 +403,8 @@ private slots:
         QFETCH(QString, owner);
         QFETCH(bool, edit);
         QFETCH(QString, failure);
-        Sandbox::writeFile(QStringLiteral("/etc/bind/db.example.com"),
-                           zoneText + "$INCLUDE \"/etc/bind/db.example.inc\"\n"
-                                      "$GENERATE 1-2 dhcp$ A 192.0.2.$\n");
+        Sandbox::writeFile(exampleFile, zoneText + "$INCLUDE \"/etc/bind/db.example.inc\"\n"
+                                                   "$GENERATE 1-2 dhcp$ A 192.0.2.$\n");
         Sandbox::writeFile(QStringLiteral("/etc/bind/db.example.inc"), "inc IN A 192.0.2.9\n");
         ServerZones zones;
         zones.load();

@@ -22,10 +22,11 @@
 namespace {
 
 const QString bindDirectory = QStringLiteral("/etc/bind");
-// named's working directory and the home of its pid, lock and session key files: a named started
-// in the sandbox must write there and nowhere on the machine.
+// named's working directory and the home of its pid, lock and session key files, and the home of
+// the application's backups: whatever is started in the sandbox writes there and nowhere on the
+// machine.
 const QStringList namedDirectories = {QStringLiteral("/var/cache/bind"),
-                                      QStringLiteral("/run/named")};
+                                      QStringLiteral("/run/named"), QStringLiteral("/var/backups")};
 
 std::unique_ptr<QTemporaryDir> root;
 QStringList mounts; // newest last

@@ -6,9 +6,9 @@
 #include <QStringList>
 
 // A private world for the tests that touch the server's fixed paths: a mount namespace of this
-// process alone, temporary directories mounted on /etc/bind and on named's /var/cache/bind and
-// /run/named, and a directory of fake programs first on PATH. Nothing done here reaches the
-// machine's own files.
+// process alone, temporary directories mounted on /etc/bind, on named's /var/cache/bind and
+// /run/named and on /var/backups, and a directory of fake programs first on PATH. Nothing done here
+// reaches the machine's own files.
 namespace Sandbox {
 
 // Must run before the application object starts any thread. False, with the reason, when the

@@ -1,0 +1,71 @@
+#include "filestamps.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+
+QMutex FileStamps::mutex;
+QHash<QString, FileStamps::Stamp> FileStamps::stamps;
+
+namespace {
+QByteArray hashOf(QFile &file)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result();
+}
+
+QString key(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+} // namespace
+
+FileStamps::Stamp FileStamps::take(const QString &path)
+{
+    Stamp stamp;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return stamp;
+    const QFileInfo info(file);
+    stamp.exists = true;
+    stamp.size = info.size();
+    stamp.modified = info.lastModified().toMSecsSinceEpoch();
+    // The time alone misses a change within its resolution, the size one that keeps the length.
+    stamp.hash = hashOf(file);
+    return stamp;
+}
+
+QByteArray FileStamps::contentHash(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? hashOf(file) : QByteArray();
+}
+
+void FileStamps::remember(const QString &path)
+{
+    const Stamp stamp = take(path);
+    QMutexLocker lock(&mutex);
+    stamps.insert(key(path), stamp);
+}
+
+void FileStamps::forgetAll()
+{
+    QMutexLocker lock(&mutex);
+    stamps.clear();
+}
+
+bool FileStamps::isUnchanged(const QString &path)
+{
+    Stamp known;
+    {
+        QMutexLocker lock(&mutex);
+        const auto it = stamps.constFind(key(path));
+        if (it == stamps.constEnd())
+            return true;
+        known = *it;
+    }
+    return take(path) == known;
+}

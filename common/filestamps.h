@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QMutex>
+#include <QString>
+
+// What the application last read or wrote of each file it may write: size, modification time and
+// a hash of the bytes. A file that differs from its stamp was changed behind the application's
+// back, and must not be replaced with what was made from the old bytes.
+class FileStamps
+{
+public:
+    // Takes the file as it is now; a missing file is stamped as missing.
+    static void remember(const QString &path);
+    static void forgetAll();
+    // False only for a file that was stamped and differs now; a file never stamped is unknown.
+    static bool isUnchanged(const QString &path);
+    // A strong hash of the file's bytes; empty when it cannot be read.
+    static QByteArray contentHash(const QString &path);
+
+private:
+    struct Stamp
+    {
+        bool exists = false;
+        qint64 size = 0;
+        qint64 modified = 0;
+        QByteArray hash;
+        bool operator==(const Stamp &other) const
+        {
+            return exists == other.exists && size == other.size && modified == other.modified &&
+                   hash == other.hash;
+        }
+    };
+    static Stamp take(const QString &path);
+
+    static QMutex mutex;
+    static QHash<QString, Stamp> stamps;
+};

@@ -1,0 +1,164 @@
+#include "zoneblueprint.h"
+
+#include "common/errorstackexception.h"
+#include "common/validation.h"
+#include "core/recordinput.h"
+#include "records/aaaarecord.h"
+#include "records/arecord.h"
+#include "records/nsrecord.h"
+#include "records/soarecord.h"
+
+#include <QObject>
+
+namespace {
+const QLatin1Char labelSeparator('.');
+const QLatin1Char mailSeparator('@');
+const QString escapedSeparator = QStringLiteral("\\.");
+const QString slaveType = QStringLiteral("slave");
+const QString defaultNameServerLabel = QStringLiteral("ns1");
+const QString defaultMailbox = QStringLiteral("hostmaster");
+const QString serialDateFormat = QStringLiteral("yyyyMMdd");
+constexpr quint64 firstChangeOfDay = 1;
+constexpr quint64 serialChangesPerDay = 100;
+// Secondaries without NOTIFY still pick a change up within the hour and retry four times as
+// often; they keep answering through two weeks without their primary, and a name that does not
+// exist is remembered for an hour, as RFC 2308 suggests.
+constexpr quint64 recordTtl = 3600;
+constexpr quint64 refreshSeconds = 3600;
+constexpr quint64 retrySeconds = 900;
+constexpr quint64 expireSeconds = 1209600;
+constexpr quint64 negativeTtl = 3600;
+
+[[noreturn]] void refuse(const QString &problem, const QString &context)
+{
+    ErrorStackException error(problem);
+    error.push(context);
+    throw error;
+}
+
+void checkDomainName(const QString &absoluteName, const QString &context)
+{
+    const ValidationResult result = validateDomainName(absoluteName, QString(labelSeparator));
+    if (!result.valid)
+        refuse(result.message, context);
+}
+
+QString parentDomain(const QString &absoluteName)
+{
+    const int separator = absoluteName.indexOf(labelSeparator);
+    const QString parent = absoluteName.mid(separator + 1);
+    return parent.isEmpty() ? QString(labelSeparator) : parent;
+}
+
+template <class AddressRecord> PRecord addressRecord(const QString &owner, const QString &address)
+{
+    auto record = QSharedPointer<AddressRecord>::create();
+    record->setName(owner);
+    record->setAddress(address);
+    record->setTtl(recordTtl);
+    return record;
+}
+} // namespace
+
+const QString &ZoneBlueprint::masterType()
+{
+    static const QString type = QStringLiteral("master");
+    return type;
+}
+
+PZone ZoneBlueprint::build() const
+{
+    const QString zone = zoneName(name);
+    checkType(type, primaries);
+    const QString origin = zone + labelSeparator;
+    // The name server of a reverse zone has its name, and its address, in some forward zone.
+    if (isReverseName(zone) && nameServer.isEmpty())
+        throw ErrorStackException(
+            QObject::tr("The reverse zone %1 needs the name of its name server").arg(zone));
+    const QString server = nameServer.isEmpty() ? defaultNameServerLabel + labelSeparator + origin
+                                                : RecordInput::absoluteName(nameServer, zone);
+    checkDomainName(server, QObject::tr("The name server's name %1 is invalid").arg(server));
+
+    auto soa = QSharedPointer<SOARecord>::create();
+    soa->setName(origin);
+    soa->setTtl(recordTtl);
+    soa->setMname(server);
+    soa->setRname(mailbox(zone, server));
+    soa->setSerial(created.toString(serialDateFormat).toULongLong() * serialChangesPerDay +
+                   firstChangeOfDay);
+    soa->setRefresh(refreshSeconds);
+    soa->setRetry(retrySeconds);
+    soa->setExpire(expireSeconds);
+    soa->setMinimum(negativeTtl);
+    auto ns = QSharedPointer<NSRecord>::create();
+    ns->setName(origin);
+    ns->setTtl(recordTtl);
+    ns->setNsdName(server);
+    QList<PRecord> records{soa, ns};
+
+    const bool serverInside = RecordInput::isInside(server, zone);
+    if (serverInside && nameServerAddress.isEmpty())
+        throw ErrorStackException(
+            QObject::tr("The name server %1 lies inside zone %2 and needs an address")
+                .arg(server, zone));
+    if (!serverInside && !nameServerAddress.isEmpty())
+        throw ErrorStackException(
+            QObject::tr("The name server %1 lies outside zone %2: its address belongs in its own "
+                        "zone")
+                .arg(server, zone));
+    if (isValidIPv4(nameServerAddress))
+        records.append(addressRecord<ARecord>(server, nameServerAddress));
+    else if (isValidIPv6(nameServerAddress))
+        records.append(addressRecord<AAAARecord>(server, nameServerAddress));
+    else if (!nameServerAddress.isEmpty())
+        throw ErrorStackException(
+            QObject::tr("%1 is neither an IPv4 nor an IPv6 address").arg(nameServerAddress));
+
+    PZone result = PZone::create();
+    result->setName(zone);
+    result->setType(type);
+    for (const PRecord &record : qAsConst(records))
+        record->setZone(result.data());
+    result->setRecords(records);
+    return result;
+}
+
+QString ZoneBlueprint::zoneName(const QString &typed)
+{
+    QString zone = typed;
+    if (zone.endsWith(labelSeparator))
+        zone.chop(1);
+    checkDomainName(zone + labelSeparator, QObject::tr("The zone name %1 is invalid").arg(typed));
+    return zone;
+}
+
+void ZoneBlueprint::checkType(const QString &type, const QStringList &primaries)
+{
+    if (type == slaveType)
+        throw ErrorStackException(QObject::tr(
+            "Slave zones are not yet supported: their primaries cannot be written yet"));
+    if (type != masterType())
+        throw ErrorStackException(QObject::tr("The zone type %1 is neither %2 nor %3")
+                                      .arg(type, masterType(), slaveType));
+    if (!primaries.isEmpty())
+        throw ErrorStackException(QObject::tr("Only a slave zone has primaries"));
+}
+
+// A mailbox's local part is its first label, so a dot in it is escaped.
+QString ZoneBlueprint::mailbox(const QString &zone, const QString &nameServer) const
+{
+    const QString given = email.isEmpty() ? defaultMailbox + mailSeparator +
+                                                (isReverseName(zone) ? parentDomain(nameServer)
+                                                                     : zone + labelSeparator)
+                                          : email;
+    const int at = given.lastIndexOf(mailSeparator);
+    if (at < 0)
+        return RecordInput::absoluteName(given, zone);
+    const QString local = given.left(at);
+    QString domain = given.mid(at + 1);
+    if (local.isEmpty() || domain.isEmpty())
+        throw ErrorStackException(QObject::tr("%1 is no email address").arg(given));
+    if (!domain.endsWith(labelSeparator))
+        domain += labelSeparator;
+    return QString(local).replace(labelSeparator, escapedSeparator) + labelSeparator + domain;
+}

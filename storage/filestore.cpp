@@ -1,0 +1,58 @@
+#include "filestore.h"
+
+#include "changebackup.h"
+#include "common/errorstackexception.h"
+#include "common/filestamps.h"
+#include "filereplacer.h"
+
+#include <QFile>
+
+QByteArray FileStore::read(const QString &path)
+{
+    QByteArray bytes;
+    if (!read(path, &bytes))
+        throw ErrorStackException(tr("Can't open file %1").arg(path));
+    return bytes;
+}
+
+bool FileStore::read(const QString &path, QByteArray *bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+void FileStore::refuseChanged(const QString &path)
+{
+    if (!FileStamps::isUnchanged(path))
+        throw ErrorStackException(
+            tr("File %1 was changed by someone else since Tamzor read it; it was read again, "
+               "nothing was written")
+                .arg(path));
+}
+
+void FileStore::replace(const QString &path, const QByteArray &bytes)
+{
+    refuseChanged(path);
+    ChangeBackup::keep(path);
+    switch (FileReplacer::replace(path, bytes)) {
+    case FileReplacer::Replaced:
+        FileStamps::remember(path);
+        return;
+    case FileReplacer::CannotOpen:
+        throw ErrorStackException(tr("Can't open file %1").arg(path));
+    case FileReplacer::CannotWrite:
+        throw ErrorStackException(tr("Can't write file %1").arg(path));
+    }
+}
+
+void FileStore::remove(const QString &path)
+{
+    refuseChanged(path);
+    ChangeBackup::keep(path);
+    if (QFile::exists(path) && !QFile::remove(path))
+        throw ErrorStackException(tr("Can't delete file %1").arg(path));
+    FileStamps::remember(path);
+}

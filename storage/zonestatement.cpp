@@ -1,0 +1,106 @@
+#include "zonestatement.h"
+
+#include "common/errorstackexception.h"
+#include "confscanner.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+const QString zoneKeyword = QStringLiteral("zone");
+const QString typeKeyword = QStringLiteral("type");
+const QString fileKeyword = QStringLiteral("file");
+const QString defaultZoneClass = QStringLiteral("IN");
+
+// named takes a zone name with or without the root's final dot, in any case, for the same zone.
+bool isSameZoneName(QString name, QString other)
+{
+    if (name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    if (other.endsWith(QLatin1Char('.')))
+        other.chop(1);
+    return name.compare(other, Qt::CaseInsensitive) == 0;
+}
+
+bool isStatementOf(const ConfScanner::Statement &statement, const QString &name,
+                   const QString &zoneClass)
+{
+    const QStringList &head = statement.head;
+    if (statement.depth != 0 || !statement.hasBlock || head.size() < 2 || head.size() > 3)
+        return false;
+    const QString declaredClass = head.size() == 3 ? head.at(2) : defaultZoneClass;
+    return head.first().compare(zoneKeyword, Qt::CaseInsensitive) == 0 &&
+           isSameZoneName(head.at(1), name) &&
+           declaredClass.compare(zoneClass, Qt::CaseInsensitive) == 0;
+}
+
+QByteArray quoted(const QString &value)
+{
+    return '"' + value.toUtf8() + '"';
+}
+
+struct Edit
+{
+    int begin;
+    int end;
+    QByteArray bytes;
+};
+} // namespace
+
+ZoneStatement::ZoneStatement(const QByteArray &text, const QString &path, const QString &name,
+                             const QString &zoneClass)
+    : m_text(text), m_path(path)
+{
+    QList<ConfScanner::Statement> statements;
+    if (!ConfScanner::scan(text, &statements))
+        throw ErrorStackException(
+            tr("Can't read the statements of file %1: it does not end as it should (a string, "
+               "comment or block is not closed); nothing was written")
+                .arg(path));
+    for (const ConfScanner::Statement &statement : qAsConst(statements)) {
+        if (isStatementOf(statement, name, zoneClass)) {
+            m_begin = statement.begin;
+            m_end = statement.end;
+            return;
+        }
+    }
+    throw ErrorStackException(tr("Can't find zone %1 in file %2").arg(name, path));
+}
+
+QByteArray ZoneStatement::textWithout() const
+{
+    return m_text.left(m_begin) + m_text.mid(m_end);
+}
+
+QByteArray ZoneStatement::rewritten(const Zone &zone) const
+{
+    const QByteArray statement = bytes();
+    QList<ConfScanner::Statement> parts;
+    ConfScanner::scan(statement, &parts);
+    const ConfScanner::Statement &outer = parts.last();
+    std::vector<Edit> edits;
+    if (!isSameZoneName(outer.head.at(1), zone.name()))
+        edits.push_back(
+            {outer.headSpans.at(1).first, outer.headSpans.at(1).second, quoted(zone.name())});
+    const int blockStart = statement.indexOf('{', outer.headSpans.last().second) + 1;
+    const auto option = [&](const QString &keyword, const QString &value,
+                            const QByteArray &written) {
+        for (const ConfScanner::Statement &part : qAsConst(parts)) {
+            if (part.depth == 1 && part.head.size() == 2 &&
+                part.head.first().compare(keyword, Qt::CaseInsensitive) == 0) {
+                if (part.head.at(1) != value)
+                    edits.push_back({part.begin, part.end, written});
+                return;
+            }
+        }
+        edits.push_back({blockStart, blockStart, "\n\t" + written});
+    };
+    option(typeKeyword, zone.type(), typeKeyword.toUtf8() + ' ' + zone.type().toUtf8() + ';');
+    option(fileKeyword, zone.file(), fileKeyword.toUtf8() + ' ' + quoted(zone.file()) + ';');
+    std::sort(edits.begin(), edits.end(),
+              [](const Edit &a, const Edit &b) { return a.begin > b.begin; });
+    QByteArray result = statement;
+    for (const Edit &edit : edits)
+        result.replace(edit.begin, edit.end - edit.begin, edit.bytes);
+    return result;
+}

@@ -1,0 +1,2216 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AAAARecordDialog</name>
+    <message>
+        <source>AAAA Record (IPv6 Internet address)</source>
+        <translation>AAAA-Eintrag (IPv6-Internetadresse)</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>AAAARecordWizardPage</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ARecordDialog</name>
+    <message>
+        <source>A Record (IPv4 Internet address)</source>
+        <translation>A-Eintrag (IPv4-Internetadresse)</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ARecordWizardPage</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>CNAMERecordDialog</name>
+    <message>
+        <source>CName Record (Canonical name for the domain)</source>
+        <translation>CNAME-Eintrag (kanonischer Name der Domäne)</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>www.example.com.</source>
+        <translation>www.example.com.</translation>
+    </message>
+    <message>
+        <source>Canonical name:</source>
+        <translation>Kanonischer Name:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>CNAMERecordWizardPage</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>www.example.com.</source>
+        <translation>www.example.com.</translation>
+    </message>
+    <message>
+        <source>Canonical name::</source>
+        <translation>Kanonischer Name:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeBackup</name>
+    <message>
+        <source>Can&apos;t create the backup folder %1; nothing was changed</source>
+        <translation>Der Sicherungsordner %1 kann nicht angelegt werden; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>Can&apos;t keep a copy of %1 in %2; nothing was changed</source>
+        <translation>Von %1 kann keine Kopie in %2 abgelegt werden; es wurde nichts geändert</translation>
+    </message>
+</context>
+<context>
+    <name>CheckConf</name>
+    <message>
+        <source>Failed to start %1: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>Process crashed</source>
+        <translation>Der Prozess ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>Failed to start</source>
+        <translation>Start fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Crashed</source>
+        <translation>Abgestürzt</translation>
+    </message>
+    <message>
+        <source>Timedout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>Read error</source>
+        <translation>Lesefehler</translation>
+    </message>
+    <message>
+        <source>Write error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>CheckZone</name>
+    <message>
+        <source>Failed to start %1: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>Process crashed</source>
+        <translation>Der Prozess ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>Failed to start</source>
+        <translation>Start fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Crashed</source>
+        <translation>Abgestürzt</translation>
+    </message>
+    <message>
+        <source>Timedout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>Read error</source>
+        <translation>Lesefehler</translation>
+    </message>
+    <message>
+        <source>Write error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>Option %1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>Option %1 braucht einen Wert</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>what the record becomes follows --to</source>
+        <translation>was aus dem Eintrag wird, folgt auf --to</translation>
+    </message>
+    <message>
+        <source>Zones in views are not yet supported</source>
+        <translation>Zonen in Sichten werden noch nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>nothing to change: give --name or --type</source>
+        <translation>nichts zu ändern: --name oder --type angeben</translation>
+    </message>
+    <message>
+        <source>named-checkconf refuses the configuration</source>
+        <translation>named-checkconf lehnt die Konfiguration ab</translation>
+    </message>
+    <message>
+        <source>named-checkzone refuses zone %1</source>
+        <translation>named-checkzone lehnt die Zone %1 ab</translation>
+    </message>
+    <message>
+        <source>no zone %1 in view %2</source>
+        <translation>keine Zone %1 in der Sicht %2</translation>
+    </message>
+    <message>
+        <source>no zone %1</source>
+        <translation>keine Zone %1</translation>
+    </message>
+    <message>
+        <source>Zone %1 already has the record %2</source>
+        <translation>Die Zone %1 hat den Eintrag %2 schon</translation>
+    </message>
+    <message>
+        <source>a record is given as NAME [TTL] TYPE DATA...</source>
+        <translation>ein Eintrag wird als NAME [TTL] TYP DATEN... angegeben</translation>
+    </message>
+</context>
+<context>
+    <name>ControlProgram</name>
+    <message>
+        <source>%1 changes the BIND server&apos;s files and controls its service: run it as root</source>
+        <translation>%1 ändert die Dateien des BIND-Servers und steuert seinen Dienst: als root ausführen</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>unbekannter Befehl %1</translation>
+    </message>
+    <message>
+        <source>option %1 does not apply to %2</source>
+        <translation>Option %1 gilt nicht für %2</translation>
+    </message>
+    <message>
+        <source>too few arguments</source>
+        <translation>zu wenige Argumente</translation>
+    </message>
+    <message>
+        <source>too many arguments</source>
+        <translation>zu viele Argumente</translation>
+    </message>
+    <message>
+        <source>%1 is none of %2</source>
+        <translation>%1 ist keins von %2</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRecordDialog</name>
+    <message>
+        <source>Custom Record (User type and data)</source>
+        <translation>Benutzerdefinierter Eintrag (eigener Typ und eigene Daten)</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Data:</source>
+        <translation>Daten:</translation>
+    </message>
+    <message>
+        <source>name.example.com.</source>
+        <translation>name.example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRecordWizardPage</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Data:</source>
+        <translation>Daten:</translation>
+    </message>
+    <message>
+        <source>name.example.com.</source>
+        <translation>name.example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>FileStore</name>
+    <message>
+        <source>Can&apos;t open file %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>File %1 was changed by someone else since Tamzor read it; it was read again, nothing was written</source>
+        <translation>Die Datei %1 wurde von anderer Seite geändert, seit Tamzor sie gelesen hat; sie wurde neu gelesen, es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write file %1</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete file %1</source>
+        <translation>Die Datei %1 kann nicht gelöscht werden</translation>
+    </message>
+</context>
+<context>
+    <name>Grammar</name>
+    <message>
+        <source>Show this help and exit</source>
+        <translation>Diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Show the version and exit</source>
+        <translation>Die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Print one JSON document</source>
+        <translation>Ein JSON-Dokument ausgeben</translation>
+    </message>
+    <message>
+        <source>The view that declares the zone; none by default</source>
+        <translation>Die Sicht, die die Zone deklariert; ohne Angabe keine</translation>
+    </message>
+    <message>
+        <source>What the record becomes</source>
+        <translation>Was aus dem Eintrag wird</translation>
+    </message>
+    <message>
+        <source>master or slave</source>
+        <translation>master oder slave</translation>
+    </message>
+    <message>
+        <source>The name server, relative to the zone or absolute; ns1.ZONE. by default</source>
+        <translation>Der Nameserver, relativ zur Zone oder absolut; ohne Angabe ns1.ZONE.</translation>
+    </message>
+    <message>
+        <source>The address of a name server inside the zone</source>
+        <translation>Die Adresse eines Nameservers innerhalb der Zone</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s contact; hostmaster@ZONE by default</source>
+        <translation>Der Kontakt der Zone; ohne Angabe hostmaster@ZONE</translation>
+    </message>
+    <message>
+        <source>A primary server of a slave zone; may be given more than once</source>
+        <translation>Ein Primärserver einer Slave-Zone; darf mehrmals angegeben werden</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s new name</source>
+        <translation>Der neue Name der Zone</translation>
+    </message>
+    <message>
+        <source>List every zone</source>
+        <translation>Alle Zonen auflisten</translation>
+    </message>
+    <message>
+        <source>List a zone&apos;s records</source>
+        <translation>Die Einträge einer Zone auflisten</translation>
+    </message>
+    <message>
+        <source>Add a record</source>
+        <translation>Einen Eintrag hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove the record that matches</source>
+        <translation>Den passenden Eintrag entfernen</translation>
+    </message>
+    <message>
+        <source>Replace the record that matches</source>
+        <translation>Den passenden Eintrag ersetzen</translation>
+    </message>
+    <message>
+        <source>Add a zone</source>
+        <translation>Eine Zone hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename a zone or change its type</source>
+        <translation>Eine Zone umbenennen oder ihren Typ ändern</translation>
+    </message>
+    <message>
+        <source>Remove a zone and its file</source>
+        <translation>Eine Zone und ihre Datei entfernen</translation>
+    </message>
+    <message>
+        <source>Check the configuration, or one zone&apos;s file</source>
+        <translation>Die Konfiguration oder die Datei einer Zone prüfen</translation>
+    </message>
+    <message>
+        <source>Control the bind9 service</source>
+        <translation>Den Dienst bind9 steuern</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>Usage: %1 COMMAND [ARGUMENT]... [OPTION]...</source>
+        <translation>Aufruf: %1 BEFEHL [ARGUMENT]... [OPTION]...</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Manages the zones and records of the local BIND 9 server.</source>
+        <translation>Verwaltet die Zonen und Einträge des lokalen BIND-9-Servers.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>Options may stand before or after the arguments; -- ends them.
+&apos;%1 COMMAND --help&apos; shows a command&apos;s arguments and options.
+</source>
+        <translation>Optionen dürfen vor oder nach den Argumenten stehen; -- beendet sie.
+&apos;%1 BEFEHL --help&apos; zeigt die Argumente und Optionen eines Befehls.
+</translation>
+    </message>
+</context>
+<context>
+    <name>HParser</name>
+    <message>
+        <source>Failed to parse zone. %1</source>
+        <translation>Die Zone konnte nicht gelesen werden. %1</translation>
+    </message>
+    <message>
+        <source>Expected type key</source>
+        <translation>Schlüssel „type“ erwartet</translation>
+    </message>
+    <message>
+        <source>Expected file key</source>
+        <translation>Schlüssel „file“ erwartet</translation>
+    </message>
+    <message>
+        <source>Expected map</source>
+        <translation>Block erwartet</translation>
+    </message>
+    <message>
+        <source>Expected string</source>
+        <translation>Zeichenkette erwartet</translation>
+    </message>
+    <message>
+        <source>Expected list</source>
+        <translation>Liste erwartet</translation>
+    </message>
+</context>
+<context>
+    <name>KivoHelpMenu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>&amp;Über %1</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Über &amp;Qt</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>KivoHostAddress</name>
+    <message>
+        <source>Octet %1</source>
+        <translation>Oktett %1</translation>
+    </message>
+</context>
+<context>
+    <name>MXRecordDialog</name>
+    <message>
+        <source>MX Record (Mail exchange for domain)</source>
+        <translation>MX-Eintrag (Mailserver der Domäne)</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Preference:</source>
+        <translation>Präferenz:</translation>
+    </message>
+    <message>
+        <source>Mail server name:</source>
+        <translation>Name des Mailservers:</translation>
+    </message>
+    <message>
+        <source>mail.example.com.</source>
+        <translation>mail.example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>MXRecordWizardPage</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Preference:</source>
+        <translation>Präferenz:</translation>
+    </message>
+    <message>
+        <source>Mail server name:</source>
+        <translation>Name des Mailservers:</translation>
+    </message>
+    <message>
+        <source>mail.example.com.</source>
+        <translation>mail.example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tamzor</source>
+        <translation>Tamzor</translation>
+    </message>
+    <message>
+        <source>Zones (master, slave)</source>
+        <translation>Zonen (Master, Slave)</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Start BIND server</source>
+        <translation>BIND-Server starten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Stop BIND server</source>
+        <translation>BIND-Server stoppen</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Neu starten</translation>
+    </message>
+    <message>
+        <source>Restart BIND server</source>
+        <translation>BIND-Server neu starten</translation>
+    </message>
+    <message>
+        <source>Check config</source>
+        <translation>Konfiguration prüfen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add zone</source>
+        <translation>Zone hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit zone</source>
+        <translation>Zone bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove zone</source>
+        <translation>Zone entfernen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Check zone</source>
+        <translation>Zone prüfen</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Add record</source>
+        <translation>Eintrag hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Edit record</source>
+        <translation>Eintrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Remove record</source>
+        <translation>Eintrag entfernen</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>BIND configuration file contains syntax errors.</source>
+        <translation>Die BIND-Konfigurationsdatei enthält Syntaxfehler.</translation>
+    </message>
+    <message>
+        <source>BIND server: active</source>
+        <translation>BIND-Server: aktiv</translation>
+    </message>
+    <message>
+        <source>BIND server: inactive</source>
+        <translation>BIND-Server: inaktiv</translation>
+    </message>
+    <message>
+        <source>Zone save error</source>
+        <translation>Fehler beim Speichern der Zone</translation>
+    </message>
+    <message>
+        <source>Zone remove error</source>
+        <translation>Fehler beim Entfernen der Zone</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save zone records</source>
+        <translation>Die Einträge der Zone können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Records will be restored.</source>
+        <translation>Die Einträge werden wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Zone parser error</source>
+        <translation>Fehler beim Lesen der Zone</translation>
+    </message>
+    <message>
+        <source>Systemctl error</source>
+        <translation>Fehler von systemctl</translation>
+    </message>
+    <message>
+        <source>BIND configuration file syntax is ok.</source>
+        <translation>Die Syntax der BIND-Konfigurationsdatei ist in Ordnung.</translation>
+    </message>
+    <message>
+        <source>named-checkconf process error</source>
+        <translation>Fehler beim Ausführen von named-checkconf</translation>
+    </message>
+    <message>
+        <source>Zone file syntax and integrity is ok.</source>
+        <translation>Syntax und Integrität der Zonendatei sind in Ordnung.</translation>
+    </message>
+    <message>
+        <source>Zone file contains errors.</source>
+        <translation>Die Zonendatei enthält Fehler.</translation>
+    </message>
+    <message>
+        <source>named-checkzone process error</source>
+        <translation>Fehler beim Ausführen von named-checkzone</translation>
+    </message>
+    <message>
+        <source>Zone transfer</source>
+        <translation>Zone verschieben</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove zone %1?</source>
+        <translation>Möchten Sie die Zone %1 wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Do you really want to remove record %1?</source>
+        <translation>Möchten Sie den Eintrag %1 wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Zone will be moved from file %1 to file %2, with all its options.
+Do you want to continue?</source>
+        <translation>Die Zone wird mit allen ihren Optionen aus der Datei %1 in die Datei %2 verschoben.
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Its file %1 will be deleted.</source>
+        <translation>Die Zonendatei %1 wird gelöscht.</translation>
+    </message>
+    <message>
+        <source>Its file %1 is kept.</source>
+        <translation>Die Zonendatei %1 bleibt erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>NSRecordDialog</name>
+    <message>
+        <source>NS Record (Authoritative name server)</source>
+        <translation>NS-Eintrag (autoritativer Nameserver)</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Name server name:</source>
+        <translation>Name des Nameservers:</translation>
+    </message>
+    <message>
+        <source>ns.example.com.</source>
+        <translation>ns.example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>NSRecordWizardPage</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Name server name:</source>
+        <translation>Name des Nameservers:</translation>
+    </message>
+    <message>
+        <source>ns.example.com.</source>
+        <translation>ns.example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>PTRRecordDialog</name>
+    <message>
+        <source>PTR Record (Pointer to a canonical name)</source>
+        <translation>PTR-Eintrag (Zeiger auf einen kanonischen Namen)</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Address is not valid</source>
+        <translation>Die Adresse ist ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>PTRRecordWizardPage</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Address is not valid</source>
+        <translation>Die Adresse ist ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>PTRv6RecordDialog</name>
+    <message>
+        <source>PTR Record (Pointer to a canonical name)</source>
+        <translation>PTR-Eintrag (Zeiger auf einen kanonischen Namen)</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Tamzor
+BIND DNS server management application</source>
+        <translation>Tamzor
+Verwaltung des DNS-Servers BIND</translation>
+    </message>
+    <message>
+        <source>Manages the zones and records of the local BIND 9 DNS server and its bind9 service. Runs as root.</source>
+        <translation>Verwaltet die Zonen und Einträge des lokalen DNS-Servers BIND 9 und seinen Dienst bind9. Läuft als root.</translation>
+    </message>
+    <message>
+        <source>Unprivileged user</source>
+        <translation>Benutzer ohne Administratorrechte</translation>
+    </message>
+    <message>
+        <source>You run the program under an unprivileged user, which means that you can not change dns server configuration. Please run the program under the root user.</source>
+        <translation>Sie führen das Programm als Benutzer ohne Administratorrechte aus und können deshalb die Konfiguration des DNS-Servers nicht ändern. Bitte starten Sie das Programm als root.</translation>
+    </message>
+    <message>
+        <source>Wrong integrity level</source>
+        <translation>Falsche Integritätsstufe</translation>
+    </message>
+    <message>
+        <source>The operating system is running in the mandatory integrity control mode. To manage dns server configuration, you should login with a high level of integrity.</source>
+        <translation>Das Betriebssystem läuft im Modus der verbindlichen Integritätskontrolle. Um die Konfiguration des DNS-Servers zu verwalten, melden Sie sich bitte mit hoher Integritätsstufe an.</translation>
+    </message>
+    <message>
+        <source>Domain name should not be empty</source>
+        <translation>Der Domänenname darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Domain name should not start with dot</source>
+        <translation>Der Domänenname darf nicht mit einem Punkt beginnen</translation>
+    </message>
+    <message>
+        <source>Domain name should not contain double dots</source>
+        <translation>Der Domänenname darf keine zwei Punkte hintereinander enthalten</translation>
+    </message>
+    <message>
+        <source>Domain name is not fully qualified.
+A fully qualified domain name consists of a list of domain labels representing the hierarchy from the lowest relevant level in the DNS to the top-level domain. The DNS root is unnamed, expressed as the empty label terminated by the dot.
+Domain name %1 doesn&apos;t ends with &quot;%2&quot;.</source>
+        <translation>Der Domänenname ist nicht voll qualifiziert.
+Ein voll qualifizierter Domänenname besteht aus einer Folge von Labels, die die Hierarchie von der untersten betroffenen Ebene des DNS bis zur Top-Level-Domain wiedergeben. Die Wurzel des DNS hat keinen Namen; sie wird als leeres Label geschrieben, das der abschließende Punkt beendet.
+Der Domänenname %1 endet nicht auf „%2“.</translation>
+    </message>
+    <message>
+        <source>Domain name exceeds the maximum size</source>
+        <translation>Der Domänenname ist länger als erlaubt</translation>
+    </message>
+    <message>
+        <source>Domain label %1 exceeds the maximum size</source>
+        <translation>Das Label %1 ist länger als erlaubt</translation>
+    </message>
+    <message>
+        <source>Domain label %1 is invalid</source>
+        <translation>Das Label %1 ist ungültig</translation>
+    </message>
+    <message>
+        <source>should not be empty</source>
+        <translation>darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>should start with underscore</source>
+        <translation>muss mit einem Unterstrich beginnen</translation>
+    </message>
+    <message>
+        <source>should not contain double underscore</source>
+        <translation>darf keine zwei Unterstriche hintereinander enthalten</translation>
+    </message>
+    <message>
+        <source>is invalid</source>
+        <translation>ist ungültig</translation>
+    </message>
+    <message>
+        <source>Parser creation failed: %1</source>
+        <translation>Der Parser konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>named.conf parsing failed: %1</source>
+        <translation>named.conf konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Expected tuple</source>
+        <translation>Tupel erwartet</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv6 address</source>
+        <translation>%1 ist keine gültige IPv6-Adresse</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid IPv4 address</source>
+        <translation>%1 ist keine gültige IPv4-Adresse</translation>
+    </message>
+    <message>
+        <source>Canonical name is invalid.
+%1</source>
+        <translation>Der kanonische Name ist ungültig.
+%1</translation>
+    </message>
+    <message>
+        <source>Zone compiler failed: %1</source>
+        <translation>Der Zonencompiler ist gescheitert: %1</translation>
+    </message>
+    <message>
+        <source>Mail server name is invalid.
+%1</source>
+        <translation>Der Name des Mailservers ist ungültig.
+%1</translation>
+    </message>
+    <message>
+        <source>Name server name is invalid.
+%1</source>
+        <translation>Der Name des Nameservers ist ungültig.
+%1</translation>
+    </message>
+    <message>
+        <source>Address is invalid.
+%1</source>
+        <translation>Die Adresse ist ungültig.
+%1</translation>
+    </message>
+    <message>
+        <source>Domain name is invalid.
+%1</source>
+        <translation>Der Domänenname ist ungültig.
+%1</translation>
+    </message>
+    <message>
+        <source>Can not parse mx record: %1</source>
+        <translation>Der MX-Eintrag kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse preference in mx record content: %1</source>
+        <translation>Die Präferenz im Inhalt des MX-Eintrags kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse soa record: %1</source>
+        <translation>Der SOA-Eintrag kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse serial in soa record content: %1</source>
+        <translation>Die Seriennummer im Inhalt des SOA-Eintrags kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse refresh in soa record content: %1</source>
+        <translation>Das Aktualisierungsintervall im Inhalt des SOA-Eintrags kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse retry in soa record content: %1</source>
+        <translation>Das Wiederholungsintervall im Inhalt des SOA-Eintrags kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse expire in soa record content: %1</source>
+        <translation>Die Ablaufzeit im Inhalt des SOA-Eintrags kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse minimum in soa record content: %1</source>
+        <translation>Die TTL für negative Antworten im Inhalt des SOA-Eintrags kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse service, proto and name in srv record name: %1</source>
+        <translation>Dienst, Protokoll und Name können aus dem Namen des SRV-Eintrags nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse srv record content: %1</source>
+        <translation>Der Inhalt des SRV-Eintrags kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse priority in srv record content: %1</source>
+        <translation>Die Priorität im Inhalt des SRV-Eintrags kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse weight in srv record content: %1</source>
+        <translation>Die Gewichtung im Inhalt des SRV-Eintrags kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse port in srv record content: %1</source>
+        <translation>Der Port im Inhalt des SRV-Eintrags kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse record: %1</source>
+        <translation>Der Eintrag kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Can not parse ttl in record: %1</source>
+        <translation>Die TTL des Eintrags kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Name server name is not valid.
+%1</source>
+        <translation>Der Name des Nameservers ist ungültig.
+%1</translation>
+    </message>
+    <message>
+        <source>Email address is not valid.
+%1</source>
+        <translation>Die E-Mail-Adresse ist ungültig.
+%1</translation>
+    </message>
+    <message>
+        <source>Retry must be less than Refresh</source>
+        <translation>Das Wiederholungsintervall muss kürzer als das Aktualisierungsintervall sein</translation>
+    </message>
+    <message>
+        <source>Expire must be bigger than the sum of Refresh and Retry</source>
+        <translation>Die Ablaufzeit muss länger sein als Aktualisierungs- und Wiederholungsintervall zusammen</translation>
+    </message>
+    <message>
+        <source>Service name %1</source>
+        <translation>Der Dienstname %1</translation>
+    </message>
+    <message>
+        <source>Proto name %1</source>
+        <translation>Der Protokollname %1</translation>
+    </message>
+    <message>
+        <source>Target name is not valid.
+%1</source>
+        <translation>Der Zielname ist ungültig.
+%1</translation>
+    </message>
+    <message>
+        <source>A record is given as NAME [TTL] TYPE DATA...</source>
+        <translation>Ein Eintrag wird als NAME [TTL] TYP DATEN... angegeben</translation>
+    </message>
+    <message>
+        <source>%1 is not inside %2</source>
+        <translation>%1 liegt nicht in %2</translation>
+    </message>
+    <message>
+        <source>Zone %1 has no record %2</source>
+        <translation>Die Zone %1 hat keinen Eintrag %2</translation>
+    </message>
+    <message>
+        <source>The record %1 holds a line break or another control character</source>
+        <translation>Der Eintrag %1 enthält einen Zeilenumbruch oder ein anderes Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write a scratch file: %1</source>
+        <translation>Eine Arbeitsdatei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>BIND reads %n records from it</source>
+        <translation>
+            <numerusform>BIND liest %n Eintrag daraus</numerusform>
+            <numerusform>BIND liest %n Einträge daraus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>BIND refuses the record %1 in zone %2</source>
+        <translation>BIND lehnt den Eintrag %1 in der Zone %2 ab</translation>
+    </message>
+    <message>
+        <source>The reverse zone %1 needs the name of its name server</source>
+        <translation>Die Reverse-Zone %1 braucht den Namen ihres Nameservers</translation>
+    </message>
+    <message>
+        <source>The name server&apos;s name %1 is invalid</source>
+        <translation>Der Name %1 des Nameservers ist ungültig</translation>
+    </message>
+    <message>
+        <source>The name server %1 lies inside zone %2 and needs an address</source>
+        <translation>Der Nameserver %1 liegt in der Zone %2 und braucht eine Adresse</translation>
+    </message>
+    <message>
+        <source>The name server %1 lies outside zone %2: its address belongs in its own zone</source>
+        <translation>Der Nameserver %1 liegt außerhalb der Zone %2: seine Adresse gehört in seine eigene Zone</translation>
+    </message>
+    <message>
+        <source>%1 is neither an IPv4 nor an IPv6 address</source>
+        <translation>%1 ist weder eine IPv4- noch eine IPv6-Adresse</translation>
+    </message>
+    <message>
+        <source>The zone name %1 is invalid</source>
+        <translation>Der Zonenname %1 ist ungültig</translation>
+    </message>
+    <message>
+        <source>Slave zones are not yet supported: their primaries cannot be written yet</source>
+        <translation>Slave-Zonen werden noch nicht unterstützt: ihre Primärserver können noch nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The zone type %1 is neither %2 nor %3</source>
+        <translation>Der Zonentyp %1 ist weder %2 noch %3</translation>
+    </message>
+    <message>
+        <source>Only a slave zone has primaries</source>
+        <translation>Nur eine Slave-Zone hat Primärserver</translation>
+    </message>
+    <message>
+        <source>%1 is no email address</source>
+        <translation>%1 ist keine E-Mail-Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>RecordModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhalt</translation>
+    </message>
+</context>
+<context>
+    <name>RecordWizard</name>
+    <message>
+        <source>Record wizard</source>
+        <translation>Assistent für Einträge</translation>
+    </message>
+</context>
+<context>
+    <name>SOARecordDialog</name>
+    <message>
+        <source>SOA Record (Start of Authority record)</source>
+        <translation>SOA-Eintrag (Start of Authority)</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Name server name:</source>
+        <translation>Name des Nameservers:</translation>
+    </message>
+    <message>
+        <source>ns.example.com.</source>
+        <translation>ns.example.com.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>hostmaster.example.com.</source>
+        <translation>hostmaster.example.com.</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Refresh time:</source>
+        <translation>Aktualisierungsintervall:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Retry time:</source>
+        <translation>Wiederholungsintervall:</translation>
+    </message>
+    <message>
+        <source>Expire time:</source>
+        <translation>Ablaufzeit:</translation>
+    </message>
+    <message>
+        <source>Negative Cache TTL:</source>
+        <translation>TTL für negative Antworten:</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>SOARecordWizardPage</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Name server domain:</source>
+        <translation>Domäne des Nameservers:</translation>
+    </message>
+    <message>
+        <source>ns.example.com.</source>
+        <translation>ns.example.com.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>hostmaster.example.com.</source>
+        <translation>hostmaster.example.com.</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Refresh time:</source>
+        <translation>Aktualisierungsintervall:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Retry time:</source>
+        <translation>Wiederholungsintervall:</translation>
+    </message>
+    <message>
+        <source>Expire time:</source>
+        <translation>Ablaufzeit:</translation>
+    </message>
+    <message>
+        <source>Negative Cache TTL:</source>
+        <translation>TTL für negative Antworten:</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>SRVRecordDialog</name>
+    <message>
+        <source>SRV Record (Service record)</source>
+        <translation>SRV-Eintrag (Dienst)</translation>
+    </message>
+    <message>
+        <source>Service name:</source>
+        <translation>Dienstname:</translation>
+    </message>
+    <message>
+        <source>Protocol name:</source>
+        <translation>Protokollname:</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Priority:</source>
+        <translation>Priorität:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Gewichtung:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Ziel:</translation>
+    </message>
+    <message>
+        <source>server.example.com.</source>
+        <translation>server.example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>SRVRecordWizardPage</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Service name:</source>
+        <translation>Dienstname:</translation>
+    </message>
+    <message>
+        <source>Protocol name:</source>
+        <translation>Protokollname:</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Priority:</source>
+        <translation>Priorität:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Gewichtung:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Ziel:</translation>
+    </message>
+    <message>
+        <source>server.example.com.</source>
+        <translation>server.example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ServerZones</name>
+    <message>
+        <source>BIND configuration file contains syntax errors.</source>
+        <translation>Die BIND-Konfigurationsdatei enthält Syntaxfehler.</translation>
+    </message>
+    <message>
+        <source>Add zone %1</source>
+        <translation>Zone %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit zone %1</source>
+        <translation>Zone %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove zone %1</source>
+        <translation>Zone %1 entfernen</translation>
+    </message>
+    <message>
+        <source>The record is no longer in zone %1</source>
+        <translation>Der Eintrag steht nicht mehr in der Zone %1</translation>
+    </message>
+    <message>
+        <source>Give zone %1 a file of its own</source>
+        <translation>Der Zone %1 eine eigene Datei geben</translation>
+    </message>
+    <message>
+        <source>Zone file %1 is also the file of %2, whose records would change too. Give zone %3 a file of its own first.</source>
+        <translation>Die Zonendatei %1 gehört auch zu %2, deren Einträge sich dann ebenfalls ändern würden. Geben Sie der Zone %3 zuerst eine eigene Datei.</translation>
+    </message>
+    <message>
+        <source>Change the records of zone %1</source>
+        <translation>Einträge der Zone %1 ändern</translation>
+    </message>
+    <message>
+        <source>Zone %1 already exists</source>
+        <translation>Die Zone %1 gibt es bereits</translation>
+    </message>
+    <message>
+        <source>There is no change to undo</source>
+        <translation>Es gibt keine Änderung, die rückgängig gemacht werden könnte</translation>
+    </message>
+    <message>
+        <source>File %1 was changed after &quot;%2&quot;; that change is not undone</source>
+        <translation>Die Datei %1 wurde nach „%2“ geändert; diese Änderung wird nicht rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the copy of %1 in %2</source>
+        <translation>Die Kopie von %1 in %2 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t restore file %1</source>
+        <translation>Die Datei %1 kann nicht wiederhergestellt werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t undo &quot;%1&quot;</source>
+        <translation>„%1“ kann nicht rückgängig gemacht werden</translation>
+    </message>
+    <message>
+        <source>named-checkconf refuses the configuration: %1</source>
+        <translation>named-checkconf weist die Konfiguration zurück: %1</translation>
+    </message>
+    <message>
+        <source>Zone %1 contains errors: %2</source>
+        <translation>Die Zone %1 enthält Fehler: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SystemCtl</name>
+    <message>
+        <source>Failed to start %1: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>Process crashed</source>
+        <translation>Der Prozess ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>Systemctl exited with code %1.
+%2</source>
+        <translation>systemctl endete mit dem Code %1.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>TXTRecordDialog</name>
+    <message>
+        <source>TXT Record (Text record)</source>
+        <translation>TXT-Eintrag (Text)</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>example of a record</source>
+        <translation>Beispiel für einen Eintrag</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>TXTRecordWizardPage</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Domain name:</source>
+        <translation>Domänenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>example of a record</source>
+        <translation>Beispiel für einen Eintrag</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>TypeRecordWizardPage</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Record type:</source>
+        <translation>Eintragstyp:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <comment>Custom type</comment>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation>Klasse:</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDialog</name>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Zone name:</source>
+        <translation>Zonenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation>Klasse:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneStatement</name>
+    <message>
+        <source>Can&apos;t read the statements of file %1: it does not end as it should (a string, comment or block is not closed); nothing was written</source>
+        <translation>Die Anweisungen der Datei %1 können nicht gelesen werden: Sie endet nicht wie erwartet (eine Zeichenkette, ein Kommentar oder ein Block ist nicht geschlossen); es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find zone %1 in file %2</source>
+        <translation>Die Zone %1 steht nicht in der Datei %2</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneStorage</name>
+    <message>
+        <source>Can&apos;t save zones</source>
+        <translation>Die Zonen können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Zone name is empty</source>
+        <translation>Der Zonenname ist leer</translation>
+    </message>
+    <message>
+        <source>Zone name %1 holds a double quote, a backslash or a control character</source>
+        <translation>Der Zonenname %1 enthält ein Anführungszeichen, einen Backslash oder ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>Zone file path of zone %1 is empty</source>
+        <translation>Der Pfad der Zonendatei der Zone %1 ist leer</translation>
+    </message>
+    <message>
+        <source>Zone file path %1 holds a double quote, a backslash or a control character</source>
+        <translation>Der Pfad der Zonendatei %1 enthält ein Anführungszeichen, einen Backslash oder ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>Zone class %1 is not a single word</source>
+        <translation>Die Zonenklasse %1 besteht nicht aus einem einzigen Wort</translation>
+    </message>
+    <message>
+        <source>Zone type %1 is not a single word</source>
+        <translation>Der Zonentyp %1 besteht nicht aus einem einzigen Wort</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save zone records</source>
+        <translation>Die Einträge der Zone können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write file %1</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t restore file %1</source>
+        <translation>Die Datei %1 kann nicht wiederhergestellt werden</translation>
+    </message>
+    <message>
+        <source>named-checkconf refuses the configuration: %1</source>
+        <translation>named-checkconf weist die Konfiguration zurück: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check the configuration: %1</source>
+        <translation>Die Konfiguration kann nicht geprüft werden: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create directory %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create temporary file</source>
+        <translation>Die temporäre Datei kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t check zone %1: %2</source>
+        <translation>Die Zone %1 kann nicht geprüft werden: %2</translation>
+    </message>
+    <message>
+        <source>Zone contains errors: %1</source>
+        <translation>Die Zone enthält Fehler: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneWizard</name>
+    <message>
+        <source>Zone wizard</source>
+        <translation>Assistent für Zonen</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneWizardPageARecord</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Address record for authoritative name server</source>
+        <translation>Adresseintrag des autoritativen Nameservers</translation>
+    </message>
+    <message>
+        <source>Please specify the ip address for the authoritative name server</source>
+        <translation>Bitte geben Sie die IP-Adresse des autoritativen Nameservers an</translation>
+    </message>
+    <message>
+        <source>Name server name:</source>
+        <translation>Name des Nameservers:</translation>
+    </message>
+    <message>
+        <source>ns.example.com.</source>
+        <translation>ns.example.com.</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneWizardPageMain</name>
+    <message>
+        <source>WizardPageMain</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Zone Main Options</source>
+        <translation>Grundeinstellungen der Zone</translation>
+    </message>
+    <message>
+        <source>Please specify the main options for this zone</source>
+        <translation>Bitte legen Sie die Grundeinstellungen dieser Zone fest</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Slave</source>
+        <translation>Slave</translation>
+    </message>
+    <message>
+        <source>Lookup type:</source>
+        <translation>Art der Auflösung:</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Rückwärts</translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation>Klasse:</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneWizardPageNSRecord</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Authoritative name server</source>
+        <translation>Autoritativer Nameserver</translation>
+    </message>
+    <message>
+        <source>Please specify the primary master name server for the zone</source>
+        <translation>Bitte geben Sie den primären Master-Nameserver der Zone an</translation>
+    </message>
+    <message>
+        <source>Name server name:</source>
+        <translation>Name des Nameservers:</translation>
+    </message>
+    <message>
+        <source>ns.example.com.</source>
+        <translation>ns.example.com.</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneWizardPageName</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Zone Name</source>
+        <translation>Zonenname</translation>
+    </message>
+    <message>
+        <source>Please specify the domain name of this zone</source>
+        <translation>Bitte geben Sie den Domänennamen dieser Zone an</translation>
+    </message>
+    <message>
+        <source>Zone name:</source>
+        <translation>Zonenname:</translation>
+    </message>
+    <message>
+        <source>example.com.</source>
+        <translation>example.com.</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneWizardPagePTRRecord</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Pointer record for authoritative name server</source>
+        <translation>Zeigereintrag (PTR) des autoritativen Nameservers</translation>
+    </message>
+    <message>
+        <source>Please specify the ip address for the authoritative name server</source>
+        <translation>Bitte geben Sie die IP-Adresse des autoritativen Nameservers an</translation>
+    </message>
+    <message>
+        <source>Name server name:</source>
+        <translation>Name des Nameservers:</translation>
+    </message>
+    <message>
+        <source>ns.example.com.</source>
+        <translation>ns.example.com.</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Address is not valid</source>
+        <translation>Die Adresse ist ungültig</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneWizardPageReverseIPv4Name</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Reverse Lookup Zone Name</source>
+        <translation>Name der Rückwärtszone</translation>
+    </message>
+    <message>
+        <source>Specify the network ID for reverse lookup zone</source>
+        <translation>Geben Sie die Netzwerkkennung der Rückwärtszone an</translation>
+    </message>
+    <message>
+        <source>IPv4 address:</source>
+        <translation>IPv4-Adresse:</translation>
+    </message>
+    <message>
+        <source>Zone name:</source>
+        <translation>Zonenname:</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneWizardPageSOARecord</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Start of Authority record</source>
+        <translation>SOA-Eintrag (Start of Authority)</translation>
+    </message>
+    <message>
+        <source>Please specify the Start of Authority record for the zone</source>
+        <translation>Bitte geben Sie den SOA-Eintrag der Zone an</translation>
+    </message>
+    <message>
+        <source>Name server name:</source>
+        <translation>Name des Nameservers:</translation>
+    </message>
+    <message>
+        <source>ns.example.com.</source>
+        <translation>ns.example.com.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>hostmaster.example.com.</source>
+        <translation>hostmaster.example.com.</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Refresh time:</source>
+        <translation>Aktualisierungsintervall:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Retry time:</source>
+        <translation>Wiederholungsintervall:</translation>
+    </message>
+    <message>
+        <source>Expire time:</source>
+        <translation>Ablaufzeit:</translation>
+    </message>
+    <message>
+        <source>Negative Cache TTL:</source>
+        <translation>TTL für negative Antworten:</translation>
+    </message>
+    <message>
+        <source>TTL:</source>
+        <translation>TTL:</translation>
+    </message>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+</TS>
