@@ -16,17 +16,10 @@
 namespace {
 const QLatin1String includeSource("$INCLUDE ");
 
-// named tells zones apart by name and class, with or without the root's final dot.
-QString zoneKey(QString name)
-{
-    if (name.endsWith(QLatin1Char('.')))
-        name.chop(1);
-    return name.toLower();
-}
-
+// named tells zones apart by name and class.
 bool isSameZone(const QString &name, const QString &zoneClass, const Zone &other)
 {
-    return zoneKey(name) == zoneKey(other.name()) &&
+    return Zone::isSameName(name, other.name()) &&
            zoneClass.compare(other.zoneClass(), Qt::CaseInsensitive) == 0;
 }
 } // namespace

@@ -57,6 +57,8 @@ void Commands::run(const Printer &print, const Printer &warn)
         {Grammar::addZoneCommand, &Commands::addZone},
         {Grammar::editZoneCommand, &Commands::editZone},
         {Grammar::removeZoneCommand, &Commands::removeZone},
+        {Grammar::ownFileCommand, &Commands::ownFile},
+        {Grammar::undoCommand, &Commands::undo},
         {Grammar::checkCommand, &Commands::check},
         {Grammar::serviceCommand, &Commands::service},
     };
@@ -155,6 +157,18 @@ void Commands::removeZone()
 {
     const PZone target = zone(m_line.arguments().first());
     server().removeZone(target);
+}
+
+void Commands::ownFile()
+{
+    server().giveOwnFile(zone(m_line.arguments().first()));
+}
+
+void Commands::undo()
+{
+    const QString change = ServerZones::lastChange();
+    server().undo();
+    m_warn(tr("Undone: %1").arg(change).toUtf8() + '\n');
 }
 
 void Commands::check()

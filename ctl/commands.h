@@ -36,6 +36,8 @@ private:
     void addZone();
     void editZone();
     void removeZone();
+    void ownFile();
+    void undo();
     void check();
     void service();
 

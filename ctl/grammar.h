@@ -47,6 +47,8 @@ public:
     static inline const QString addZoneCommand = QStringLiteral("add-zone");
     static inline const QString editZoneCommand = QStringLiteral("edit-zone");
     static inline const QString removeZoneCommand = QStringLiteral("remove-zone");
+    static inline const QString ownFileCommand = QStringLiteral("own-file");
+    static inline const QString undoCommand = QStringLiteral("undo");
     static inline const QString checkCommand = QStringLiteral("check");
     static inline const QString serviceCommand = QStringLiteral("service");
     static inline const QString startAction = QStringLiteral("start");

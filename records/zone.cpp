@@ -39,3 +39,10 @@ QString Zone::statement() const
 {
     return statementPattern.arg(m_name, m_zoneClass, m_type, m_file);
 }
+
+QString Zone::nameKey(QString name)
+{
+    if (name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    return name.toLower();
+}

@@ -42,6 +42,14 @@ public:
 
     QString statement() const;
 
+    // named takes a zone name with or without the root's final dot, in any case, for the same
+    // zone.
+    static QString nameKey(QString name);
+    static bool isSameName(const QString &name, const QString &other)
+    {
+        return nameKey(name) == nameKey(other);
+    }
+
 private:
     QString m_name;
     QString m_zoneClass;

@@ -207,76 +207,6 @@
     </message>
 </context>
 <context>
-    <name>CheckConf</name>
-    <message>
-        <source>Failed to start %1: %2</source>
-        <translation>%1 konnte nicht gestartet werden: %2</translation>
-    </message>
-    <message>
-        <source>Process crashed</source>
-        <translation>Der Prozess ist abgestürzt</translation>
-    </message>
-    <message>
-        <source>Failed to start</source>
-        <translation>Start fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Crashed</source>
-        <translation>Abgestürzt</translation>
-    </message>
-    <message>
-        <source>Timedout</source>
-        <translation>Zeitüberschreitung</translation>
-    </message>
-    <message>
-        <source>Read error</source>
-        <translation>Lesefehler</translation>
-    </message>
-    <message>
-        <source>Write error</source>
-        <translation>Schreibfehler</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Unbekannter Fehler</translation>
-    </message>
-</context>
-<context>
-    <name>CheckZone</name>
-    <message>
-        <source>Failed to start %1: %2</source>
-        <translation>%1 konnte nicht gestartet werden: %2</translation>
-    </message>
-    <message>
-        <source>Process crashed</source>
-        <translation>Der Prozess ist abgestürzt</translation>
-    </message>
-    <message>
-        <source>Failed to start</source>
-        <translation>Start fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Crashed</source>
-        <translation>Abgestürzt</translation>
-    </message>
-    <message>
-        <source>Timedout</source>
-        <translation>Zeitüberschreitung</translation>
-    </message>
-    <message>
-        <source>Read error</source>
-        <translation>Lesefehler</translation>
-    </message>
-    <message>
-        <source>Write error</source>
-        <translation>Schreibfehler</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Unbekannter Fehler</translation>
-    </message>
-</context>
-<context>
     <name>CommandLine</name>
     <message>
         <source>unknown option %1</source>
@@ -328,6 +258,10 @@
     <message>
         <source>a record is given as NAME [TTL] TYPE DATA...</source>
         <translation>ein Eintrag wird als NAME [TTL] TYP DATEN... angegeben</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
     </message>
 </context>
 <context>
@@ -533,10 +467,6 @@
         <translation>Eine Zone umbenennen oder ihren Typ ändern</translation>
     </message>
     <message>
-        <source>Remove a zone and its file</source>
-        <translation>Eine Zone und ihre Datei entfernen</translation>
-    </message>
-    <message>
         <source>Check the configuration, or one zone&apos;s file</source>
         <translation>Die Konfiguration oder die Datei einer Zone prüfen</translation>
     </message>
@@ -571,6 +501,18 @@
         <translation>Optionen dürfen vor oder nach den Argumenten stehen; -- beendet sie.
 &apos;%1 BEFEHL --help&apos; zeigt die Argumente und Optionen eines Befehls.
 </translation>
+    </message>
+    <message>
+        <source>Remove a zone; its file too when Tamzor made it and no other zone uses it</source>
+        <translation>Eine Zone entfernen; ihre Datei auch, wenn Tamzor sie angelegt hat und keine andere Zone sie nutzt</translation>
+    </message>
+    <message>
+        <source>Give a zone that shares its file with others a copy of its own</source>
+        <translation>Einer Zone, die ihre Datei mit anderen teilt, eine eigene Kopie geben</translation>
+    </message>
+    <message>
+        <source>Put back the files of the last change</source>
+        <translation>Die Dateien der letzten Änderung zurücklegen</translation>
     </message>
 </context>
 <context>
@@ -839,18 +781,6 @@
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <source>BIND configuration file contains syntax errors.</source>
-        <translation>Die BIND-Konfigurationsdatei enthält Syntaxfehler.</translation>
-    </message>
-    <message>
-        <source>BIND server: active</source>
-        <translation>BIND-Server: aktiv</translation>
-    </message>
-    <message>
-        <source>BIND server: inactive</source>
-        <translation>BIND-Server: inaktiv</translation>
-    </message>
-    <message>
         <source>Zone save error</source>
         <translation>Fehler beim Speichern der Zone</translation>
     </message>
@@ -869,30 +799,6 @@
     <message>
         <source>Zone parser error</source>
         <translation>Fehler beim Lesen der Zone</translation>
-    </message>
-    <message>
-        <source>Systemctl error</source>
-        <translation>Fehler von systemctl</translation>
-    </message>
-    <message>
-        <source>BIND configuration file syntax is ok.</source>
-        <translation>Die Syntax der BIND-Konfigurationsdatei ist in Ordnung.</translation>
-    </message>
-    <message>
-        <source>named-checkconf process error</source>
-        <translation>Fehler beim Ausführen von named-checkconf</translation>
-    </message>
-    <message>
-        <source>Zone file syntax and integrity is ok.</source>
-        <translation>Syntax und Integrität der Zonendatei sind in Ordnung.</translation>
-    </message>
-    <message>
-        <source>Zone file contains errors.</source>
-        <translation>Die Zonendatei enthält Fehler.</translation>
-    </message>
-    <message>
-        <source>named-checkzone process error</source>
-        <translation>Fehler beim Ausführen von named-checkzone</translation>
     </message>
     <message>
         <source>Zone transfer</source>
@@ -919,6 +825,56 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Its file %1 is kept.</source>
         <translation>Die Zonendatei %1 bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Reload from disk</source>
+        <translation>Neu von der Festplatte laden</translation>
+    </message>
+    <message>
+        <source>Read the configuration and every zone again</source>
+        <translation>Die Konfiguration und alle Zonen neu lesen</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>Undo last change</source>
+        <translation>Letzte Änderung rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Reload error</source>
+        <translation>Fehler beim Neuladen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo &quot;%1&quot;?</source>
+        <translation>„%1“ rückgängig machen?</translation>
+    </message>
+    <message>
+        <source>Undo error</source>
+        <translation>Fehler beim Rückgängigmachen</translation>
+    </message>
+    <message>
+        <source>Undo &quot;%1&quot;</source>
+        <translation>„%1“ rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Shared zone file</source>
+        <translation>Geteilte Zonendatei</translation>
+    </message>
+    <message>
+        <source>Zone file %1 is also the file of %2; a change to the records of %3 would change them too.
+Give zone %3 a copy of its own in %4 and change that?</source>
+        <translation>Die Zonendatei %1 ist auch die Datei von %2; eine Änderung an den Einträgen von %3 würde diese ebenfalls ändern.
+Der Zone %3 eine eigene Kopie in %4 geben und diese ändern?</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1046,23 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Validation failed</source>
         <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramResult</name>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 crashed</source>
+        <translation>%1 ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>%1 exited with code %2.
+%3</source>
+        <translation>%1 endete mit dem Code %2.
+%3</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +1620,45 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
 </context>
 <context>
+    <name>ServerPanel</name>
+    <message>
+        <source>BIND server: active</source>
+        <translation>BIND-Server: aktiv</translation>
+    </message>
+    <message>
+        <source>BIND server: inactive</source>
+        <translation>BIND-Server: inaktiv</translation>
+    </message>
+    <message>
+        <source>Systemctl error</source>
+        <translation>Systemctl-Fehler</translation>
+    </message>
+    <message>
+        <source>BIND configuration file syntax is ok.</source>
+        <translation>Die Syntax der BIND-Konfigurationsdatei ist in Ordnung.</translation>
+    </message>
+    <message>
+        <source>BIND configuration file contains syntax errors.</source>
+        <translation>Die BIND-Konfigurationsdatei enthält Syntaxfehler.</translation>
+    </message>
+    <message>
+        <source>named-checkconf process error</source>
+        <translation>Fehler des Prozesses named-checkconf</translation>
+    </message>
+    <message>
+        <source>Zone file syntax and integrity is ok.</source>
+        <translation>Syntax und Vollständigkeit der Zonendatei sind in Ordnung.</translation>
+    </message>
+    <message>
+        <source>Zone file contains errors.</source>
+        <translation>Die Zonendatei enthält Fehler.</translation>
+    </message>
+    <message>
+        <source>named-checkzone process error</source>
+        <translation>Fehler des Prozesses named-checkzone</translation>
+    </message>
+</context>
+<context>
     <name>ServerZones</name>
     <message>
         <source>BIND configuration file contains syntax errors.</source>
@@ -1716,18 +1728,8 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
 <context>
     <name>SystemCtl</name>
     <message>
-        <source>Failed to start %1: %2</source>
-        <translation>%1 konnte nicht gestartet werden: %2</translation>
-    </message>
-    <message>
-        <source>Process crashed</source>
-        <translation>Der Prozess ist abgestürzt</translation>
-    </message>
-    <message>
-        <source>Systemctl exited with code %1.
-%2</source>
-        <translation>systemctl endete mit dem Code %1.
-%2</translation>
+        <source>Another command for %1 is still running; try again when it has ended.</source>
+        <translation>Ein anderer Befehl für %1 läuft noch; versuchen Sie es erneut, wenn er beendet ist.</translation>
     </message>
 </context>
 <context>

@@ -25,8 +25,9 @@ const QByteArray exampleZone = "$TTL 3600\n"
                                "ns1 IN A 192.0.2.1\n"
                                "www IN A 192.0.2.20\n";
 
-// Debian: the package's configuration with example.com added in named.conf.local.
-enum Fixture { Debian, Sample, BrokenConfiguration, FailingService };
+// Debian: the package's configuration with example.com added in named.conf.local; SharedFiles
+// also includes the package's zones.rfc1918, whose zones all use db.empty.
+enum Fixture { Debian, Sample, BrokenConfiguration, FailingService, SharedFiles };
 
 struct Run
 {
@@ -241,6 +242,16 @@ private slots:
             "not yet supported");
         row("remove-zone", Debian, {words("remove-zone example.com")}, words("zones"), 0,
             "localhost", {}, true, QStringLiteral("example.com"));
+        row("undo: the added record gone again", Debian,
+            {words("add-record example.com www2 300 A 192.0.2.21"), words("undo")},
+            words("records example.com"), 0, "www.example.com.", {}, false, QStringLiteral("www2"));
+        row("undo: nothing to undo", Debian, {}, words("undo"), 1, {},
+            "There is no change to undo");
+        row("shared file: a copy of its own, then changed", SharedFiles,
+            {words("own-file 10.in-addr.arpa"), words("add-record 10.in-addr.arpa @ TXT kept")},
+            words("records 10.in-addr.arpa"), 0, "\"kept\"", {}, true);
+        row("shared file: a record change refused", SharedFiles, {},
+            words("add-record 10.in-addr.arpa @ TXT refused"), 1, {}, "also the file of");
         row("zone in a view", Debian, {}, words("records example.com --view inside"), 1, {},
             "no zone example.com in view inside");
         row("unknown zone", Debian, {}, words("records example.org"), 1, {}, "no zone example.org");
@@ -351,7 +362,10 @@ private:
         }
         Sandbox::installDebianDefaults();
         Sandbox::writeFile(exampleZoneFile, exampleZone);
-        const QByteArray broken = fixture == BrokenConfiguration ? "zone {\n" : "";
+        const QByteArray broken = fixture == BrokenConfiguration ? "zone {\n"
+                                  : fixture == SharedFiles
+                                      ? "include \"/etc/bind/zones.rfc1918\";\n"
+                                      : "";
         Sandbox::writeFile(localConf, Sandbox::readFile(localConf) + exampleStatement + broken);
         if (fixture == FailingService)
             Sandbox::Systemctl::setAnswer(QStringLiteral("start"), 1,
