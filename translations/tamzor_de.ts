@@ -1360,6 +1360,30 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>%1 is no email address</source>
         <translation>%1 ist keine E-Mail-Adresse</translation>
     </message>
+    <message>
+        <source>Record %1 is not written in file %2 as far as its text can be read; change it there.</source>
+        <translation>Eintrag %1 steht nicht erkennbar im Text der Datei %2; ändern Sie ihn dort.</translation>
+    </message>
+    <message>
+        <source>Record %1 may be any of %2 entries of file %3; change it there.</source>
+        <translation>Eintrag %1 kann jeder von %2 Einträgen der Datei %3 sein; ändern Sie ihn dort.</translation>
+    </message>
+    <message>
+        <source>not intended: %1</source>
+        <translation>nicht beabsichtigt: %1</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>fehlt: %1</translation>
+    </message>
+    <message>
+        <source>The entry of record %1 in file %2 opens its parentheses before the type; change it there.</source>
+        <translation>Der Eintrag %1 in Datei %2 öffnet seine Klammern vor dem Typ; ändern Sie ihn dort.</translation>
+    </message>
+    <message>
+        <source>The changes overlap in the text of file %1.</source>
+        <translation>Die Änderungen überschneiden sich im Text der Datei %1.</translation>
+    </message>
 </context>
 <context>
     <name>RecordModel</name>
@@ -1374,6 +1398,10 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Content</source>
         <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>From %1; change it there.</source>
+        <translation>Aus %1; dort ändern.</translation>
     </message>
 </context>
 <context>
@@ -1724,6 +1752,14 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>Zone %1 contains errors: %2</source>
         <translation>Die Zone %1 enthält Fehler: %2</translation>
     </message>
+    <message>
+        <source>Record %1 comes from $INCLUDE file %2; edit that file instead.</source>
+        <translation>Eintrag %1 stammt aus der mit $INCLUDE eingebundenen Datei %2; bearbeiten Sie stattdessen diese Datei.</translation>
+    </message>
+    <message>
+        <source>Record %1 is made by %2; change that line of the zone file instead.</source>
+        <translation>Eintrag %1 wird von %2 erzeugt; ändern Sie stattdessen diese Zeile der Zonendatei.</translation>
+    </message>
 </context>
 <context>
     <name>SystemCtl</name>
@@ -1929,6 +1965,12 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Zone contains errors: %1</source>
         <translation>Die Zone enthält Fehler: %1</translation>
+    </message>
+    <message>
+        <source>BIND reads the changed text of file %1 otherwise than intended, so it is left as it was:
+%2</source>
+        <translation>BIND liest den geänderten Text der Datei %1 anders als beabsichtigt; sie bleibt daher unverändert:
+%2</translation>
     </message>
 </context>
 <context>
