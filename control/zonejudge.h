@@ -6,9 +6,9 @@
 
 #include <functional>
 
-// BIND's verdict on a zone file before it replaces the server's: named-checkzone with its full
-// integrity checks, and named-compilezone, without them, for the records the file gives. The two
-// run side by side: together they take about as long as the checker alone.
+// BIND's verdict on a zone file before it replaces the server's: named-compilezone loads it with
+// the full integrity checks and refuses bad host names, as named does a master zone, and prints the
+// records it gives, so that one run both judges the text and shows what it means.
 class ZoneJudge
 {
 public:
@@ -16,7 +16,7 @@ public:
     // first four followed by a single space.
     using LineSink = std::function<void(const QString &line)>;
 
-    // Not completed when a program did not run to its end; not ok when either refuses the zone,
+    // Not completed when the compiler did not run to its end; not ok when it refuses the zone,
     // with its words in the report. A relative $INCLUDE is resolved against workingDirectory.
     static CheckResult judge(const QString &zoneName, const QString &fileName,
                              const QString &workingDirectory, const LineSink &takeLine);

@@ -15,6 +15,7 @@ const QString namedConf = QStringLiteral("/etc/bind/named.conf");
 const QString localConf = QStringLiteral("/etc/bind/named.conf.local");
 const QString managedConf = QStringLiteral("/etc/bind/tamzor.conf");
 const QString checkZone = QStringLiteral("/usr/bin/named-checkzone");
+const QString compileZone = QStringLiteral("/usr/bin/named-compilezone");
 const QString checkConf = QStringLiteral("/usr/bin/named-checkconf");
 const QString exampleFile = QStringLiteral("/etc/bind/db.example.com");
 const QString backups = QStringLiteral("/var/backups");
@@ -169,6 +170,10 @@ private slots:
         const Fault zoneCheckerRefuses = [](ServerZones &) {
             Sandbox::replaceProgram(checkZone, "#!/bin/sh\necho 'zone refused'\nexit 1\n");
         };
+        // A changed record's text is judged by the compiler that reads the records back.
+        const Fault zoneCompilerRefuses = [](ServerZones &) {
+            Sandbox::replaceProgram(compileZone, "#!/bin/sh\necho 'zone refused' >&2\nexit 1\n");
+        };
         const Fault confCheckerRefuses = [](ServerZones &) {
             Sandbox::replaceProgram(checkConf, "#!/bin/sh\necho 'configuration refused'\nexit 1\n");
         };
@@ -212,14 +217,14 @@ private slots:
         QTest::newRow("foreign zone removed, its file does not scan")
             << removeForeign << doesNotScan << "Can't read the statements of file " + localConf;
         QTest::newRow("record added") << addRecord << none << QString();
-        QTest::newRow("record added, refused") << addRecord << zoneCheckerRefuses << refused;
+        QTest::newRow("record added, refused") << addRecord << zoneCompilerRefuses << refused;
         QTest::newRow("record added, read-only") << addRecord << readOnly << "Can't";
         QTest::newRow("invalid record added") << Change([=](ServerZones &zones) {
             zones.addRecord(zone(zones, "example.com"),
                             parseRecordLine(QStringLiteral("bad..name. 60 IN A 192.0.2.1")));
         }) << none << "Domain name is invalid";
         QTest::newRow("record edited") << editRecord << none << QString();
-        QTest::newRow("record edited, refused") << editRecord << zoneCheckerRefuses << refused;
+        QTest::newRow("record edited, refused") << editRecord << zoneCompilerRefuses << refused;
         QTest::newRow("record removed") << removeRecord << none << QString();
         QTest::newRow("record removed, read-only") << removeRecord << readOnly << "Can't";
         QTest::newRow("record removed, backup disk full")

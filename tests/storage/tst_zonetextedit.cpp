@@ -338,7 +338,7 @@ private slots:
                    " otherwise than intended, so it is left as it was:\n"
                    "missing: www.example.org. 60 IN A 192.0.2.12\n"
                    "not intended: www.example.org. 3600 IN A 192.0.2.12";
-        QTest::newRow("the checker refuses a name server without its address")
+        QTest::newRow("BIND refuses a name server without its address")
             << Remove << "ns1.example.org."
             << "A" << QString()
             << "Zone contains errors: " + path(QStringLiteral("db.zone")).left(0);
