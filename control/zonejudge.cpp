@@ -104,7 +104,8 @@ private:
 } // namespace
 
 CheckResult ZoneJudge::judge(const QString &zoneName, const QString &fileName,
-                             const QString &workingDirectory, const LineSink &takeLine)
+                             const QString &workingDirectory,
+                             const std::function<void()> &meanwhile, const LineSink &takeLine)
 {
     // The checks that can only warn would add their cost and not change the verdict.
     const QStringList warningsOff = {QStringLiteral("-n"), ignore, QStringLiteral("-m"), ignore,
@@ -118,6 +119,7 @@ CheckResult ZoneJudge::judge(const QString &zoneName, const QString &fileName,
                                                   zoneName, fileName},
                         workingDirectory);
     compiler.start();
+    meanwhile();
     LineReader reader(takeLine);
     while (compiler.waitForOutput())
         reader.takeFrom(compiler);

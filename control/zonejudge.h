@@ -18,6 +18,8 @@ public:
 
     // Not completed when the compiler did not run to its end; not ok when it refuses the zone,
     // with its words in the report. A relative $INCLUDE is resolved against workingDirectory.
+    // `meanwhile` runs while the compiler loads the zone, before it prints a line.
     static CheckResult judge(const QString &zoneName, const QString &fileName,
-                             const QString &workingDirectory, const LineSink &takeLine);
+                             const QString &workingDirectory,
+                             const std::function<void()> &meanwhile, const LineSink &takeLine);
 };

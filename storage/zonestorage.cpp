@@ -202,9 +202,9 @@ void judgeChangedText(const Zone &zone, const QByteArray &bytes)
     if (!FileReplacer::writeAll(temporary.handle(), bytes))
         fail({ZoneStorage::tr("Can't write file %1").arg(temporary.fileName()), saveRecords});
     RecordTally tally(zone.records());
-    const CheckResult result =
-        ZoneJudge::judge(zone.name(), temporary.fileName(), zone.directory(),
-                         [&tally](const QString &line) { tally.take(line); });
+    const CheckResult result = ZoneJudge::judge(
+        zone.name(), temporary.fileName(), zone.directory(), [&tally] { tally.prepare(); },
+        [&tally](const QString &line) { tally.take(line); });
     if (!result.completed)
         fail({ZoneStorage::tr("Can't check zone %1: %2").arg(zone.name(), result.report),
               saveRecords});
