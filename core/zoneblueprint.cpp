@@ -7,6 +7,7 @@
 #include "records/arecord.h"
 #include "records/nsrecord.h"
 #include "records/soarecord.h"
+#include "records/soaserial.h"
 
 #include <QObject>
 
@@ -17,9 +18,6 @@ const QString escapedSeparator = QStringLiteral("\\.");
 const QString slaveType = QStringLiteral("slave");
 const QString defaultNameServerLabel = QStringLiteral("ns1");
 const QString defaultMailbox = QStringLiteral("hostmaster");
-const QString serialDateFormat = QStringLiteral("yyyyMMdd");
-constexpr quint64 firstChangeOfDay = 1;
-constexpr quint64 serialChangesPerDay = 100;
 // Secondaries without NOTIFY still pick a change up within the hour and retry four times as
 // often; they keep answering through two weeks without their primary, and a name that does not
 // exist is remembered for an hour, as RFC 2308 suggests.
@@ -84,8 +82,7 @@ PZone ZoneBlueprint::build() const
     soa->setTtl(recordTtl);
     soa->setMname(server);
     soa->setRname(mailbox(zone, server));
-    soa->setSerial(created.toString(serialDateFormat).toULongLong() * serialChangesPerDay +
-                   firstChangeOfDay);
+    soa->setSerial(SoaSerial::firstOf(created).value());
     soa->setRefresh(refreshSeconds);
     soa->setRetry(retrySeconds);
     soa->setExpire(expireSeconds);

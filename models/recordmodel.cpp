@@ -2,7 +2,6 @@
 
 #include "core/serverzones.h"
 
-#include <QBrush>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -31,14 +30,20 @@ QVariant RecordModel::data(const QModelIndex &index, int role) const
     const Record &record = *m_records.at(index.row());
     if (role == Qt::DisplayRole)
         return displayText(record, index.column());
-    // A record that another file or a $GENERATE line writes is shown, but changed there.
-    if (record.source().isEmpty())
+    if (role != Qt::ForegroundRole && role != Qt::ToolTipRole)
+        return QVariant();
+    const QString reason = readOnlyReason(record);
+    if (reason.isEmpty())
         return QVariant();
     if (role == Qt::ToolTipRole)
-        return tr("From %1; change it there.").arg(record.source());
-    if (role == Qt::ForegroundRole)
-        return QBrush(QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text));
-    return QVariant();
+        return reason;
+    return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+}
+
+QString RecordModel::readOnlyReason(const Record &record) const
+{
+    const QString zoneReason = m_zone ? m_zone->recordsReadOnlyReason() : QString();
+    return zoneReason.isEmpty() ? record.readOnlyReason() : zoneReason;
 }
 
 QVariant RecordModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -45,6 +45,13 @@ public:
     QString source() const { return m_source; }
     void setSource(const QString &source) { m_source = source; }
 
+    // Signatures, denial of existence and keys: named and the signer make them, no hand does.
+    static bool isDnssecType(const QString &type);
+    bool isDnssec() const { return isDnssecType(m_type); }
+    // Why this record must not be changed by hand (it comes from elsewhere, or DNSSEC makes it);
+    // empty when it may.
+    QString readOnlyReason() const;
+
 protected:
     explicit Record(const QString &type) : m_type(type) {}
     // A zone file line from an owner and a content read where they lie. Copying a string writes

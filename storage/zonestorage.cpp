@@ -403,7 +403,7 @@ void ZoneStorage::saveZone(const PZone &zone, const QList<PZone> &, const QStrin
     zone->setConf(Paths::managedIncludeFile());
 }
 
-void ZoneStorage::removeZone(const PZone &zone, const QList<PZone> &zones)
+void ZoneStorage::removeZone(const PZone &zone, const QList<PZone> &)
 {
     ConfigurationEdit edit;
     const QString from = zone->conf();
@@ -411,10 +411,15 @@ void ZoneStorage::removeZone(const PZone &zone, const QList<PZone> &zones)
     edit.set(from,
              withoutStatement(ZoneStatement(text, from, zone->name(), zone->zoneClass()), text));
     edit.commit();
+}
+
+void ZoneStorage::removeZoneFile(const PZone &zone)
+{
     // The statement is gone and the server no longer needs the file; one left behind is no loss.
-    if (removalDeletesFile(zone, zones)) {
+    for (const QString &path : {zone->filePath(), zone->journalPath()}) {
         try {
-            FileStore::remove(zone->filePath());
+            if (QFileInfo::exists(path))
+                FileStore::remove(path);
         } catch (const ErrorStackException &) {
         }
     }
@@ -485,7 +490,9 @@ void ZoneStorage::saveZoneRecords(const PZone &zone)
 
 void ZoneStorage::saveZoneRecords(const PZone &zone, const QList<PRecord> &previousRecords)
 {
-    if (!QFileInfo::exists(zone->filePath())) {
+    // Records read with a journal's updates applied are not all in the file's text: the file is
+    // written whole, as named writes a dynamic zone's file itself.
+    if (!QFileInfo::exists(zone->filePath()) || QFileInfo::exists(zone->journalPath())) {
         saveZoneRecords(zone);
         return;
     }

@@ -4,7 +4,6 @@
 #include "domainname.h"
 
 #include <QObject>
-#include <QSet>
 
 #include <algorithm>
 
@@ -279,46 +278,37 @@ QByteArray ZoneTextEdit::result() const
     return changed;
 }
 
+// The lists are walked side by side: a record in only one of them at a place where the other
+// goes on as before is removed or added, and two that differ at the same place are an edit.
 QByteArray ZoneTextEdit::apply(const QByteArray &text, const Zone &zone,
                                const QList<PRecord> &previousRecords)
 {
     const QList<PRecord> records = zone.records();
-    // Only the stretch between the common start and the common end can differ.
-    int head = 0;
-    while (head < records.size() && head < previousRecords.size() &&
-           records.at(head) == previousRecords.at(head))
-        ++head;
-    int tail = 0;
-    while (tail < records.size() - head && tail < previousRecords.size() - head &&
-           records.at(records.size() - 1 - tail) ==
-               previousRecords.at(previousRecords.size() - 1 - tail))
-        ++tail;
-    const QList<PRecord> before = previousRecords.mid(head, previousRecords.size() - head - tail);
-    const QList<PRecord> after = records.mid(head, records.size() - head - tail);
-    QSet<const Record *> kept;
-    for (const PRecord &record : after)
-        kept.insert(record.data());
-    QSet<const Record *> old;
-    for (const PRecord &record : before)
-        old.insert(record.data());
-
     ZoneTextEdit edit(text, zone);
-    QSet<const Record *> replaced;
-    for (int index = 0; index < before.size() && index < after.size(); ++index) {
-        const PRecord &previous = before.at(index);
-        const PRecord &current = after.at(index);
-        if (!kept.contains(previous.data()) && !old.contains(current.data())) {
+    int before = 0;
+    int after = 0;
+    while (before < previousRecords.size() && after < records.size()) {
+        const PRecord &previous = previousRecords.at(before);
+        const PRecord &current = records.at(after);
+        if (previous == current) {
+            ++before;
+            ++after;
+        } else if (before + 1 < previousRecords.size() &&
+                   previousRecords.at(before + 1) == current) {
+            edit.remove(*previous);
+            ++before;
+        } else if (after + 1 < records.size() && records.at(after + 1) == previous) {
+            edit.add(*current);
+            ++after;
+        } else {
             edit.replace(*previous, *current);
-            replaced << previous.data() << current.data();
+            ++before;
+            ++after;
         }
     }
-    for (const PRecord &previous : before) {
-        if (!kept.contains(previous.data()) && !replaced.contains(previous.data()))
-            edit.remove(*previous);
-    }
-    for (const PRecord &current : after) {
-        if (!old.contains(current.data()) && !replaced.contains(current.data()))
-            edit.add(*current);
-    }
+    for (; before < previousRecords.size(); ++before)
+        edit.remove(*previousRecords.at(before));
+    for (; after < records.size(); ++after)
+        edit.add(*records.at(after));
     return edit.result();
 }

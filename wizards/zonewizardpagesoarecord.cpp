@@ -1,11 +1,13 @@
 #include "zonewizardpagesoarecord.h"
 
 #include "common/inputvalidators.h"
+#include "records/soaserial.h"
 #include "wizards/validationreport.h"
 #include "wizards/zonewizard.h"
 
 #include "ui_zonewizardpagesoarecord.h"
 
+#include <QDate>
 #include <QRegularExpressionValidator>
 
 ZoneWizardPageSOARecord::ZoneWizardPageSOARecord(QWidget *parent)
@@ -15,6 +17,7 @@ ZoneWizardPageSOARecord::ZoneWizardPageSOARecord(QWidget *parent)
     ui->lineEditMName->setValidator(domainCharsValidator());
     ui->lineEditRName->setValidator(domainCharsValidator());
     registerField(QStringLiteral("soaMName*"), ui->lineEditMName);
+    m_record->setSerial(SoaSerial::firstOf(QDate::currentDate()).value());
 
     ui->lineEditMName->setText(m_record->mname());
     ui->lineEditRName->setText(m_record->rname());

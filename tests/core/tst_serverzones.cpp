@@ -1,9 +1,11 @@
 #include "common/paths.h"
 #include "core/serverzones.h"
 #include "records/recordparser.h"
+#include "records/soarecord.h"
 #include "storage/changebackup.h"
 #include "tests/support/testmain.h"
 
+#include <QDate>
 #include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
@@ -23,6 +25,19 @@ const QString backups = QStringLiteral("/var/backups");
 // Relative names only, so that the text loads under any zone name.
 const QByteArray zoneText = "$TTL 3600\n@ IN SOA ns hostmaster 1 7200 3600 1209600 3600\n"
                             "@ IN NS ns\nns IN A 192.0.2.1\nwww IN A 192.0.2.2\n";
+
+// Signed outside named: the signature is kept as the signer made it.
+const QByteArray signedZoneText =
+    zoneText + "ns 3600 IN RRSIG A 8 3 3600 20300101000000 20240101000000 12345 example. "
+               "dGhpcyBpcyBub3QgYSByZWFsIHNpZ25hdHVyZQ==\n";
+// Zones beside the two that the changes work on: one signed outside named, one that named
+// signs, and a secondary whose file named wrote in raw format where Debian keeps it.
+const QByteArray otherZones =
+    "zone \"signed.test\" { type master; file \"/etc/bind/db.signed.test\"; };\n"
+    "zone \"policy.test\" { type master; file \"/etc/bind/db.policy.test\"; dnssec-policy "
+    "default; inline-signing yes; };\n"
+    "zone \"secondary.test\" { type slave; masters { 192.0.2.1; }; file "
+    "\"db.secondary.test\"; };\n";
 
 PZone newZone(const QString &name)
 {
@@ -116,12 +131,21 @@ private slots:
         Sandbox::writeFile(namedConf,
                            Sandbox::readFile(namedConf) + "include \"/etc/bind/tamzor.conf\";\n");
         Sandbox::writeFile(localConf, "zone \"example.com\" { type master; allow-transfer { none; "
-                                      "}; file \"/etc/bind/db.example.com\"; };\n");
+                                      "}; file \"/etc/bind/db.example.com\"; };\n" +
+                                          otherZones);
         Sandbox::writeFile(managedConf, TestSupport::managedHeader +
                                             "zone \"managed.test\" IN {\n\ttype master;\n\tfile "
                                             "\"/etc/bind/db.managed.test\";\n};\n");
         Sandbox::writeFile(QStringLiteral("/etc/bind/db.example.com"), zoneText);
         Sandbox::writeFile(QStringLiteral("/etc/bind/db.managed.test"), zoneText);
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.signed.test"), signedZoneText);
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.policy.test"), signedZoneText);
+        const QString text = Sandbox::scratchDirectory() + QStringLiteral("/secondary.text");
+        Sandbox::writeFile(text, zoneText);
+        QCOMPARE(QProcess::execute(QStringLiteral("/usr/bin/named-compilezone"),
+                                   {"-q", "-F", "raw", "-o", "/var/cache/bind/db.secondary.test",
+                                    "secondary.test", text}),
+                 0);
     }
 
     void cleanupTestCase() { Sandbox::reset(); }
@@ -231,6 +255,77 @@ private slots:
             << removeRecord << fullBackup << "Can't keep a copy of";
         QTest::newRow("record removed twice")
             << removeRecord << Fault(removeRecord) << "no longer in zone example.com";
+
+        const auto addTo = [=](const char *name) {
+            return Change([=](ServerZones &zones) {
+                const PZone target = zone(zones, name);
+                zones.addRecord(target, parseRecordLine("mail." + target->name() + "." +
+                                                        QStringLiteral(" 60 IN A 192.0.2.25")));
+            });
+        };
+        QTest::newRow("record added to a secondary: its primary keeps them")
+            << addTo("secondary.test") << none << "kept by its primary";
+        QTest::newRow("record added to a zone signed outside named")
+            << addTo("signed.test") << none << "Zone signed.test is signed outside named";
+        QTest::newRow("record added to a zone that named signs")
+            << addTo("policy.test") << none << QString();
+        QTest::newRow("signature removed from a zone that named signs")
+            << Change([=](ServerZones &zones) {
+                   const PZone policy = zone(zones, "policy.test");
+                   zones.removeRecord(policy, recordOf(policy, "ns.policy.test.", "RRSIG"));
+               })
+            << none << "RRSIG records are made by DNSSEC signing";
+        QTest::newRow("key added by hand") << Change([=](ServerZones &zones) {
+            zones.addRecord(zone(zones, "example.com"),
+                            parseRecordLine(QStringLiteral(
+                                "example.com. 60 IN DNSKEY 257 3 8 AwEAAaz/tAm8yTn4Mfeh")));
+        }) << none << "DNSKEY records are made by DNSSEC signing";
+    }
+
+    // The serial on disk after a record change of example.com, whose file starts with `serial`.
+    void recordChange_serialOnDisk_data()
+    {
+        QTest::addColumn<QByteArray>("serial");
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QString>("expected");
+        const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+        const auto editSoa = [](const std::function<void(SOARecord &)> &edit) {
+            return Change([=](ServerZones &zones) {
+                const PZone example = zones.find(QStringLiteral("example.com"));
+                const PRecord soa = recordOf(example, "example.com.", "SOA");
+                const QSharedPointer<SOARecord> replacement(static_cast<SOARecord *>(soa->clone()));
+                edit(*replacement);
+                zones.editRecord(example, soa, replacement);
+            });
+        };
+        const Change removeWww = [](ServerZones &zones) {
+            const PZone example = zones.find(QStringLiteral("example.com"));
+            zones.removeRecord(example, recordOf(example, "www.example.com.", "A"));
+        };
+        QTest::newRow("counter raised by a removal") << QByteArray("1") << removeWww << "2";
+        QTest::newRow("earlier day's date becomes today's first")
+            << QByteArray("2024010101") << removeWww << today + "00";
+        QTest::newRow("serial the user set in the SOA stands")
+            << QByteArray("1") << editSoa([](SOARecord &soa) { soa.setSerial(77); }) << "77";
+        QTest::newRow("SOA edited without its serial: raised")
+            << QByteArray("41") << editSoa([](SOARecord &soa) { soa.setRefresh(7201); }) << "42";
+    }
+
+    void recordChange_serialOnDisk()
+    {
+        QFETCH(QByteArray, serial);
+        QFETCH(Change, change);
+        QFETCH(QString, expected);
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.example.com"),
+                           QByteArray(zoneText).replace(" 1 7200", ' ' + serial + " 7200"));
+        ServerZones zones;
+        zones.load();
+        change(zones);
+        ServerZones reread;
+        reread.load();
+        const PRecord soa =
+            recordOf(reread.find(QStringLiteral("example.com")), "example.com.", "SOA");
+        QCOMPARE(QString::number(static_cast<const SOARecord &>(*soa).serial()), expected);
     }
 
     void change_doneOrLeavesEverythingAsItWas()
@@ -393,14 +488,14 @@ private slots:
         QTest::addColumn<bool>("edit");
         QTest::addColumn<QString>("failure");
         const QString included =
-            QStringLiteral("Record inc.example.com. 3600 IN A 192.0.2.9 comes from $INCLUDE file "
+            QStringLiteral("This record comes from $INCLUDE file "
                            "/etc/bind/db.example.inc; edit that file instead.");
         QTest::newRow("included, removed") << "inc.example.com." << false << included;
         QTest::newRow("included, edited") << "inc.example.com." << true << included;
         QTest::newRow("made by a range, removed")
             << "dhcp1.example.com." << false
-            << "Record dhcp1.example.com. 3600 IN A 192.0.2.1 is made by $GENERATE 1-2 dhcp$ A "
-               "192.0.2.$; change that line of the zone file instead.";
+            << "This record is made by $GENERATE 1-2 dhcp$ A 192.0.2.$; change that line of the "
+               "zone file instead.";
     }
 
     void foreignRecord_changeRefused_nothingWritten()

@@ -106,7 +106,8 @@ private slots:
         included->setSource(QStringLiteral("$INCLUDE /etc/bind/example.com.dkim"));
         QTest::newRow("included record is greyed and tells its file")
             << included << QStringList{"key.example.com.", "TXT", "\"k\""}
-            << "From $INCLUDE /etc/bind/example.com.dkim; change it there.";
+            << "This record comes from $INCLUDE file /etc/bind/example.com.dkim; edit that file "
+               "instead.";
     }
 
     void data_showsNameTypeContent_centresType()

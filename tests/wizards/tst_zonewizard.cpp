@@ -18,6 +18,12 @@ void start(ZoneWizard &wizard, bool reverse)
     pressForward(wizard);
 }
 
+// A new zone starts with the first date serial of the day.
+QString firstSerialOfToday()
+{
+    return QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral("01");
+}
+
 void flowRow(const char *name, bool reverse, const QStringList &pages, const QString &message,
              const QStringList &records = {})
 {
@@ -54,17 +60,19 @@ private slots:
                 {network + "|?lineEditName=30.20.10.in-addr.arpa.", soaData, "",
                  "?lineEditPTRDName=ns.example.com.|kivoHostAddress=10.20.30.5"},
                 {},
-                {"30.20.10.in-addr.arpa. 86400 IN SOA ns.example.com. hostmaster.example.com. 1 "
-                 "86400 7200 3600000 172800",
+                {"30.20.10.in-addr.arpa. 86400 IN SOA ns.example.com. hostmaster.example.com. " +
+                     firstSerialOfToday() + " 86400 7200 3600000 172800",
                  "30.20.10.in-addr.arpa. 86400 IN NS ns.example.com.",
                  "5.30.20.10.in-addr.arpa. 86400 IN PTR ns.example.com."});
-        flowRow(
-            "forward zone named under in-addr.arpa ends on the pointer page", false,
-            {"lineEditName=2.0.192.in-addr.arpa.", soaData, "", "kivoHostAddress=192.0.2.1"}, "",
-            {"2.0.192.in-addr.arpa. 86400 IN SOA ns.example.com. hostmaster.example.com. 1 86400 "
-             "7200 3600000 172800",
-             "2.0.192.in-addr.arpa. 86400 IN NS ns.example.com.",
-             "1.2.0.192.in-addr.arpa. 86400 IN PTR ns.example.com."});
+        flowRow("forward zone named under in-addr.arpa ends on the pointer page", false,
+                {"lineEditName=2.0.192.in-addr.arpa.", soaData, "", "kivoHostAddress=192.0.2.1"},
+                "",
+                {"2.0.192.in-addr.arpa. 86400 IN SOA ns.example.com. hostmaster.example.com. " +
+                     firstSerialOfToday() +
+                     " 86400 "
+                     "7200 3600000 172800",
+                 "2.0.192.in-addr.arpa. 86400 IN NS ns.example.com.",
+                 "1.2.0.192.in-addr.arpa. 86400 IN PTR ns.example.com."});
 
         const QList<QPair<QString, QString>> networks = {
             {"192.168.1.77", "1.168.192.in-addr.arpa."},
