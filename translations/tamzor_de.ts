@@ -876,6 +876,14 @@ Give zone %3 a copy of its own in %4 and change that?</source>
         <translation>Die Zonendatei %1 ist auch die Datei von %2; eine Änderung an den Einträgen von %3 würde diese ebenfalls ändern.
 Der Zone %3 eine eigene Kopie in %4 geben und diese ändern?</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Have BIND server read its configuration and changed zones again</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NSRecordDialog</name>
@@ -1384,6 +1392,18 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>The changes overlap in the text of file %1.</source>
         <translation>Die Änderungen überschneiden sich im Text der Datei %1.</translation>
     </message>
+    <message>
+        <source>This record comes from $INCLUDE file %1; edit that file instead.</source>
+        <translation>Dieser Eintrag stammt aus der mit $INCLUDE eingebundenen Datei %1; bearbeiten Sie stattdessen diese Datei.</translation>
+    </message>
+    <message>
+        <source>This record is made by %1; change that line of the zone file instead.</source>
+        <translation>Dieser Eintrag wird von %1 erzeugt; ändern Sie stattdessen diese Zeile der Zonendatei.</translation>
+    </message>
+    <message>
+        <source>%1 records are made by DNSSEC signing, not by hand; they can&apos;t be changed here.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecordModel</name>
@@ -1399,16 +1419,23 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>Content</source>
         <translation>Inhalt</translation>
     </message>
-    <message>
-        <source>From %1; change it there.</source>
-        <translation>Aus %1; dort ändern.</translation>
-    </message>
 </context>
 <context>
     <name>RecordWizard</name>
     <message>
         <source>Record wizard</source>
         <translation>Assistent für Einträge</translation>
+    </message>
+</context>
+<context>
+    <name>Rndc</name>
+    <message>
+        <source>rndc can&apos;t reach named: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rndc did not run: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1685,6 +1712,22 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>named-checkzone process error</source>
         <translation>Fehler des Prozesses named-checkzone</translation>
     </message>
+    <message>
+        <source>named reloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BIND server: command running...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BIND server not told</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restart the BIND server, so that it reads every file again?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ServerZones</name>
@@ -1753,12 +1796,36 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <translation>Die Zone %1 enthält Fehler: %2</translation>
     </message>
     <message>
-        <source>Record %1 comes from $INCLUDE file %2; edit that file instead.</source>
-        <translation>Eintrag %1 stammt aus der mit $INCLUDE eingebundenen Datei %2; bearbeiten Sie stattdessen diese Datei.</translation>
+        <source>Zone file %1 is kept while named may still serve zone %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Record %1 is made by %2; change that line of the zone file instead.</source>
-        <translation>Eintrag %1 wird von %2 erzeugt; ändern Sie stattdessen diese Zeile der Zonendatei.</translation>
+        <source>named read the configuration again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>named thawed zone %1 and loads it again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>named loads zone %1 again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone %1 took dynamic updates since it was read; it is shown as it is now, and nothing was written. Make the change again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The files are changed, but named was not told: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The BIND server is not running; it reads the changes when it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>named loads the configuration and the changed zones again</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1859,6 +1926,17 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
 </context>
 <context>
+    <name>Zone</name>
+    <message>
+        <source>The records of secondary zone %1 are kept by its primary server; change them there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone %1 is signed outside named: a changed record would keep a signature that no longer fits it. Change the unsigned zone and sign it again where it is signed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ZoneDialog</name>
     <message>
         <source>Zone</source>
@@ -1883,6 +1961,13 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Validation failed</source>
         <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneFreeze</name>
+    <message>
+        <source>named did not freeze dynamic zone %1 for the change, so nothing was written: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
