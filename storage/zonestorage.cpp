@@ -192,7 +192,8 @@ bool makeZoneDirectory()
            chmod(path.constData(), (status.st_mode & 07777) | 0755) == 0;
 }
 
-// BIND must accept the changed text and read from it exactly the zone's records.
+// BIND must accept the changed text and read from it exactly the zone's records. That the file
+// was not changed behind Tamzor's back is made sure while the compiler loads the text.
 void judgeChangedText(const Zone &zone, const QByteArray &bytes)
 {
     const QString saveRecords = ZoneStorage::tr("Can't save zone records");
@@ -203,7 +204,11 @@ void judgeChangedText(const Zone &zone, const QByteArray &bytes)
         fail({ZoneStorage::tr("Can't write file %1").arg(temporary.fileName()), saveRecords});
     RecordTally tally(zone.records());
     const CheckResult result = ZoneJudge::judge(
-        zone.name(), temporary.fileName(), zone.directory(), [&tally] { tally.prepare(); },
+        zone.name(), temporary.fileName(), zone.directory(),
+        [&] {
+            FileStore::refuseChanged(zone.filePath());
+            tally.prepare();
+        },
         [&tally](const QString &line) { tally.take(line); });
     if (!result.completed)
         fail({ZoneStorage::tr("Can't check zone %1: %2").arg(zone.name(), result.report),
@@ -496,7 +501,6 @@ void ZoneStorage::saveZoneRecords(const PZone &zone, const QList<PRecord> &previ
         saveZoneRecords(zone);
         return;
     }
-    FileStore::refuseChanged(zone->filePath());
     QByteArray changed;
     try {
         changed = ZoneTextEdit::apply(FileStore::read(zone->filePath()), *zone, previousRecords);
