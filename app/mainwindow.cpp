@@ -210,7 +210,9 @@ bool MainWindow::perform(const QString &failureTitle, const std::function<void()
     try {
         change();
     } catch (const ErrorStackException &exception) {
-        prompts.critical(failureTitle, exception.text() + failureNote);
+        prompts.critical(failureTitle,
+                         exception.text() +
+                             (failureNote.isEmpty() ? QString() : QLatin1Char('\n') + failureNote));
         done = false;
     }
     offerUndo();

@@ -878,11 +878,11 @@ Der Zone %3 eine eigene Kopie in %4 geben und diese ändern?</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu laden</translation>
     </message>
     <message>
         <source>Have BIND server read its configuration and changed zones again</source>
-        <translation type="unfinished"></translation>
+        <translation>Den BIND-Server seine Konfiguration und geänderte Zonen neu lesen lassen</translation>
     </message>
 </context>
 <context>
@@ -1369,6 +1369,18 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <translation>%1 ist keine E-Mail-Adresse</translation>
     </message>
     <message>
+        <source>%1 records are made by DNSSEC signing, not by hand; they can&apos;t be changed here.</source>
+        <translation>%1-Einträge entstehen beim Signieren mit DNSSEC, nicht von Hand; sie können hier nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>This record comes from $INCLUDE file %1; edit that file instead.</source>
+        <translation>Dieser Eintrag stammt aus der mit $INCLUDE eingebundenen Datei %1; bearbeiten Sie stattdessen diese Datei.</translation>
+    </message>
+    <message>
+        <source>This record is made by %1; change that line of the zone file instead.</source>
+        <translation>Dieser Eintrag wird von %1 erzeugt; ändern Sie stattdessen diese Zeile der Zonendatei.</translation>
+    </message>
+    <message>
         <source>Record %1 is not written in file %2 as far as its text can be read; change it there.</source>
         <translation>Eintrag %1 steht nicht erkennbar im Text der Datei %2; ändern Sie ihn dort.</translation>
     </message>
@@ -1391,18 +1403,6 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>The changes overlap in the text of file %1.</source>
         <translation>Die Änderungen überschneiden sich im Text der Datei %1.</translation>
-    </message>
-    <message>
-        <source>This record comes from $INCLUDE file %1; edit that file instead.</source>
-        <translation>Dieser Eintrag stammt aus der mit $INCLUDE eingebundenen Datei %1; bearbeiten Sie stattdessen diese Datei.</translation>
-    </message>
-    <message>
-        <source>This record is made by %1; change that line of the zone file instead.</source>
-        <translation>Dieser Eintrag wird von %1 erzeugt; ändern Sie stattdessen diese Zeile der Zonendatei.</translation>
-    </message>
-    <message>
-        <source>%1 records are made by DNSSEC signing, not by hand; they can&apos;t be changed here.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1431,11 +1431,11 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <name>Rndc</name>
     <message>
         <source>rndc can&apos;t reach named: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rndc erreicht named nicht: %1</translation>
     </message>
     <message>
         <source>rndc did not run: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rndc lief nicht: %1</translation>
     </message>
 </context>
 <context>
@@ -1714,19 +1714,19 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
     <message>
         <source>named reloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>named hat neu geladen</translation>
     </message>
     <message>
         <source>BIND server: command running...</source>
-        <translation type="unfinished"></translation>
+        <translation>BIND-Server: Befehl läuft...</translation>
     </message>
     <message>
         <source>BIND server not told</source>
-        <translation type="unfinished"></translation>
+        <translation>BIND-Server nicht benachrichtigt</translation>
     </message>
     <message>
         <source>Restart the BIND server, so that it reads every file again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Den BIND-Server neu starten, damit er alle Dateien neu liest?</translation>
     </message>
 </context>
 <context>
@@ -1797,35 +1797,35 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
     <message>
         <source>Zone file %1 is kept while named may still serve zone %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zonendatei %1 bleibt erhalten, solange named die Zone %2 noch ausliefern kann.</translation>
     </message>
     <message>
         <source>named read the configuration again</source>
-        <translation type="unfinished"></translation>
+        <translation>named hat die Konfiguration neu gelesen</translation>
     </message>
     <message>
         <source>named thawed zone %1 and loads it again</source>
-        <translation type="unfinished"></translation>
+        <translation>named hat die Zone %1 freigegeben und lädt sie neu</translation>
     </message>
     <message>
         <source>named loads zone %1 again</source>
-        <translation type="unfinished"></translation>
+        <translation>named lädt die Zone %1 neu</translation>
     </message>
     <message>
         <source>Zone %1 took dynamic updates since it was read; it is shown as it is now, and nothing was written. Make the change again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zone %1 hat seit dem Lesen dynamische Aktualisierungen erhalten; sie wird so gezeigt, wie sie jetzt ist, und es wurde nichts geschrieben. Nehmen Sie die Änderung erneut vor.</translation>
     </message>
     <message>
         <source>The files are changed, but named was not told: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien sind geändert, aber named wurde nicht benachrichtigt: %1</translation>
     </message>
     <message>
         <source>The BIND server is not running; it reads the changes when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der BIND-Server läuft nicht; er liest die Änderungen beim Start.</translation>
     </message>
     <message>
         <source>named loads the configuration and the changed zones again</source>
-        <translation type="unfinished"></translation>
+        <translation>named lädt die Konfiguration und die geänderten Zonen neu</translation>
     </message>
 </context>
 <context>
@@ -1929,11 +1929,11 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <name>Zone</name>
     <message>
         <source>The records of secondary zone %1 are kept by its primary server; change them there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einträge der sekundären Zone %1 verwaltet ihr Primärserver; ändern Sie sie dort.</translation>
     </message>
     <message>
         <source>Zone %1 is signed outside named: a changed record would keep a signature that no longer fits it. Change the unsigned zone and sign it again where it is signed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zone %1 wird außerhalb von named signiert: ein geänderter Eintrag behielte eine Signatur, die nicht mehr zu ihm passt. Ändern Sie die unsignierte Zone und signieren Sie sie dort erneut, wo sie signiert wird.</translation>
     </message>
 </context>
 <context>
@@ -1967,7 +1967,7 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <name>ZoneFreeze</name>
     <message>
         <source>named did not freeze dynamic zone %1 for the change, so nothing was written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>named hat die dynamische Zone %1 für die Änderung nicht eingefroren, daher wurde nichts geschrieben: %2</translation>
     </message>
 </context>
 <context>
