@@ -24,8 +24,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), prompts(this), ui
     ui->setupUi(this);
     serverPanel = std::make_unique<ServerPanel>(
         ServerPanel::Actions{ui->actionStart, ui->actionStop, ui->actionRestart,
-                             ui->actionCheckConfig},
+                             ui->actionReloadServer, ui->actionCheckConfig},
         statusBar(), prompts);
+    connect(&serverZones, &ServerZones::serverNotified, serverPanel.get(),
+            &ServerPanel::showServerNotice);
     zoneModel.follow(&serverZones);
     recordModel.follow(&serverZones);
     ui->tableViewZone->setModel(&zoneModel);
@@ -216,7 +218,9 @@ bool MainWindow::perform(const QString &failureTitle, const std::function<void()
     try {
         change();
     } catch (const ErrorStackException &exception) {
-        prompts.critical(failureTitle, exception.text() + failureNote);
+        prompts.critical(failureTitle,
+                         exception.text() +
+                             (failureNote.isEmpty() ? QString() : QLatin1Char('\n') + failureNote));
         done = false;
     }
     offerUndo();
@@ -278,11 +282,29 @@ void MainWindow::setZoneActionsEnabled(bool enabled)
     ui->actionEditZone->setEnabled(enabled);
     ui->actionRemoveZone->setEnabled(enabled);
     ui->actionCheckZone->setEnabled(enabled);
-    ui->actionAddRecord->setEnabled(enabled);
+    const PZone zone = zoneController.selectedZone();
+    const QString reason = zone ? zone->recordsReadOnlyReason() : QString();
+    ui->actionAddRecord->setEnabled(enabled && reason.isEmpty());
+    if (enabled && !reason.isEmpty())
+        statusBar()->showMessage(reason);
 }
 
 void MainWindow::setRecordActionsEnabled(bool enabled)
 {
-    ui->actionEditRecord->setEnabled(enabled);
-    ui->actionRemoveRecord->setEnabled(enabled);
+    const QString reason = enabled ? recordsReadOnlyReason() : QString();
+    ui->actionEditRecord->setEnabled(enabled && reason.isEmpty());
+    ui->actionRemoveRecord->setEnabled(enabled && reason.isEmpty());
+    if (!reason.isEmpty())
+        statusBar()->showMessage(reason);
+}
+
+QString MainWindow::recordsReadOnlyReason() const
+{
+    const PZone zone = zoneController.selectedZone();
+    const PRecord record = recordController.selectedRecord();
+    if (!zone || !record)
+        return QString();
+    if (!zone->recordsReadOnlyReason().isEmpty())
+        return zone->recordsReadOnlyReason();
+    return record->readOnlyReason();
 }

@@ -72,6 +72,8 @@ private:
     void connectCommands();
     void setZoneActionsEnabled(bool enabled);
     void setRecordActionsEnabled(bool enabled);
+    // Why the selected zone's records, or the selected record, can't be changed; empty if they can.
+    QString recordsReadOnlyReason() const;
     // Runs a change of the core; a failure is shown under the title, and the change is false.
     bool perform(const QString &failureTitle, const std::function<void()> &change,
                  const QString &failureNote = QString());

@@ -7,19 +7,17 @@
 
 ServerPanel::ServerPanel(const Actions &actions, QStatusBar *statusBar, const Prompts &prompts,
                          QObject *parent)
-    : QObject(parent), m_actions(actions), m_prompts(prompts)
+    : QObject(parent), m_actions(actions), m_statusBar(statusBar), m_prompts(prompts)
 {
     connect(actions.start, &QAction::triggered, &m_systemCtl, &SystemCtl::start);
     connect(actions.stop, &QAction::triggered, &m_systemCtl, &SystemCtl::stop);
     connect(actions.restart, &QAction::triggered, &m_systemCtl, &SystemCtl::restart);
+    connect(actions.reload, &QAction::triggered, &m_systemCtl, &SystemCtl::reload);
     connect(&m_systemCtl, &SystemCtl::active, this, &ServerPanel::onServiceActiveChanged);
     connect(&m_systemCtl, &SystemCtl::error, this, &ServerPanel::onSystemCtlError);
-    // Another command would be refused meanwhile; the state that this one leaves enables them.
-    connect(&m_systemCtl, &SystemCtl::busyChanged, this, [this](bool busy) {
-        if (busy) {
-            for (QAction *action : {m_actions.start, m_actions.stop, m_actions.restart})
-                action->setEnabled(false);
-        }
+    connect(&m_systemCtl, &SystemCtl::busyChanged, this, &ServerPanel::onServiceBusyChanged);
+    connect(&m_systemCtl, &SystemCtl::reloaded, this, [this](const QString &answer) {
+        m_statusBar->showMessage(answer.isEmpty() ? tr("named reloaded") : answer);
     });
     connect(actions.checkConfig, &QAction::triggered, &m_confChecker, &CheckConf::requestCheckConf);
     connect(&m_confChecker, &CheckConf::confChecked, this, &ServerPanel::onConfChecked);
@@ -45,10 +43,40 @@ void ServerPanel::checkZone(const PZone &zone)
 
 void ServerPanel::onServiceActiveChanged(bool active)
 {
+    m_active = active;
     m_stateLabel.setText(active ? tr("BIND server: active") : tr("BIND server: inactive"));
+    // A state that comes while a command runs is not its last word.
+    if (m_systemCtl.isBusy())
+        return;
     m_actions.start->setEnabled(!active);
     m_actions.stop->setEnabled(active);
     m_actions.restart->setEnabled(true);
+    m_actions.reload->setEnabled(active);
+}
+
+// Another command would be refused meanwhile; the state that this one leaves enables them.
+void ServerPanel::onServiceBusyChanged(bool busy)
+{
+    if (!busy) {
+        onServiceActiveChanged(m_active);
+        return;
+    }
+    for (QAction *action : {m_actions.start, m_actions.stop, m_actions.restart, m_actions.reload})
+        action->setEnabled(false);
+    m_stateLabel.setText(tr("BIND server: command running..."));
+}
+
+void ServerPanel::showServerNotice(QString message, bool ok)
+{
+    if (ok) {
+        m_statusBar->showMessage(message);
+        return;
+    }
+    m_statusBar->clearMessage();
+    if (m_prompts.ask(tr("BIND server not told"),
+                      message + QStringLiteral("\n\n") +
+                          tr("Restart the BIND server, so that it reads every file again?")))
+        m_systemCtl.restart();
 }
 
 void ServerPanel::onSystemCtlError(QString message)

@@ -12,8 +12,9 @@ class Prompts;
 class QAction;
 class QStatusBar;
 
-// The window's side of the server: the bind9 service with its state in the status bar, and BIND's
-// checkers; every program runs in the background and reports in a box when it ends.
+// The window's side of the server: the bind9 service with its state in the status bar, named's
+// answers to changes, and BIND's checkers; every program runs in the background and reports in a
+// box when it ends.
 class ServerPanel : public QObject
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
         QAction *start;
         QAction *stop;
         QAction *restart;
+        QAction *reload;
         QAction *checkConfig;
     };
 
@@ -33,8 +35,13 @@ public:
 
     void checkZone(const PZone &zone);
 
+public slots:
+    // What named answered to a change in the status bar; a failure offers a restart.
+    void showServerNotice(QString message, bool ok);
+
 private slots:
     void onServiceActiveChanged(bool active);
+    void onServiceBusyChanged(bool busy);
     void onSystemCtlError(QString message);
     void onConfChecked(bool noerror, QString report);
     void onCheckConfProcessError(QString error);
@@ -43,7 +50,9 @@ private slots:
 
 private:
     Actions m_actions;
+    QStatusBar *m_statusBar;
     const Prompts &m_prompts;
+    bool m_active = false;
     SystemCtl m_systemCtl;
     CheckConf m_confChecker;
     CheckZone m_zoneChecker;

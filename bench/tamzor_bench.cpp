@@ -34,6 +34,7 @@ const QString compiler = QStringLiteral("/usr/bin/named-compilezone");
 const QString zoneChecker = QStringLiteral("/usr/bin/named-checkzone");
 const QString confChecker = QStringLiteral("/usr/bin/named-checkconf");
 const QString savedZoneFile = QStringLiteral("/etc/bind/bench.db");
+const QString editedZoneFile = QStringLiteral("/etc/bind/edited.db");
 
 struct Options
 {
@@ -175,6 +176,41 @@ double benchSave(const Options &options, const QString &file, const QString &dir
     if (Sandbox::readFile(savedZoneFile) != Sandbox::readFile(written))
         qFatal("the saved zone file is not the records' text");
     std::printf("save: system %.3f s, named-checkzone %.3f s\n", times[0], times[1]);
+    return times[0] / times[1];
+}
+
+// One record's address changed back and forth in the big zone's own file, against the checker on
+// the same file.
+double benchEdit(const Options &options, const QString &file)
+{
+    const QByteArray text = Sandbox::readFile(file);
+    Sandbox::writeFile(editedZoneFile, text);
+    const PZone zone = readBigZone(editedZoneFile, options.records);
+    const int index = int(zone->records().size()) / 2;
+    PRecord edited = zone->records().at(index);
+    const auto edit = [&] {
+        const QList<PRecord> before = zone->records();
+        const PRecord replacement(edited->clone());
+        replacement->setTtl(edited->ttl() == 3600 ? 7200 : 3600);
+        QList<PRecord> records = before;
+        records.replace(index, replacement);
+        zone->setRecords(records);
+        ZoneStorage::saveZoneRecords(zone, before);
+        edited = replacement;
+    };
+    const std::vector<double> times = medianSeconds(
+        options.runs, {{edit}, {[&] {
+                           runQuietly(zoneChecker, {QStringLiteral("-i"), QStringLiteral("full"),
+                                                    bigOrigin, editedZoneFile});
+                       }}});
+    const QList<QByteArray> lines = text.split('\n');
+    const QList<QByteArray> editedLines = Sandbox::readFile(editedZoneFile).split('\n');
+    int changed = 0;
+    for (int line = 0; line < lines.size() && lines.size() == editedLines.size(); ++line)
+        changed += lines.at(line) != editedLines.at(line) ? 1 : 0;
+    if (lines.size() != editedLines.size() || changed > 1)
+        qFatal("the edits changed more than one line");
+    std::printf("edit: system %.3f s, named-checkzone %.3f s\n", times[0], times[1]);
     return times[0] / times[1];
 }
 
@@ -328,7 +364,8 @@ Options parseOptions(const QStringList &arguments)
                                   QStringLiteral("n"));
     const QCommandLineOption only(QStringLiteral("only"),
                                   QStringLiteral("Measure only these figures (read, save, "
-                                                 "startup, memory, table), separated by commas."),
+                                                 "edit, startup, memory, table), separated by "
+                                                 "commas."),
                                   QStringLiteral("figures"));
     parser.addOptions({records, zones, zoneRecords, runs, only});
     parser.addHelpOption();
@@ -381,6 +418,7 @@ int main(int argc, char *argv[])
         {"read", "read: %.2fx (target <= 1.25)\n", [&] { return benchRead(options, file); }},
         {"save", "save: %.2fx (target <= 1.25)\n",
          [&] { return benchSave(options, file, directory.path()); }},
+        {"edit", "edit: %.2fx (<= 1.10)\n", [&] { return benchEdit(options, file); }},
         {"startup", "startup: %.2fx (target <= 0.60)\n",
          [&] { return benchStartup(options, directory.filePath(QStringLiteral("zones"))); }},
         {"memory", "memory: %.1f MB (target <= 60)\n",

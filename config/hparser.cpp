@@ -15,6 +15,15 @@ const QString fileKey = QStringLiteral("file");
 const QString nameField = QStringLiteral("name");
 const QString classField = QStringLiteral("class");
 const QString optionsField = QStringLiteral("options");
+const QString allowUpdateKey = QStringLiteral("allow-update");
+const QString updatePolicyKey = QStringLiteral("update-policy");
+const QString dnssecPolicyKey = QStringLiteral("dnssec-policy");
+const QString inlineSigningKey = QStringLiteral("inline-signing");
+const QString fileFormatKey = QStringLiteral("masterfile-format");
+const QString journalKey = QStringLiteral("journal");
+// The policy that turns signing off, and the address list that lets no update in.
+const QString noPolicy = QStringLiteral("none");
+const QString noAddress = QStringLiteral("none");
 const QString masterType = QStringLiteral("master");
 const QString slaveType = QStringLiteral("slave");
 // systemd starts named in the root directory, so that is where a relative `directory` points.
@@ -31,6 +40,29 @@ bool isAuthoritative(const QString &type)
 {
     return type == masterType || type == slaveType;
 }
+
+// The zone's own setting, or the server's default from the options block.
+PISCType setting(const QString &key, const ISCMap &zoneOptions, const ISCMap *serverOptions)
+{
+    if (zoneOptions.contains(key))
+        return zoneOptions.get(key);
+    if (serverOptions && serverOptions->contains(key))
+        return serverOptions->get(key);
+    return {};
+}
+
+bool letsNoUpdateIn(const PISCType &addresses)
+{
+    const auto *list = dynamic_cast<const ISCList *>(addresses.get());
+    if (!list)
+        return false;
+    for (const PISCType &element : list->items()) {
+        const auto *word = dynamic_cast<const ISCString *>(element.get());
+        if (!word || word->value().compare(noAddress, Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 PNamedConf HParser::parseZones(const PISCType &root)
@@ -39,22 +71,21 @@ PNamedConf HParser::parseZones(const PISCType &root)
     const ISCMap &map = iscCast<ISCMap>(root);
     if (!map.contains(zoneKey))
         return result;
-    parseZoneList(result, map.get(zoneKey), serverDirectory(map));
+    parseZoneList(result, map.get(zoneKey), map);
     return result;
 }
 
 // The statements become zones first and the files of all of them are read together afterwards,
 // so that several compilers can run at once; zones and messages still follow the statements'
 // order, as if each zone had been read as soon as its statement was.
-void HParser::parseZoneList(const PNamedConf &result, const PISCType &list,
-                            const QString &directory)
+void HParser::parseZoneList(const PNamedConf &result, const PISCType &list, const ISCMap &root)
 {
     const std::vector<PISCType> elements = iscCast<ISCList>(list).items();
     std::vector<Statement> statements;
     QList<PZone> authoritative;
     for (const PISCType &element : elements) {
         try {
-            const PZone zone = parseZone(element, directory);
+            const PZone zone = parseZone(element, root);
             statements.push_back({zone, {}});
             if (isAuthoritative(zone->type()))
                 authoritative.append(zone);
@@ -80,7 +111,7 @@ void HParser::parseZoneList(const PNamedConf &result, const PISCType &list,
     result->setZones(zones);
 }
 
-PZone HParser::parseZone(const PISCType &element, const QString &directory)
+PZone HParser::parseZone(const PISCType &element, const ISCMap &root)
 {
     const ISCTuple &statement = iscCast<ISCTuple>(element);
     PZone zone = PZone::create();
@@ -100,8 +131,28 @@ PZone HParser::parseZone(const PISCType &element, const QString &directory)
     if (!options.contains(fileKey))
         throw ErrorStackException(tr("Expected file key"));
     zone->setFile(asString(options.get(fileKey)));
-    zone->setDirectory(directory);
+    zone->setDirectory(serverDirectory(root));
+    readServerSettings(*zone, options, root);
     return zone;
+}
+
+void HParser::readServerSettings(Zone &zone, const ISCMap &options, const ISCMap &root)
+{
+    const PISCType serverOptionsValue = root.contains(optionsKey) ? root.get(optionsKey) : nullptr;
+    const ISCMap *serverOptions =
+        serverOptionsValue ? &iscCast<ISCMap>(serverOptionsValue) : nullptr;
+    const PISCType allowUpdate = setting(allowUpdateKey, options, serverOptions);
+    zone.setDynamic(options.contains(updatePolicyKey) ||
+                    (allowUpdate && !letsNoUpdateIn(allowUpdate)));
+    const PISCType policy = setting(dnssecPolicyKey, options, serverOptions);
+    const bool policySigns = policy && asString(policy).compare(noPolicy, Qt::CaseInsensitive) != 0;
+    const PISCType inlineSigning = setting(inlineSigningKey, options, nullptr);
+    const auto *inlineSigningFlag = dynamic_cast<const ISCBool *>(inlineSigning.get());
+    zone.setSignedByServer(policySigns || (inlineSigningFlag && inlineSigningFlag->value()));
+    if (const PISCType format = setting(fileFormatKey, options, serverOptions))
+        zone.setFileFormat(asString(format).toLower());
+    if (options.contains(journalKey))
+        zone.setJournal(asString(options.get(journalKey)));
 }
 
 QString HParser::asString(const PISCType &value)

@@ -19,8 +19,9 @@ signals:
     void error(QString message);
 
 private:
-    void parseZoneList(const PNamedConf &result, const PISCType &list, const QString &directory);
-    PZone parseZone(const PISCType &element, const QString &directory);
+    void parseZoneList(const PNamedConf &result, const PISCType &list, const ISCMap &root);
+    PZone parseZone(const PISCType &element, const ISCMap &root);
+    static void readServerSettings(Zone &zone, const ISCMap &options, const ISCMap &root);
     static QString asString(const PISCType &value);
     static QString serverDirectory(const ISCMap &root);
 };

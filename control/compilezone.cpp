@@ -4,6 +4,8 @@
 #include "programrun.h"
 #include "records/recordparser.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 #include <algorithm>
@@ -18,6 +20,11 @@ const char textEnd = '\0';
 // Each running compiler holds half a dozen file descriptors of this process.
 const int maximumCompilers = 16;
 
+const QString textFormat = QStringLiteral("text");
+const QString rawFormat = QStringLiteral("raw");
+// A raw file begins with its format's number, 2, as a 32-bit word in network order.
+const QByteArray rawFileStart("\0\0\0\2", 4);
+
 QStringList compilerArguments(const QString &zoneName, const QString &fileName)
 {
     return {QStringLiteral("-s"),
@@ -26,6 +33,22 @@ QStringList compilerArguments(const QString &zoneName, const QString &fileName)
             QStringLiteral("-"),
             zoneName,
             fileName};
+}
+
+// What the server serves: the file in the format it was written in, with the dynamic updates
+// of the journal applied.
+QStringList compilerArguments(const Zone &zone)
+{
+    QStringList arguments{QStringLiteral("-f"), fileFormatOf(zone)};
+    if (QFileInfo::exists(zone.journalPath()))
+        arguments << QStringLiteral("-j") << QStringLiteral("-J") << zone.journalPath();
+    return arguments + compilerArguments(zone.name(), zone.filePath());
+}
+
+// A secondary whose first transfer has not come yet has no file, and no records either.
+bool awaitsTransfer(const Zone &zone)
+{
+    return zone.isSecondary() && !QFileInfo::exists(zone.filePath());
 }
 
 // A compiler that never ran printed nothing; taking that for an empty zone could later overwrite
@@ -41,16 +64,21 @@ class ZoneRead
 {
 public:
     explicit ZoneRead(const PZone &zone)
-        : m_zone(zone), m_run(compilerProgram, compilerArguments(zone->name(), zone->filePath()),
-                              zone->directory())
+        : m_zone(zone), m_run(compilerProgram, compilerArguments(*zone), zone->directory())
     {
         // Taken before the compiler reads: a change made meanwhile shows as one made later.
         FileStamps::remember(zone->filePath());
-        m_run.start();
+        FileStamps::remember(zone->journalPath());
+        if (!awaitsTransfer(*zone))
+            m_run.start();
     }
 
     ZoneReadFailure finish()
     {
+        if (awaitsTransfer(*m_zone)) {
+            m_zone->setRecords({});
+            return std::nullopt;
+        }
         while (m_run.waitForOutput())
             takeOutput();
         const ProgramResult result = m_run.waitForFinished();
@@ -168,6 +196,16 @@ CompileResult CompileZone::compile(const QString &zoneName, const QString &fileN
     if (!result.succeeded())
         return {false, result.failure()};
     return {true, result.outputText()};
+}
+
+QString fileFormatOf(const Zone &zone)
+{
+    if (!zone.fileFormat().isEmpty())
+        return zone.fileFormat();
+    QFile file(zone.filePath());
+    if (file.open(QIODevice::ReadOnly) && file.read(rawFileStart.size()) == rawFileStart)
+        return rawFormat;
+    return textFormat;
 }
 
 void readZoneRecords(const PZone &zone)

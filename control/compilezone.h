@@ -28,7 +28,11 @@ public:
                           const QString &workingDirectory = QString());
 };
 
-// Reads the zone's file through the compiler and gives the zone its records.
+// The format of the zone's file: the configured one, or else what the file's first bytes show.
+QString fileFormatOf(const Zone &zone);
+
+// Reads the zone's file through the compiler, in its format and with its journal applied, and
+// gives the zone its records.
 void readZoneRecords(const PZone &zone);
 
 // Reads the files of several zones, each exactly as readZoneRecords() reads it, with as many

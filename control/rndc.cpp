@@ -2,6 +2,7 @@
 
 #include "programrun.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -18,6 +19,22 @@ const QString defaultClass = QStringLiteral("IN");
 const QRegularExpression refusalExpression(QStringLiteral("^rndc: '[^']*' failed: "),
                                            QRegularExpression::MultilineOption);
 } // namespace
+
+QString Rndc::Result::failure() const
+{
+    switch (outcome) {
+    case Done:
+        return QString();
+    case Refused:
+        return message;
+    case Unreachable:
+        // Debian sets up rndc's key with the server: no answer means named is not there to give it.
+        return QCoreApplication::translate("Rndc", "rndc can't reach named: %1").arg(message);
+    case NotRun:
+        break;
+    }
+    return QCoreApplication::translate("Rndc", "rndc did not run: %1").arg(message);
+}
 
 Rndc::Result Rndc::reload()
 {
@@ -54,9 +71,19 @@ Rndc::Result Rndc::status()
     return run({statusCommand});
 }
 
+void Rndc::reloadInBackground(QObject *context, const std::function<void(const Result &)> &done)
+{
+    ProgramRun::runInBackground(rndcProgram, {reloadCommand}, context,
+                                [done](const ProgramResult &result) { done(interpret(result)); });
+}
+
 Rndc::Result Rndc::run(const QStringList &arguments)
 {
-    const ProgramResult result = ProgramRun::run(rndcProgram, arguments);
+    return interpret(ProgramRun::run(rndcProgram, arguments));
+}
+
+Rndc::Result Rndc::interpret(const ProgramResult &result)
+{
     if (result.status != ProgramResult::Exited)
         return {Result::NotRun, result.failure()};
     if (result.exitCode == 0)

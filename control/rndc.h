@@ -3,6 +3,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QObject;
+struct ProgramResult;
+
 // Tells the running named about changes through its control channel, by BIND's rndc. Every call
 // waits for rndc's answer.
 //
@@ -29,6 +34,8 @@ public:
         QString message;
 
         bool ok() const { return outcome == Done; }
+        // What went wrong, as the user reads it; empty when done.
+        QString failure() const;
     };
 
     static Result reload();
@@ -41,9 +48,14 @@ public:
                        const QString &view = QString());
     static Result sync();
     static Result status();
+    // Reloads the configuration and every changed zone without waiting: `done` gets the result,
+    // unless `context` goes first.
+    static void reloadInBackground(QObject *context,
+                                   const std::function<void(const Result &)> &done);
 
 private:
     static Result run(const QStringList &arguments);
+    static Result interpret(const ProgramResult &result);
     static Result runOnZone(const QString &command, const QString &zone, const QString &zoneClass,
                             const QString &view);
 };

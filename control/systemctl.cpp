@@ -1,6 +1,7 @@
 #include "systemctl.h"
 
 #include "programrun.h"
+#include "rndc.h"
 
 namespace {
 // Looked up on PATH, where the administrator's service manager is.
@@ -46,6 +47,12 @@ bool SystemCtl::runSync(Command command, QString *error)
 {
     if (refuseWhileBusy(error))
         return false;
+    if (command == Command::Reload) {
+        const Rndc::Result result = Rndc::reload();
+        if (error)
+            *error = result.ok() ? QString() : result.failure();
+        return result.ok();
+    }
     const ProgramResult result = ProgramRun::run(systemctlProgram, commandArguments(command));
     if (error)
         *error = result.failure();
@@ -79,6 +86,11 @@ void SystemCtl::restart()
     runCommand(Command::Restart);
 }
 
+void SystemCtl::reload()
+{
+    runCommand(Command::Reload);
+}
+
 void SystemCtl::runCommand(Command command)
 {
     QString refusal;
@@ -87,6 +99,16 @@ void SystemCtl::runCommand(Command command)
         return;
     }
     setBusy(true);
+    if (command == Command::Reload) {
+        Rndc::reloadInBackground(this, [this](const Rndc::Result &result) {
+            if (result.ok())
+                emit reloaded(result.message);
+            else
+                emit error(result.failure());
+            refreshActiveThen([this] { setBusy(false); });
+        });
+        return;
+    }
     ProgramRun::runInBackground(systemctlProgram, commandArguments(command), this,
                                 [this](const ProgramResult &result) {
                                     if (!result.succeeded())

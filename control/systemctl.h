@@ -4,7 +4,8 @@
 
 #include <functional>
 
-// Starts, stops and restarts the bind9 service through the service manager.
+// Starts, stops and restarts the bind9 service through the service manager, and has the running
+// named reload its configuration and zones through rndc.
 //
 // The slots return at once: the command runs in the background, between busyChanged(true) and
 // busyChanged(false), and ends with error() when it failed and active() with the state it left.
@@ -15,7 +16,7 @@ class SystemCtl : public QObject
     Q_OBJECT
 
 public:
-    enum class Command { Start, Stop, Restart };
+    enum class Command { Start, Stop, Restart, Reload };
 
     explicit SystemCtl(QObject *parent = nullptr);
 
@@ -36,9 +37,12 @@ public slots:
     void start();
     void stop();
     void restart();
+    // Emits reloaded() with named's answer when done.
+    void reload();
 
 signals:
     void active(bool active);
+    void reloaded(QString answer);
     void busyChanged(bool busy);
     void error(QString error);
 

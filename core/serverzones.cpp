@@ -6,25 +6,47 @@
 #include "control/checkconf.h"
 #include "control/checkzone.h"
 #include "control/compilezone.h"
+#include "control/systemctl.h"
+#include "records/soarecord.h"
+#include "records/soaserial.h"
 #include "storage/changebackup.h"
 #include "storage/filestore.h"
+#include "storage/recordsources.h"
 #include "storage/zonestorage.h"
+#include "zonefreeze.h"
 
+#include <QDate>
+#include <QFileInfo>
+
+#include <algorithm>
 #include <vector>
 
 namespace {
-// named tells zones apart by name and class, with or without the root's final dot.
-QString zoneKey(QString name)
-{
-    if (name.endsWith(QLatin1Char('.')))
-        name.chop(1);
-    return name.toLower();
-}
-
+// named tells zones apart by name and class.
 bool isSameZone(const QString &name, const QString &zoneClass, const Zone &other)
 {
-    return zoneKey(name) == zoneKey(other.name()) &&
+    return Zone::isSameName(name, other.name()) &&
            zoneClass.compare(other.zoneClass(), Qt::CaseInsensitive) == 0;
+}
+
+// The records as zone file lines in one order, whatever order they were read or added in.
+QStringList sortedLines(const QList<PRecord> &records)
+{
+    QStringList lines;
+    lines.reserve(records.size());
+    for (const PRecord &record : records)
+        lines.append(record->toString());
+    lines.sort();
+    return lines;
+}
+
+const SOARecord *soaOf(const QList<PRecord> &records)
+{
+    for (const PRecord &record : records) {
+        if (const auto *soa = dynamic_cast<const SOARecord *>(record.data()))
+            return soa;
+    }
+    return nullptr;
 }
 } // namespace
 
@@ -47,6 +69,8 @@ void ServerZones::load()
     rememberConfigurationFiles();
     const PISCType root = m_iscParser.parse(Paths::serverConfiguration());
     m_zones = m_hParser.parseZones(root)->zones();
+    for (const PZone &zone : qAsConst(m_zones))
+        RecordSources::mark(zone);
     rememberConfigurationFiles();
     emit zonesReset();
 }
@@ -76,6 +100,7 @@ bool ServerZones::isManaged(const PZone &zone)
 void ServerZones::addZone(const PZone &zone)
 {
     refuseNamesake(zone, zone->name());
+    const bool running = serverRuns();
     ChangeBackup backup(tr("Add zone %1").arg(zone->name()));
     m_zones.append(zone);
     try {
@@ -87,6 +112,7 @@ void ServerZones::addZone(const PZone &zone)
     }
     backup.commit();
     emit zoneAdded(zone);
+    reconfigure(running);
 }
 
 void ServerZones::editZone(const PZone &zone, const ZoneSettings &settings)
@@ -96,6 +122,7 @@ void ServerZones::editZone(const PZone &zone, const ZoneSettings &settings)
     if (settings == before)
         return;
     refuseNamesake(zone, settings.name);
+    const bool running = serverRuns();
     ChangeBackup backup(tr("Edit zone %1").arg(zone->name()));
     settings.applyTo(*zone);
     try {
@@ -107,6 +134,7 @@ void ServerZones::editZone(const PZone &zone, const ZoneSettings &settings)
     }
     backup.commit();
     emit zoneChanged(zone);
+    reconfigure(running);
 }
 
 void ServerZones::removeZone(const PZone &zone)
@@ -114,6 +142,8 @@ void ServerZones::removeZone(const PZone &zone)
     const int index = m_zones.indexOf(zone);
     if (index < 0)
         return;
+    const bool deletesFile = removalDeletesFile(zone);
+    const bool running = serverRuns();
     ChangeBackup backup(tr("Remove zone %1").arg(zone->name()));
     m_zones.removeAt(index);
     try {
@@ -123,12 +153,27 @@ void ServerZones::removeZone(const PZone &zone)
         readAgainIfChanged(PZone());
         throw;
     }
+    // named serves the zone until it has read the configuration without it: the file stays until
+    // then.
+    const Rndc::Result told = running ? Rndc::reconfig() : Rndc::Result{Rndc::Result::Done, {}};
+    if (deletesFile && told.ok())
+        ZoneStorage::removeZoneFile(zone);
     backup.commit();
     emit zoneRemoved(zone);
+    if (!running)
+        reportServerStopped();
+    else if (deletesFile && !told.ok())
+        emit serverNotified(notTold(told) + QLatin1Char(' ') +
+                                tr("Zone file %1 is kept while named may still serve zone %2.")
+                                    .arg(zone->filePath(), zone->name()),
+                            false);
+    else
+        report(told, tr("named read the configuration again"));
 }
 
 void ServerZones::addRecord(const PZone &zone, const PRecord &record)
 {
+    refuseReadOnly(*zone, {record});
     record->setZone(zone.data());
     validate(*record);
     saveRecords(zone, zone->records() << record);
@@ -140,6 +185,7 @@ void ServerZones::editRecord(const PZone &zone, const PRecord &record, const PRe
     const int index = records.indexOf(record);
     if (index < 0)
         throw ErrorStackException(tr("The record is no longer in zone %1").arg(zone->name()));
+    refuseReadOnly(*zone, {record, replacement});
     replacement->setZone(zone.data());
     validate(*replacement);
     records.replace(index, replacement);
@@ -151,6 +197,7 @@ void ServerZones::removeRecord(const PZone &zone, const PRecord &record)
     QList<PRecord> records = zone->records();
     if (!records.removeOne(record))
         throw ErrorStackException(tr("The record is no longer in zone %1").arg(zone->name()));
+    refuseReadOnly(*zone, {record});
     saveRecords(zone, records);
 }
 
@@ -168,6 +215,7 @@ bool ServerZones::removalDeletesFile(const PZone &zone) const
 
 void ServerZones::giveOwnFile(const PZone &zone)
 {
+    const bool running = serverRuns();
     ChangeBackup backup(tr("Give zone %1 a file of its own").arg(zone->name()));
     try {
         ZoneStorage::giveOwnFile(zone, m_zones);
@@ -177,6 +225,7 @@ void ServerZones::giveOwnFile(const PZone &zone)
     }
     backup.commit();
     emit zoneChanged(zone);
+    reconfigure(running);
 }
 
 void ServerZones::refuseSharedFile(const PZone &zone) const
@@ -196,13 +245,23 @@ void ServerZones::refuseSharedFile(const PZone &zone) const
 void ServerZones::saveRecords(const PZone &zone, const QList<PRecord> &records)
 {
     refuseSharedFile(zone);
+    const bool running = serverRuns();
     ChangeBackup backup(tr("Change the records of zone %1").arg(zone->name()));
     const QList<PRecord> before = zone->records();
-    for (const PRecord &record : records)
+    const ZoneFreeze freeze(zone, running && zone->isDynamic(), [this, zone](const auto &result) {
+        report(result, tr("named thawed zone %1 and loads it again").arg(zone->name()));
+    });
+    if (freeze.isFrozen())
+        refuseUpdatedSinceRead(zone);
+    else
+        FileStore::refuseChanged(zone->journalPath());
+    const QList<PRecord> saved = withRaisedSerial(before, records);
+    for (const PRecord &record : saved)
         record->setZone(zone.data());
-    zone->setRecords(records);
+    zone->setRecords(saved);
     try {
-        ZoneStorage::saveZoneRecords(zone);
+        ZoneStorage::saveZoneRecords(zone, before);
+        dropJournal(*zone);
     } catch (const ErrorStackException &) {
         zone->setRecords(before);
         readAgainIfChanged(zone);
@@ -210,6 +269,112 @@ void ServerZones::saveRecords(const PZone &zone, const QList<PRecord> &records)
     }
     backup.commit();
     emit recordsChanged(zone);
+    if (freeze.isFrozen())
+        return;
+    if (running)
+        report(Rndc::reload(zone->name(), zone->zoneClass()),
+               tr("named loads zone %1 again").arg(zone->name()));
+    else
+        reportServerStopped();
+}
+
+// The user's own serial, set in this very change, stands; otherwise the new SOA record is a copy
+// of the old one with the next serial, in its place.
+QList<PRecord> ServerZones::withRaisedSerial(const QList<PRecord> &before, QList<PRecord> records)
+{
+    const SOARecord *old = soaOf(before);
+    const auto found = std::find_if(records.begin(), records.end(), [](const PRecord &record) {
+        return dynamic_cast<const SOARecord *>(record.data()) != nullptr;
+    });
+    if (!old || found == records.end())
+        return records;
+    const auto *soa = static_cast<const SOARecord *>(found->data());
+    if (!before.contains(*found) && soa->serial() != old->serial())
+        return records;
+    const QSharedPointer<SOARecord> raised(soa->clone());
+    raised->setSerial(SoaSerial(quint32(old->serial())).next(QDate::currentDate()).value());
+    *found = raised;
+    return records;
+}
+
+void ServerZones::refuseReadOnly(const Zone &zone, const QList<PRecord> &touched)
+{
+    const QString reason = zone.recordsReadOnlyReason();
+    if (!reason.isEmpty())
+        throw ErrorStackException(reason);
+    for (const PRecord &record : touched) {
+        if (!record->readOnlyReason().isEmpty())
+            throw ErrorStackException(record->readOnlyReason());
+    }
+}
+
+// While the zone is frozen, its file holds every update named took; an update that came after
+// the records were read would be lost with the old file.
+void ServerZones::refuseUpdatedSinceRead(const PZone &zone)
+{
+    const PZone current = PZone::create();
+    current->setName(zone->name());
+    current->setZoneClass(zone->zoneClass());
+    current->setType(zone->type());
+    current->setFile(zone->file());
+    current->setDirectory(zone->directory());
+    current->setFileFormat(zone->fileFormat());
+    current->setJournal(zone->journal());
+    readZoneRecords(current);
+    if (sortedLines(current->records()) == sortedLines(zone->records()))
+        return;
+    const QList<PRecord> records = current->records();
+    for (const PRecord &record : records)
+        record->setZone(zone.data());
+    zone->setRecords(records);
+    emit recordsChanged(zone);
+    throw ErrorStackException(tr("Zone %1 took dynamic updates since it was read; it is shown as "
+                                 "it is now, and nothing was written. Make the change again.")
+                                  .arg(zone->name()));
+}
+
+// The new file holds the journal's updates, as the records were read with them; a journal left
+// behind would no longer fit the file, and named would refuse the zone at its next start.
+void ServerZones::dropJournal(const Zone &zone)
+{
+    if (QFileInfo::exists(zone.journalPath()))
+        FileStore::remove(zone.journalPath());
+}
+
+bool ServerZones::serverRuns()
+{
+    return SystemCtl().checkActive();
+}
+
+void ServerZones::report(const Rndc::Result &result, const QString &done)
+{
+    if (result.ok()) {
+        const QString message = result.message.isEmpty()
+                                    ? QString(done + QLatin1Char('.'))
+                                    : QString(done + QStringLiteral(": ") + result.message);
+        emit serverNotified(message, true);
+        return;
+    }
+    emit serverNotified(notTold(result), false);
+}
+
+QString ServerZones::notTold(const Rndc::Result &result)
+{
+    return tr("The files are changed, but named was not told: %1").arg(result.failure());
+}
+
+void ServerZones::reportServerStopped()
+{
+    emit serverNotified(tr("The BIND server is not running; it reads the changes when it starts."),
+                        true);
+}
+
+void ServerZones::reconfigure(bool running)
+{
+    if (running)
+        report(Rndc::reconfig(), tr("named read the configuration again"));
+    else
+        reportServerStopped();
 }
 
 void ServerZones::validate(const Record &record)
@@ -253,10 +418,12 @@ void ServerZones::readAgainIfChanged(const PZone &zone)
         }
         return;
     }
-    if (!zone || FileStamps::isUnchanged(zone->filePath()))
+    if (!zone ||
+        (FileStamps::isUnchanged(zone->filePath()) && FileStamps::isUnchanged(zone->journalPath())))
         return;
     try {
         readZoneRecords(zone);
+        RecordSources::mark(zone);
     } catch (const ErrorStackException &error) {
         zone->setRecords({});
         emit readProblem(error.text());
@@ -323,6 +490,10 @@ void ServerZones::undo()
     }
     ChangeBackup::discard(folder);
     load();
+    if (serverRuns())
+        report(Rndc::reload(), tr("named loads the configuration and the changed zones again"));
+    else
+        reportServerStopped();
 }
 
 void ServerZones::checkPutBack(const QList<ChangeBackup::Entry> &entries) const

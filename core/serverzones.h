@@ -2,6 +2,7 @@
 
 #include "config/hparser.h"
 #include "config/iscparser.h"
+#include "control/rndc.h"
 #include "core/zonesettings.h"
 #include "records/record.h"
 #include "records/zone.h"
@@ -13,6 +14,12 @@
 // is one transaction: it is validated, written through ZoneStorage, and on any failure the zones
 // and their records in memory are left exactly as they were (the storage leaves the files so).
 // A failure throws ErrorStackException; the signals tell the models what changed.
+//
+// Once a change is on disk, a running named is told through rndc: a zone whose records changed
+// is reloaded, a changed configuration is read again. Every change of records raises the zone's
+// SOA serial, so that secondaries take the new records. A dynamic zone is frozen in named while
+// its file is written, and its journal, whose updates the records read include, goes with the
+// old file. Records that named or a signer keep are refused before anything is written.
 class ServerZones : public QObject
 {
     Q_OBJECT
@@ -65,12 +72,24 @@ signals:
     void zoneRemoved(PZone zone);
     void recordsChanged(PZone zone);
     void readProblem(QString message);
+    // After a change on disk: what named answered when told of it, or why it was not told.
+    void serverNotified(QString message, bool ok);
 
 private:
     // Another held zone that the server would take for one named so.
     PZone namesake(const PZone &zone, const QString &name) const;
     void refuseNamesake(const PZone &zone, const QString &name) const;
     void saveRecords(const PZone &zone, const QList<PRecord> &records);
+    static QList<PRecord> withRaisedSerial(const QList<PRecord> &before, QList<PRecord> records);
+    static void refuseReadOnly(const Zone &zone, const QList<PRecord> &touched);
+    void refuseUpdatedSinceRead(const PZone &zone);
+    static void dropJournal(const Zone &zone);
+    static bool serverRuns();
+    // Reports what named answered; `done` says what it did.
+    void report(const Rndc::Result &result, const QString &done);
+    void reportServerStopped();
+    static QString notTold(const Rndc::Result &result);
+    void reconfigure(bool running);
     void refuseSharedFile(const PZone &zone) const;
     // After a failure: a file changed behind the application's back is read again, so that the
     // zones are shown as they now are.

@@ -6,6 +6,7 @@
 #include "records/arecord.h"
 #include "records/nsrecord.h"
 #include "records/soarecord.h"
+#include "records/soaserial.h"
 
 #include <QObject>
 
@@ -15,9 +16,6 @@ const QLatin1Char mailSeparator('@');
 const QString slaveType = QStringLiteral("slave");
 const QString defaultNameServerLabel = QStringLiteral("ns1");
 const QString defaultMailbox = QStringLiteral("hostmaster");
-const QString serialDateFormat = QStringLiteral("yyyyMMdd");
-constexpr quint64 firstChangeOfDay = 1;
-constexpr quint64 serialChangesPerDay = 100;
 // Within the ranges of RFC 1912 (refresh 20 minutes to 12 hours, retry 2 minutes to 2 hours,
 // expire 2 to 4 weeks) and RFC 2308 (a negative-cache TTL of 1 to 3 hours): secondaries without
 // NOTIFY still pick a change up within the hour and retry four times as often, they keep
@@ -63,8 +61,7 @@ template <class AddressRecord> PRecord addressRecord(const QString &owner, const
 void ZoneBlueprint::startOfAuthority(SOARecord &soa, const QDate &created)
 {
     soa.setTtl(recordTtl);
-    soa.setSerial(created.toString(serialDateFormat).toULongLong() * serialChangesPerDay +
-                  firstChangeOfDay);
+    soa.setSerial(SoaSerial::firstOf(created).value());
     soa.setRefresh(refreshSeconds);
     soa.setRetry(retrySeconds);
     soa.setExpire(expireSeconds);

@@ -20,15 +20,7 @@ struct ZoneSettings
     // named takes a name with or without the final dot, in any case, for the same zone.
     bool operator==(const ZoneSettings &other) const
     {
-        return key(name) == key(other.name) && type == other.type;
+        return Zone::isSameName(name, other.name) && type == other.type;
     }
     bool operator!=(const ZoneSettings &other) const { return !(*this == other); }
-
-private:
-    static QString key(QString name)
-    {
-        if (name.endsWith(QLatin1Char('.')))
-            name.chop(1);
-        return name.toLower();
-    }
 };

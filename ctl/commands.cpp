@@ -196,6 +196,7 @@ void Commands::service()
         {Grammar::startAction, SystemCtl::Command::Start},
         {Grammar::stopAction, SystemCtl::Command::Stop},
         {Grammar::restartAction, SystemCtl::Command::Restart},
+        {Grammar::reloadAction, SystemCtl::Command::Reload},
     };
     const QString action = m_line.arguments().first();
     SystemCtl control;
@@ -211,6 +212,12 @@ ServerZones &Commands::server()
         auto server = std::make_unique<ServerZones>();
         QObject::connect(server.get(), &ServerZones::readProblem, server.get(),
                          [this](const QString &problem) { m_readProblems.append(problem); });
+        // The change is on disk either way; a named that was not told of it must be mentioned.
+        QObject::connect(server.get(), &ServerZones::serverNotified, server.get(),
+                         [this](const QString &message, bool ok) {
+                             if (!ok)
+                                 m_warn(withLineEnd(message));
+                         });
         server->load();
         m_server = std::move(server);
     }

@@ -129,12 +129,12 @@ const QList<Grammar::Command> &Grammar::commands()
          1,
          {}},
         {serviceCommand,
-         QStringLiteral("start|stop|restart|status"),
+         QStringLiteral("start|stop|restart|reload|status"),
          tr("Control the bind9 service"),
          {},
          1,
          1,
-         {startAction, stopAction, restartAction, statusAction}},
+         {startAction, stopAction, restartAction, reloadAction, statusAction}},
     };
     return table;
 }

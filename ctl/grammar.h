@@ -54,6 +54,7 @@ public:
     static inline const QString startAction = QStringLiteral("start");
     static inline const QString stopAction = QStringLiteral("stop");
     static inline const QString restartAction = QStringLiteral("restart");
+    static inline const QString reloadAction = QStringLiteral("reload");
     static inline const QString statusAction = QStringLiteral("status");
 
     // The options' long names.

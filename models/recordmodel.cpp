@@ -2,6 +2,9 @@
 
 #include "core/serverzones.h"
 
+#include <QGuiApplication>
+#include <QPalette>
+
 RecordModel::RecordModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 RecordModel::~RecordModel() = default;
@@ -24,9 +27,23 @@ QVariant RecordModel::data(const QModelIndex &index, int role) const
         return QVariant();
     if (role == Qt::TextAlignmentRole && index.column() == TypeColumn)
         return int(Qt::AlignCenter);
+    const Record &record = *m_records.at(index.row());
     if (role == Qt::DisplayRole)
-        return displayText(*m_records.at(index.row()), index.column());
-    return QVariant();
+        return displayText(record, index.column());
+    if (role != Qt::ForegroundRole && role != Qt::ToolTipRole)
+        return QVariant();
+    const QString reason = readOnlyReason(record);
+    if (reason.isEmpty())
+        return QVariant();
+    if (role == Qt::ToolTipRole)
+        return reason;
+    return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+}
+
+QString RecordModel::readOnlyReason(const Record &record) const
+{
+    const QString zoneReason = m_zone ? m_zone->recordsReadOnlyReason() : QString();
+    return zoneReason.isEmpty() ? record.readOnlyReason() : zoneReason;
 }
 
 QVariant RecordModel::headerData(int section, Qt::Orientation orientation, int role) const

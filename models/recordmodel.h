@@ -38,6 +38,8 @@ private:
     enum Column { NameColumn, TypeColumn, ContentColumn, ColumnCount };
 
     bool isRow(const QModelIndex &index) const;
+    // Records that named, a signer or a primary keep are shown greyed, with the reason as tip.
+    QString readOnlyReason(const Record &record) const;
     QVariant displayText(const Record &record, int column) const;
 
     PZone m_zone;

@@ -8,6 +8,31 @@
 
 Record::~Record() = default;
 
+bool Record::isDnssecType(const QString &type)
+{
+    static const QStringList dnssecTypes = {QStringLiteral("RRSIG"),  QStringLiteral("NSEC"),
+                                            QStringLiteral("NSEC3"),  QStringLiteral("NSEC3PARAM"),
+                                            QStringLiteral("DNSKEY"), QStringLiteral("CDS"),
+                                            QStringLiteral("CDNSKEY")};
+    return dnssecTypes.contains(type, Qt::CaseInsensitive);
+}
+
+QString Record::readOnlyReason() const
+{
+    static const QLatin1String includeSource("$INCLUDE ");
+    if (m_source.startsWith(includeSource))
+        return QObject::tr("This record comes from $INCLUDE file %1; edit that file instead.")
+            .arg(m_source.mid(includeSource.size()));
+    if (!m_source.isEmpty())
+        return QObject::tr("This record is made by %1; change that line of the zone file instead.")
+            .arg(m_source);
+    if (!isDnssec())
+        return QString();
+    return QObject::tr("%1 records are made by DNSSEC signing, not by hand; they can't be changed "
+                       "here.")
+        .arg(m_type);
+}
+
 QString Record::toString() const
 {
     return line(fullName(), content());
@@ -61,6 +86,7 @@ void Record::assignRecord(const Record &other)
     m_ttl = other.m_ttl;
     m_recordClass = other.m_recordClass;
     m_type = other.m_type;
+    m_source = other.m_source;
 }
 
 QString Record::joinFields(const QStringList &fields)

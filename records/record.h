@@ -50,6 +50,19 @@ public:
     QString type() const { return m_type; }
     void setType(const QString &type) { m_type = type; }
 
+    // Where the record comes from when the zone file's own text does not hold it, as a
+    // "$INCLUDE file" or "$GENERATE range" line; empty for the file's own records. Such a record
+    // is changed where it is written, never through the zone file.
+    QString source() const { return m_source; }
+    void setSource(const QString &source) { m_source = source; }
+
+    // Signatures, denial of existence and keys: named and the signer make them, no hand does.
+    static bool isDnssecType(const QString &type);
+    bool isDnssec() const { return isDnssecType(m_type); }
+    // Why this record must not be changed by hand (it comes from elsewhere, or DNSSEC makes it);
+    // empty when it may.
+    QString readOnlyReason() const;
+
 protected:
     explicit Record(const QString &type) : m_type(type) {}
     // A zone file line from an owner and a content read where they lie. Copying a string writes
@@ -73,6 +86,7 @@ private:
     quint64 m_ttl = 86400;
     QString m_recordClass = QStringLiteral("IN");
     QString m_type;
+    QString m_source;
 };
 
 using PRecord = QSharedPointer<Record>;

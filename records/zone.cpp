@@ -9,6 +9,9 @@
 namespace {
 const QString zoneFilePattern = QStringLiteral("%1/%2.%3");
 const QString zoneFileExtension = QStringLiteral("db");
+const QString journalExtension = QStringLiteral(".jnl");
+const QString signatureType = QStringLiteral("RRSIG");
+const QString secondaryType = QStringLiteral("slave");
 const QString statementPattern =
     QStringLiteral("zone \"%1\" %2 {\n\ttype %3;\n\tfile \"%4\";\n};\n");
 } // namespace
@@ -26,6 +29,39 @@ void Zone::setRecords(const QList<PRecord> &records)
     if (&records == &m_records)
         return;
     m_records = records;
+    m_holdsSignatures = false;
+    for (const PRecord &record : records)
+        m_holdsSignatures = m_holdsSignatures || record->type() == signatureType;
+}
+
+QString Zone::journalPath() const
+{
+    if (m_journal.isEmpty())
+        return filePath() + journalExtension;
+    if (m_directory.isEmpty() || QDir::isAbsolutePath(m_journal))
+        return m_journal;
+    return QDir(m_directory).filePath(m_journal);
+}
+
+bool Zone::isSecondary() const
+{
+    return m_type.compare(secondaryType, Qt::CaseInsensitive) == 0;
+}
+
+QString Zone::recordsReadOnlyReason() const
+{
+    if (isSecondary())
+        return tr("The records of secondary zone %1 are kept by its primary server; change them "
+                  "there.")
+            .arg(m_name);
+    // A changed record would go out with a signature that no longer fits it, and validating
+    // resolvers would take the answer for bogus.
+    if (m_holdsSignatures && !m_signedByServer)
+        return tr("Zone %1 is signed outside named: a changed record would keep a signature that "
+                  "no longer fits it. Change the unsigned zone and sign it again where it is "
+                  "signed.")
+            .arg(m_name);
+    return QString();
 }
 
 QString Zone::filePath() const
@@ -38,4 +74,11 @@ QString Zone::filePath() const
 QString Zone::statement() const
 {
     return statementPattern.arg(m_name, m_zoneClass, m_type, m_file);
+}
+
+QString Zone::nameKey(QString name)
+{
+    if (name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    return name.toLower();
 }

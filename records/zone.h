@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QSharedPointer>
 #include <QString>
@@ -10,6 +11,8 @@ using PRecord = QSharedPointer<Record>;
 // One zone statement of the server configuration together with the records of its zone file.
 class Zone
 {
+    Q_DECLARE_TR_FUNCTIONS(Zone)
+
 public:
     Zone();
     Zone(const Zone &) = delete;
@@ -40,7 +43,35 @@ public:
     QList<PRecord> records() const { return m_records; }
     void setRecords(const QList<PRecord> &records);
 
+    // Whether named takes dynamic updates into the zone (allow-update, update-policy): it then
+    // keeps changes in a journal and writes them back into the file itself.
+    bool isDynamic() const { return m_dynamic; }
+    void setDynamic(bool dynamic) { m_dynamic = dynamic; }
+    // Whether named signs the zone itself (dnssec-policy, inline-signing).
+    bool isSignedByServer() const { return m_signedByServer; }
+    void setSignedByServer(bool signedByServer) { m_signedByServer = signedByServer; }
+    // The format named writes the file in, as the configuration says it (text, raw); empty when
+    // it says nothing and the file itself tells.
+    QString fileFormat() const { return m_fileFormat; }
+    void setFileFormat(const QString &format) { m_fileFormat = format; }
+    // named's journal of the zone: the `journal` option, or the file's path with ".jnl".
+    QString journalPath() const;
+    QString journal() const { return m_journal; }
+    void setJournal(const QString &journal) { m_journal = journal; }
+    bool isSecondary() const;
+
+    // Why the records of this zone must not be changed here; empty when they may.
+    QString recordsReadOnlyReason() const;
+
     QString statement() const;
+
+    // named takes a zone name with or without the root's final dot, in any case, for the same
+    // zone.
+    static QString nameKey(QString name);
+    static bool isSameName(const QString &name, const QString &other)
+    {
+        return nameKey(name) == nameKey(other);
+    }
 
 private:
     QString m_name;
@@ -50,6 +81,11 @@ private:
     QString m_directory;
     QString m_conf;
     QList<PRecord> m_records;
+    bool m_dynamic = false;
+    bool m_signedByServer = false;
+    bool m_holdsSignatures = false;
+    QString m_fileFormat;
+    QString m_journal;
 };
 
 using PZone = QSharedPointer<Zone>;

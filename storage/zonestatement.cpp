@@ -12,16 +12,6 @@ const QString typeKeyword = QStringLiteral("type");
 const QString fileKeyword = QStringLiteral("file");
 const QString defaultZoneClass = QStringLiteral("IN");
 
-// named takes a zone name with or without the root's final dot, in any case, for the same zone.
-bool isSameZoneName(QString name, QString other)
-{
-    if (name.endsWith(QLatin1Char('.')))
-        name.chop(1);
-    if (other.endsWith(QLatin1Char('.')))
-        other.chop(1);
-    return name.compare(other, Qt::CaseInsensitive) == 0;
-}
-
 bool isStatementOf(const ConfScanner::Statement &statement, const QString &name,
                    const QString &zoneClass)
 {
@@ -30,7 +20,7 @@ bool isStatementOf(const ConfScanner::Statement &statement, const QString &name,
         return false;
     const QString declaredClass = head.size() == 3 ? head.at(2) : defaultZoneClass;
     return head.first().compare(zoneKeyword, Qt::CaseInsensitive) == 0 &&
-           isSameZoneName(head.at(1), name) &&
+           Zone::isSameName(head.at(1), name) &&
            declaredClass.compare(zoneClass, Qt::CaseInsensitive) == 0;
 }
 
@@ -79,7 +69,7 @@ QByteArray ZoneStatement::rewritten(const Zone &zone) const
     ConfScanner::scan(statement, &parts);
     const ConfScanner::Statement &outer = parts.last();
     std::vector<Edit> edits;
-    if (!isSameZoneName(outer.head.at(1), zone.name()))
+    if (!Zone::isSameName(outer.head.at(1), zone.name()))
         edits.push_back(
             {outer.headSpans.at(1).first, outer.headSpans.at(1).second, quoted(zone.name())});
     const int blockStart = statement.indexOf('{', outer.headSpans.last().second) + 1;

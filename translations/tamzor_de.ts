@@ -207,76 +207,6 @@
     </message>
 </context>
 <context>
-    <name>CheckConf</name>
-    <message>
-        <source>Failed to start %1: %2</source>
-        <translation>%1 konnte nicht gestartet werden: %2</translation>
-    </message>
-    <message>
-        <source>Process crashed</source>
-        <translation>Der Prozess ist abgestürzt</translation>
-    </message>
-    <message>
-        <source>Failed to start</source>
-        <translation>Start fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Crashed</source>
-        <translation>Abgestürzt</translation>
-    </message>
-    <message>
-        <source>Timedout</source>
-        <translation>Zeitüberschreitung</translation>
-    </message>
-    <message>
-        <source>Read error</source>
-        <translation>Lesefehler</translation>
-    </message>
-    <message>
-        <source>Write error</source>
-        <translation>Schreibfehler</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Unbekannter Fehler</translation>
-    </message>
-</context>
-<context>
-    <name>CheckZone</name>
-    <message>
-        <source>Failed to start %1: %2</source>
-        <translation>%1 konnte nicht gestartet werden: %2</translation>
-    </message>
-    <message>
-        <source>Process crashed</source>
-        <translation>Der Prozess ist abgestürzt</translation>
-    </message>
-    <message>
-        <source>Failed to start</source>
-        <translation>Start fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Crashed</source>
-        <translation>Abgestürzt</translation>
-    </message>
-    <message>
-        <source>Timedout</source>
-        <translation>Zeitüberschreitung</translation>
-    </message>
-    <message>
-        <source>Read error</source>
-        <translation>Lesefehler</translation>
-    </message>
-    <message>
-        <source>Write error</source>
-        <translation>Schreibfehler</translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation>Unbekannter Fehler</translation>
-    </message>
-</context>
-<context>
     <name>CommandLine</name>
     <message>
         <source>unknown option %1</source>
@@ -328,6 +258,10 @@
     <message>
         <source>a record is given as NAME [TTL] TYPE DATA...</source>
         <translation>ein Eintrag wird als NAME [TTL] TYP DATEN... angegeben</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
     </message>
 </context>
 <context>
@@ -533,10 +467,6 @@
         <translation>Eine Zone umbenennen oder ihren Typ ändern</translation>
     </message>
     <message>
-        <source>Remove a zone and its file</source>
-        <translation>Eine Zone und ihre Datei entfernen</translation>
-    </message>
-    <message>
         <source>Check the configuration, or one zone&apos;s file</source>
         <translation>Die Konfiguration oder die Datei einer Zone prüfen</translation>
     </message>
@@ -571,6 +501,18 @@
         <translation>Optionen dürfen vor oder nach den Argumenten stehen; -- beendet sie.
 &apos;%1 BEFEHL --help&apos; zeigt die Argumente und Optionen eines Befehls.
 </translation>
+    </message>
+    <message>
+        <source>Remove a zone; its file too when Tamzor made it and no other zone uses it</source>
+        <translation>Eine Zone entfernen; ihre Datei auch, wenn Tamzor sie angelegt hat und keine andere Zone sie nutzt</translation>
+    </message>
+    <message>
+        <source>Give a zone that shares its file with others a copy of its own</source>
+        <translation>Einer Zone, die ihre Datei mit anderen teilt, eine eigene Kopie geben</translation>
+    </message>
+    <message>
+        <source>Put back the files of the last change</source>
+        <translation>Die Dateien der letzten Änderung zurücklegen</translation>
     </message>
 </context>
 <context>
@@ -839,18 +781,6 @@
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <source>BIND configuration file contains syntax errors.</source>
-        <translation>Die BIND-Konfigurationsdatei enthält Syntaxfehler.</translation>
-    </message>
-    <message>
-        <source>BIND server: active</source>
-        <translation>BIND-Server: aktiv</translation>
-    </message>
-    <message>
-        <source>BIND server: inactive</source>
-        <translation>BIND-Server: inaktiv</translation>
-    </message>
-    <message>
         <source>Zone save error</source>
         <translation>Fehler beim Speichern der Zone</translation>
     </message>
@@ -869,30 +799,6 @@
     <message>
         <source>Zone parser error</source>
         <translation>Fehler beim Lesen der Zone</translation>
-    </message>
-    <message>
-        <source>Systemctl error</source>
-        <translation>Fehler von systemctl</translation>
-    </message>
-    <message>
-        <source>BIND configuration file syntax is ok.</source>
-        <translation>Die Syntax der BIND-Konfigurationsdatei ist in Ordnung.</translation>
-    </message>
-    <message>
-        <source>named-checkconf process error</source>
-        <translation>Fehler beim Ausführen von named-checkconf</translation>
-    </message>
-    <message>
-        <source>Zone file syntax and integrity is ok.</source>
-        <translation>Syntax und Integrität der Zonendatei sind in Ordnung.</translation>
-    </message>
-    <message>
-        <source>Zone file contains errors.</source>
-        <translation>Die Zonendatei enthält Fehler.</translation>
-    </message>
-    <message>
-        <source>named-checkzone process error</source>
-        <translation>Fehler beim Ausführen von named-checkzone</translation>
     </message>
     <message>
         <source>Zone transfer</source>
@@ -919,6 +825,64 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Its file %1 is kept.</source>
         <translation>Die Zonendatei %1 bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Reload from disk</source>
+        <translation>Neu von der Festplatte laden</translation>
+    </message>
+    <message>
+        <source>Read the configuration and every zone again</source>
+        <translation>Die Konfiguration und alle Zonen neu lesen</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>Undo last change</source>
+        <translation>Letzte Änderung rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Reload error</source>
+        <translation>Fehler beim Neuladen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo &quot;%1&quot;?</source>
+        <translation>„%1“ rückgängig machen?</translation>
+    </message>
+    <message>
+        <source>Undo error</source>
+        <translation>Fehler beim Rückgängigmachen</translation>
+    </message>
+    <message>
+        <source>Undo &quot;%1&quot;</source>
+        <translation>„%1“ rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Shared zone file</source>
+        <translation>Geteilte Zonendatei</translation>
+    </message>
+    <message>
+        <source>Zone file %1 is also the file of %2; a change to the records of %3 would change them too.
+Give zone %3 a copy of its own in %4 and change that?</source>
+        <translation>Die Zonendatei %1 ist auch die Datei von %2; eine Änderung an den Einträgen von %3 würde diese ebenfalls ändern.
+Der Zone %3 eine eigene Kopie in %4 geben und diese ändern?</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Have BIND server read its configuration and changed zones again</source>
+        <translation>Den BIND-Server seine Konfiguration und geänderte Zonen neu lesen lassen</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1054,23 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Validation failed</source>
         <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramResult</name>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 crashed</source>
+        <translation>%1 ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>%1 exited with code %2.
+%3</source>
+        <translation>%1 endete mit dem Code %2.
+%3</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1368,42 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>%1 is no email address</source>
         <translation>%1 ist keine E-Mail-Adresse</translation>
     </message>
+    <message>
+        <source>%1 records are made by DNSSEC signing, not by hand; they can&apos;t be changed here.</source>
+        <translation>%1-Einträge entstehen beim Signieren mit DNSSEC, nicht von Hand; sie können hier nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>This record comes from $INCLUDE file %1; edit that file instead.</source>
+        <translation>Dieser Eintrag stammt aus der mit $INCLUDE eingebundenen Datei %1; bearbeiten Sie stattdessen diese Datei.</translation>
+    </message>
+    <message>
+        <source>This record is made by %1; change that line of the zone file instead.</source>
+        <translation>Dieser Eintrag wird von %1 erzeugt; ändern Sie stattdessen diese Zeile der Zonendatei.</translation>
+    </message>
+    <message>
+        <source>Record %1 is not written in file %2 as far as its text can be read; change it there.</source>
+        <translation>Eintrag %1 steht nicht erkennbar im Text der Datei %2; ändern Sie ihn dort.</translation>
+    </message>
+    <message>
+        <source>Record %1 may be any of %2 entries of file %3; change it there.</source>
+        <translation>Eintrag %1 kann jeder von %2 Einträgen der Datei %3 sein; ändern Sie ihn dort.</translation>
+    </message>
+    <message>
+        <source>not intended: %1</source>
+        <translation>nicht beabsichtigt: %1</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>fehlt: %1</translation>
+    </message>
+    <message>
+        <source>The entry of record %1 in file %2 opens its parentheses before the type; change it there.</source>
+        <translation>Der Eintrag %1 in Datei %2 öffnet seine Klammern vor dem Typ; ändern Sie ihn dort.</translation>
+    </message>
+    <message>
+        <source>The changes overlap in the text of file %1.</source>
+        <translation>Die Änderungen überschneiden sich im Text der Datei %1.</translation>
+    </message>
 </context>
 <context>
     <name>RecordModel</name>
@@ -1408,6 +1425,17 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Record wizard</source>
         <translation>Assistent für Einträge</translation>
+    </message>
+</context>
+<context>
+    <name>Rndc</name>
+    <message>
+        <source>rndc can&apos;t reach named: %1</source>
+        <translation>rndc erreicht named nicht: %1</translation>
+    </message>
+    <message>
+        <source>rndc did not run: %1</source>
+        <translation>rndc lief nicht: %1</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +1675,61 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
 </context>
 <context>
+    <name>ServerPanel</name>
+    <message>
+        <source>BIND server: active</source>
+        <translation>BIND-Server: aktiv</translation>
+    </message>
+    <message>
+        <source>BIND server: inactive</source>
+        <translation>BIND-Server: inaktiv</translation>
+    </message>
+    <message>
+        <source>Systemctl error</source>
+        <translation>Systemctl-Fehler</translation>
+    </message>
+    <message>
+        <source>BIND configuration file syntax is ok.</source>
+        <translation>Die Syntax der BIND-Konfigurationsdatei ist in Ordnung.</translation>
+    </message>
+    <message>
+        <source>BIND configuration file contains syntax errors.</source>
+        <translation>Die BIND-Konfigurationsdatei enthält Syntaxfehler.</translation>
+    </message>
+    <message>
+        <source>named-checkconf process error</source>
+        <translation>Fehler des Prozesses named-checkconf</translation>
+    </message>
+    <message>
+        <source>Zone file syntax and integrity is ok.</source>
+        <translation>Syntax und Vollständigkeit der Zonendatei sind in Ordnung.</translation>
+    </message>
+    <message>
+        <source>Zone file contains errors.</source>
+        <translation>Die Zonendatei enthält Fehler.</translation>
+    </message>
+    <message>
+        <source>named-checkzone process error</source>
+        <translation>Fehler des Prozesses named-checkzone</translation>
+    </message>
+    <message>
+        <source>named reloaded</source>
+        <translation>named hat neu geladen</translation>
+    </message>
+    <message>
+        <source>BIND server: command running...</source>
+        <translation>BIND-Server: Befehl läuft...</translation>
+    </message>
+    <message>
+        <source>BIND server not told</source>
+        <translation>BIND-Server nicht benachrichtigt</translation>
+    </message>
+    <message>
+        <source>Restart the BIND server, so that it reads every file again?</source>
+        <translation>Den BIND-Server neu starten, damit er alle Dateien neu liest?</translation>
+    </message>
+</context>
+<context>
     <name>ServerZones</name>
     <message>
         <source>BIND configuration file contains syntax errors.</source>
@@ -1712,22 +1795,44 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>Zone %1 contains errors: %2</source>
         <translation>Die Zone %1 enthält Fehler: %2</translation>
     </message>
+    <message>
+        <source>Zone file %1 is kept while named may still serve zone %2.</source>
+        <translation>Die Zonendatei %1 bleibt erhalten, solange named die Zone %2 noch ausliefern kann.</translation>
+    </message>
+    <message>
+        <source>named read the configuration again</source>
+        <translation>named hat die Konfiguration neu gelesen</translation>
+    </message>
+    <message>
+        <source>named thawed zone %1 and loads it again</source>
+        <translation>named hat die Zone %1 freigegeben und lädt sie neu</translation>
+    </message>
+    <message>
+        <source>named loads zone %1 again</source>
+        <translation>named lädt die Zone %1 neu</translation>
+    </message>
+    <message>
+        <source>Zone %1 took dynamic updates since it was read; it is shown as it is now, and nothing was written. Make the change again.</source>
+        <translation>Die Zone %1 hat seit dem Lesen dynamische Aktualisierungen erhalten; sie wird so gezeigt, wie sie jetzt ist, und es wurde nichts geschrieben. Nehmen Sie die Änderung erneut vor.</translation>
+    </message>
+    <message>
+        <source>The files are changed, but named was not told: %1</source>
+        <translation>Die Dateien sind geändert, aber named wurde nicht benachrichtigt: %1</translation>
+    </message>
+    <message>
+        <source>The BIND server is not running; it reads the changes when it starts.</source>
+        <translation>Der BIND-Server läuft nicht; er liest die Änderungen beim Start.</translation>
+    </message>
+    <message>
+        <source>named loads the configuration and the changed zones again</source>
+        <translation>named lädt die Konfiguration und die geänderten Zonen neu</translation>
+    </message>
 </context>
 <context>
     <name>SystemCtl</name>
     <message>
-        <source>Failed to start %1: %2</source>
-        <translation>%1 konnte nicht gestartet werden: %2</translation>
-    </message>
-    <message>
-        <source>Process crashed</source>
-        <translation>Der Prozess ist abgestürzt</translation>
-    </message>
-    <message>
-        <source>Systemctl exited with code %1.
-%2</source>
-        <translation>systemctl endete mit dem Code %1.
-%2</translation>
+        <source>Another command for %1 is still running; try again when it has ended.</source>
+        <translation>Ein anderer Befehl für %1 läuft noch; versuchen Sie es erneut, wenn er beendet ist.</translation>
     </message>
 </context>
 <context>
@@ -1821,6 +1926,17 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
 </context>
 <context>
+    <name>Zone</name>
+    <message>
+        <source>The records of secondary zone %1 are kept by its primary server; change them there.</source>
+        <translation>Die Einträge der sekundären Zone %1 verwaltet ihr Primärserver; ändern Sie sie dort.</translation>
+    </message>
+    <message>
+        <source>Zone %1 is signed outside named: a changed record would keep a signature that no longer fits it. Change the unsigned zone and sign it again where it is signed.</source>
+        <translation>Die Zone %1 wird außerhalb von named signiert: ein geänderter Eintrag behielte eine Signatur, die nicht mehr zu ihm passt. Ändern Sie die unsignierte Zone und signieren Sie sie dort erneut, wo sie signiert wird.</translation>
+    </message>
+</context>
+<context>
     <name>ZoneDialog</name>
     <message>
         <source>Zone</source>
@@ -1845,6 +1961,13 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Validation failed</source>
         <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneFreeze</name>
+    <message>
+        <source>named did not freeze dynamic zone %1 for the change, so nothing was written: %2</source>
+        <translation>named hat die dynamische Zone %1 für die Änderung nicht eingefroren, daher wurde nichts geschrieben: %2</translation>
     </message>
 </context>
 <context>
@@ -1927,6 +2050,12 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Zone contains errors: %1</source>
         <translation>Die Zone enthält Fehler: %1</translation>
+    </message>
+    <message>
+        <source>BIND reads the changed text of file %1 otherwise than intended, so it is left as it was:
+%2</source>
+        <translation>BIND liest den geänderten Text der Datei %1 anders als beabsichtigt; sie bleibt daher unverändert:
+%2</translation>
     </message>
 </context>
 <context>

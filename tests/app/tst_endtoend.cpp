@@ -2,12 +2,39 @@
 #include "tests/support/testmain.h"
 #include "windowdriver.h"
 
+#include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 using namespace WindowDriver;
 
+namespace {
+const QByteArray legacyZone = "$TTL 3600\n@\tIN\tSOA\tns hostmaster 3 7200 3600 1209600 3600\n"
+                              "\tIN\tNS\tns\nns\tIN\tA\t127.0.0.99\n";
+const QByteArray legacyStatement =
+    "zone \"legacy.test\" {\n\ttype master;\n\tfile \"/etc/bind/db.legacy\";\n};\n";
+const QString namedStop = QStringLiteral("stop");
+const QString namedHalt = QStringLiteral("halt");
+// Long enough for a notify, the secondary's query and its transfer.
+const int secondaryDelay = 5000;
+
+// The serial of the zone's SOA record as the server answers it; 0 without an answer.
+quint32 serialOf(const QStringList &answer)
+{
+    return answer.isEmpty() ? 0 : answer.first().section(QLatin1Char(' '), 6, 6).toUInt();
+}
+
+bool serviceActive()
+{
+    return QProcess::execute(QStringLiteral("systemctl"),
+                             {QStringLiteral("is-active"), QStringLiteral("bind9")}) == 0;
+}
+} // namespace
+
 // The whole application against a real named behind the service manager: zones and records
-// changed through the window are what the server answers after a restart from the Server menu.
+// changed through the window are what the server answers, after a restart from the Server menu
+// and, without one, at once: the zone reloaded, the serial raised, the secondary told.
 class TestEndToEnd : public QObject
 {
     Q_OBJECT
@@ -30,25 +57,24 @@ private slots:
     void initTestCase()
     {
         const QStringList paths = {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")};
-        const bool found = !QStandardPaths::findExecutable("named", paths).isEmpty() &&
-                           !QStandardPaths::findExecutable("dig", paths).isEmpty();
+        bool found = true;
+        for (const char *program : {"named", "dig", "rndc", "nsupdate"})
+            found = found && !QStandardPaths::findExecutable(program, paths).isEmpty();
         if (!found && TestSupport::isCI())
-            QFAIL("named or dig is missing");
+            QFAIL("named, dig, rndc or nsupdate is missing");
         if (!found)
-            QSKIP("named or dig is missing; run scripts/install-deps.sh");
+            QSKIP("named, dig, rndc or nsupdate is missing; run scripts/install-deps.sh");
+    }
+
+    void init()
+    {
         Sandbox::reset();
+        problems.clear();
         server = std::make_unique<NamedServer>();
-        server->installConfiguration();
-        Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf.local"),
-                           "zone \"legacy.test\" {\n\ttype master;\n\tfile \"/etc/bind/db.legacy\";"
-                           "\n};\n");
-        Sandbox::writeFile(QStringLiteral("/etc/bind/db.legacy"),
-                           "$TTL 3600\n@\tIN\tSOA\tns hostmaster 3 7200 3600 1209600 3600\n"
-                           "\tIN\tNS\tns\nns\tIN\tA\t127.0.0.99\n");
     }
 
     // Whatever became of the test, named goes with its server.
-    void cleanupTestCase()
+    void cleanup()
     {
         window.reset();
         server.reset();
@@ -60,6 +86,9 @@ private slots:
         const QString spf = QStringLiteral("v=spf1 mx -all");
         const QString dmarc = QStringLiteral("v=DMARC1; p=reject; rua=mailto:dmarc@shop.test");
         const QString dkim = "v=DKIM1; k=rsa; p=" + QString(282, 'A');
+        server->installConfiguration();
+        Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf.local"), legacyStatement);
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.legacy"), legacyZone);
         const Answer yes = press(QMessageBox::Yes);
         start(window);
         run("Start");
@@ -109,6 +138,132 @@ private slots:
         QCOMPARE(server->query("shop.test.", "MX"), QStringList());
         QCOMPARE(server->query("ns.legacy.test.", "A"), QStringList());
         QCOMPARE(server->outgoingQueryLog(), QStringList());
+    }
+
+    // legacy.test goes from this server to the peer; upstream.test comes from the peer, kept by
+    // named in raw format in its working directory, as Debian's layout has it.
+    void recordChanged_windowThenShell_primaryAndSecondaryAnswerAtOnceWithHigherSerial()
+    {
+        server->installConfiguration(true);
+        Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf.local"),
+                           legacyStatement +
+                               "zone \"upstream.test\" {\n\ttype slave;\n\tmasters "
+                               "{ 127.0.0.2 port " +
+                               QByteArray::number(server->port()) +
+                               "; };\n\tfile \"db.upstream.test\";\n};\n");
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.legacy"), legacyZone);
+        // The peer waits for the notify that this server sends once it has loaded its zone.
+        server->startPeer({QStringLiteral("legacy.test")},
+                          {{QStringLiteral("upstream.test"),
+                            "$TTL 600\n@ SOA ns.upstream.test. hostmaster.upstream.test. 7 600 600 "
+                            "86400 600\n@ NS ns\nns A 127.0.0.2\nwww A 127.0.0.21\n"}});
+        start(window);
+        run("Start");
+        const QString upstreamFile = QStringLiteral("/var/cache/bind/db.upstream.test");
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(upstreamFile), secondaryDelay);
+        QTRY_COMPARE_WITH_TIMEOUT(serialOf(server->query("legacy.test.", "SOA", true)), 3u,
+                                  secondaryDelay);
+        QCOMPARE(Sandbox::readFile(upstreamFile).left(4), QByteArray("\0\0\0\2", 4));
+        run("Reload");
+
+        select(*window, "Zone", "upstream.test");
+        QCOMPARE(sorted(listedRecords(*window)),
+                 QStringList({"ns.upstream.test. 600 IN A 127.0.0.2",
+                              "upstream.test. 600 IN NS ns.upstream.test.",
+                              "upstream.test. 600 IN SOA ns.upstream.test. "
+                              "hostmaster.upstream.test. 7 600 600 86400 600",
+                              "www.upstream.test. 600 IN A 127.0.0.21"}));
+        QVERIFY(!window->findChild<QAction *>("actionAddRecord")->isEnabled());
+        QVERIFY2(window->statusBar()->currentMessage().contains("kept by its primary"),
+                 qPrintable(window->statusBar()->currentMessage()));
+
+        select(*window, "Zone", "legacy.test");
+        run("AddRecord", {wizard({"comboBoxType=A", "lineEditName=www.legacy.test.|"
+                                                    "lineEditAddress=127.0.0.80|spinBoxTTL=300"})});
+        QCOMPARE(problems, QStringList());
+        QVERIFY2(window->statusBar()->currentMessage().startsWith("named loads zone legacy.test"),
+                 qPrintable(window->statusBar()->currentMessage()));
+        const QStringList www{"www.legacy.test. 300 IN A 127.0.0.80"};
+        QTRY_COMPARE_WITH_TIMEOUT(server->query("www.legacy.test.", "A"), www, secondaryDelay);
+        QTRY_COMPARE_WITH_TIMEOUT(server->query("www.legacy.test.", "A", true), www,
+                                  secondaryDelay);
+        QCOMPARE(serialOf(server->query("legacy.test.", "SOA")), 4u);
+        QCOMPARE(serialOf(server->query("legacy.test.", "SOA", true)), 4u);
+
+        QProcess shell;
+        shell.start(QStringLiteral(TAMZORCTL_PROGRAM),
+                    {"add-record", "legacy.test", "mail", "300", "A", "127.0.0.25"});
+        QVERIFY(shell.waitForFinished(30000));
+        QVERIFY2(shell.exitCode() == 0 && shell.readAllStandardError().isEmpty(),
+                 qPrintable(QString::fromUtf8(shell.readAllStandardError())));
+        const QStringList mail{"mail.legacy.test. 300 IN A 127.0.0.25"};
+        QTRY_COMPARE_WITH_TIMEOUT(server->query("mail.legacy.test.", "A"), mail, secondaryDelay);
+        QTRY_COMPARE_WITH_TIMEOUT(server->query("mail.legacy.test.", "A", true), mail,
+                                  secondaryDelay);
+        QCOMPARE(serialOf(server->query("legacy.test.", "SOA", true)), 5u);
+    }
+
+    // An update that nsupdate sent and a change through the window both outlive named's stop and
+    // a new start: with named running the zone is frozen for the change; with named halted, its
+    // journal holds the update, which the new file takes in.
+    void dynamicZone_updateThenChange_bothKeptAcrossStopAndStart_data()
+    {
+        QTest::addColumn<QString>("stop");
+        QTest::addColumn<bool>("readAfterUpdate");
+        QTest::newRow("running, update read, change, rndc stop") << namedStop << true;
+        QTest::newRow("running, update after the read: refused, shown, changed, rndc stop")
+            << namedStop << false;
+        QTest::newRow("halted with the update in its journal, change, start") << namedHalt << true;
+    }
+
+    void dynamicZone_updateThenChange_bothKeptAcrossStopAndStart()
+    {
+        QFETCH(QString, stop);
+        QFETCH(bool, readAfterUpdate);
+        server->installConfiguration();
+        Sandbox::writeFile(
+            QStringLiteral("/etc/bind/named.conf.local"),
+            "zone \"dyn.test\" {\n\ttype master;\n\tfile "
+            "\"/var/cache/bind/db.dyn.test\";\n\tallow-update { 127.0.0.1; };\n};\n");
+        Sandbox::writeFile(QStringLiteral("/var/cache/bind/db.dyn.test"),
+                           "$TTL 3600\n@ SOA ns hostmaster 2024010101 7200 3600 1209600 3600\n"
+                           "@ NS ns\nns A 127.0.0.99\n");
+        start(window);
+        run("Start");
+        QCOMPARE(server->update("update add fromupdate.dyn.test. 300 A 127.0.0.7"), QString());
+        const QStringList fromUpdate{"fromupdate.dyn.test. 300 IN A 127.0.0.7"};
+        QCOMPARE(server->query("fromupdate.dyn.test.", "A"), fromUpdate);
+        if (stop == namedHalt) {
+            QCOMPARE(QProcess::execute(QStringLiteral("rndc"), {stop}), 0);
+            QTRY_VERIFY(!serviceActive());
+            QVERIFY(QFileInfo::exists(QStringLiteral("/var/cache/bind/db.dyn.test.jnl")));
+        }
+        if (readAfterUpdate)
+            run("Reload");
+        select(*window, "Zone", "dyn.test");
+        const Answer addWww =
+            wizard({"comboBoxType=A", "lineEditName=www.dyn.test.|"
+                                      "lineEditAddress=127.0.0.80|spinBoxTTL=300"});
+        if (!readAfterUpdate) {
+            const QStringList seen =
+                give(*window, "actionAddRecord", {addWww, press(QMessageBox::Ok), cancel});
+            QCOMPARE(fitted(seen, {"critical *took dynamic updates since it was read*"}),
+                     QStringList("critical *took dynamic updates since it was read*"));
+        }
+        QVERIFY(listedRecords(*window).contains(fromUpdate.first()));
+        run("AddRecord", {addWww});
+        QCOMPARE(problems, QStringList());
+
+        if (stop == namedStop) {
+            QCOMPARE(QProcess::execute(QStringLiteral("rndc"), {stop}), 0);
+            QTRY_VERIFY(!serviceActive());
+        }
+        run("Start");
+        QCOMPARE(server->query("fromupdate.dyn.test.", "A"), fromUpdate);
+        QCOMPARE(server->query("www.dyn.test.", "A"),
+                 QStringList("www.dyn.test. 300 IN A 127.0.0.80"));
+        // The update raised the serial once, the window's change again, to today's date.
+        QVERIFY(serialOf(server->query("dyn.test.", "SOA")) >= 2024010102u);
     }
 };
 

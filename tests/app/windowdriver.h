@@ -55,6 +55,9 @@ inline Answer press(QMessageBox::StandardButton button)
         [button](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(button)->click(); };
 }
 
+// Closes a dialog or wizard as its Cancel button does.
+inline const Answer cancel = [](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); };
+
 inline Answer fillAndAccept(const QString &edits)
 {
     return [edits](QWidget *modal) {

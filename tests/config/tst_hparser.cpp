@@ -148,6 +148,59 @@ private slots:
                               "www.zone0. 3600 IN A 192.0.2.1"}));
     }
 
+    // What the statement, or the options block for it, says of updates, signing, the file's format
+    // and the journal: "dynamic signed FORMAT JOURNAL", "-" for no and for nothing said.
+    void serverSettings_fromStatementOrOptions_data()
+    {
+        QTest::addColumn<QByteArray>("options");
+        QTest::addColumn<QByteArray>("zoneOptions");
+        QTest::addColumn<QString>("settings");
+        QTest::newRow("plain zone") << QByteArray() << QByteArray() << "- - - -";
+        QTest::newRow("allow-update from an address")
+            << QByteArray() << QByteArray("allow-update { 127.0.0.1; };") << "dynamic - - -";
+        QTest::newRow("allow-update none lets no update in")
+            << QByteArray() << QByteArray("allow-update { none; };") << "- - - -";
+        QTest::newRow("allow-update of the options block")
+            << QByteArray("allow-update { key k; };") << QByteArray() << "dynamic - - -";
+        QTest::newRow("zone's none overrides the options block")
+            << QByteArray("allow-update { any; };") << QByteArray("allow-update { none; };")
+            << "- - - -";
+        QTest::newRow("update-policy local")
+            << QByteArray() << QByteArray("update-policy local;") << "dynamic - - -";
+        QTest::newRow("dnssec-policy default")
+            << QByteArray() << QByteArray("dnssec-policy default;") << "- signed - -";
+        QTest::newRow("dnssec-policy none signs nothing")
+            << QByteArray("dnssec-policy default;") << QByteArray("dnssec-policy none;")
+            << "- - - -";
+        QTest::newRow("inline-signing")
+            << QByteArray() << QByteArray("inline-signing yes;") << "- signed - -";
+        QTest::newRow("zone's text format overrides the options' raw; own journal")
+            << QByteArray("masterfile-format raw;")
+            << QByteArray("masterfile-format text; journal \"/tmp/example.jnl\";")
+            << "- - text /tmp/example.jnl";
+    }
+
+    void serverSettings_fromStatementOrOptions()
+    {
+        QFETCH(QByteArray, options);
+        QFETCH(QByteArray, zoneOptions);
+        QFETCH(QString, settings);
+        const QString file = write(QStringLiteral("db.example"), exampleZoneText);
+        const QList<PZone> zones =
+            read("key k { algorithm hmac-sha256; secret \"c2VjcmV0\"; };\noptions { " + options +
+                 " };\nzone \"example\" { type master; file \"" + file.toUtf8() + "\"; " +
+                 zoneOptions + " };\n");
+        QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
+        QCOMPARE(zones.size(), 1);
+        const Zone &zone = *zones.first();
+        const auto said = [](const QString &value) { return value.isEmpty() ? "-" : value; };
+        QCOMPARE(QStringList({zone.isDynamic() ? "dynamic" : "-",
+                              zone.isSignedByServer() ? "signed" : "-", said(zone.fileFormat()),
+                              said(zone.journal())})
+                     .join(' '),
+                 settings);
+    }
+
     // systemd starts named in the root directory, where a relative directory therefore begins.
     void serverDirectory_givenToZones_data()
     {

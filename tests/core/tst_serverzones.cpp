@@ -1,9 +1,11 @@
 #include "common/paths.h"
 #include "core/serverzones.h"
 #include "records/recordparser.h"
+#include "records/soarecord.h"
 #include "storage/changebackup.h"
 #include "tests/support/testmain.h"
 
+#include <QDate>
 #include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
@@ -15,6 +17,7 @@ const QString namedConf = QStringLiteral("/etc/bind/named.conf");
 const QString localConf = QStringLiteral("/etc/bind/named.conf.local");
 const QString managedConf = QStringLiteral("/etc/bind/tamzor.conf");
 const QString checkZone = QStringLiteral("/usr/bin/named-checkzone");
+const QString compileZone = QStringLiteral("/usr/bin/named-compilezone");
 const QString checkConf = QStringLiteral("/usr/bin/named-checkconf");
 const QString exampleFile = QStringLiteral("/etc/bind/db.example.com");
 const QString backups = QStringLiteral("/var/backups");
@@ -22,6 +25,19 @@ const QString backups = QStringLiteral("/var/backups");
 // Relative names only, so that the text loads under any zone name.
 const QByteArray zoneText = "$TTL 3600\n@ IN SOA ns hostmaster 1 7200 3600 1209600 3600\n"
                             "@ IN NS ns\nns IN A 192.0.2.1\nwww IN A 192.0.2.2\n";
+
+// Signed outside named: the signature is kept as the signer made it.
+const QByteArray signedZoneText =
+    zoneText + "ns 3600 IN RRSIG A 8 3 3600 20300101000000 20240101000000 12345 example. "
+               "dGhpcyBpcyBub3QgYSByZWFsIHNpZ25hdHVyZQ==\n";
+// Zones beside the two that the changes work on: one signed outside named, one that named
+// signs, and a secondary whose file named wrote in raw format where Debian keeps it.
+const QByteArray otherZones =
+    "zone \"signed.test\" { type master; file \"/etc/bind/db.signed.test\"; };\n"
+    "zone \"policy.test\" { type master; file \"/etc/bind/db.policy.test\"; dnssec-policy "
+    "default; inline-signing yes; };\n"
+    "zone \"secondary.test\" { type slave; masters { 192.0.2.1; }; file "
+    "\"db.secondary.test\"; };\n";
 
 PZone newZone(const QString &name)
 {
@@ -115,12 +131,21 @@ private slots:
         Sandbox::writeFile(namedConf,
                            Sandbox::readFile(namedConf) + "include \"/etc/bind/tamzor.conf\";\n");
         Sandbox::writeFile(localConf, "zone \"example.com\" { type master; allow-transfer { none; "
-                                      "}; file \"/etc/bind/db.example.com\"; };\n");
+                                      "}; file \"/etc/bind/db.example.com\"; };\n" +
+                                          otherZones);
         Sandbox::writeFile(managedConf, TestSupport::managedHeader +
                                             "zone \"managed.test\" IN {\n\ttype master;\n\tfile "
                                             "\"/etc/bind/db.managed.test\";\n};\n");
         Sandbox::writeFile(QStringLiteral("/etc/bind/db.example.com"), zoneText);
         Sandbox::writeFile(QStringLiteral("/etc/bind/db.managed.test"), zoneText);
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.signed.test"), signedZoneText);
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.policy.test"), signedZoneText);
+        const QString text = Sandbox::scratchDirectory() + QStringLiteral("/secondary.text");
+        Sandbox::writeFile(text, zoneText);
+        QCOMPARE(QProcess::execute(QStringLiteral("/usr/bin/named-compilezone"),
+                                   {"-q", "-F", "raw", "-o", "/var/cache/bind/db.secondary.test",
+                                    "secondary.test", text}),
+                 0);
     }
 
     void cleanupTestCase() { Sandbox::reset(); }
@@ -169,6 +194,10 @@ private slots:
         const Fault zoneCheckerRefuses = [](ServerZones &) {
             Sandbox::replaceProgram(checkZone, "#!/bin/sh\necho 'zone refused'\nexit 1\n");
         };
+        // A changed record's text is judged by the compiler that reads the records back.
+        const Fault zoneCompilerRefuses = [](ServerZones &) {
+            Sandbox::replaceProgram(compileZone, "#!/bin/sh\necho 'zone refused' >&2\nexit 1\n");
+        };
         const Fault confCheckerRefuses = [](ServerZones &) {
             Sandbox::replaceProgram(checkConf, "#!/bin/sh\necho 'configuration refused'\nexit 1\n");
         };
@@ -212,7 +241,7 @@ private slots:
         QTest::newRow("foreign zone removed, its file does not scan")
             << removeForeign << doesNotScan << "Can't read the statements of file " + localConf;
         QTest::newRow("record added") << addRecord << none << QString();
-        QTest::newRow("record added, refused") << addRecord << zoneCheckerRefuses << refused;
+        QTest::newRow("record added, refused") << addRecord << zoneCompilerRefuses << refused;
         QTest::newRow("record added, read-only") << addRecord << readOnly << "Can't";
         QTest::newRow("invalid record added") << Change([=](ServerZones &zones) {
             zones.addRecord(zone(zones, "example.com"),
@@ -224,13 +253,84 @@ private slots:
                             parseRecordLine(QStringLiteral("www.other.org. 60 IN A 192.0.2.1")));
         }) << none << "www.other.org. lies outside zone example.com";
         QTest::newRow("record edited") << editRecord << none << QString();
-        QTest::newRow("record edited, refused") << editRecord << zoneCheckerRefuses << refused;
+        QTest::newRow("record edited, refused") << editRecord << zoneCompilerRefuses << refused;
         QTest::newRow("record removed") << removeRecord << none << QString();
         QTest::newRow("record removed, read-only") << removeRecord << readOnly << "Can't";
         QTest::newRow("record removed, backup disk full")
             << removeRecord << fullBackup << "Can't keep a copy of";
         QTest::newRow("record removed twice")
             << removeRecord << Fault(removeRecord) << "no longer in zone example.com";
+
+        const auto addTo = [=](const char *name) {
+            return Change([=](ServerZones &zones) {
+                const PZone target = zone(zones, name);
+                zones.addRecord(target, parseRecordLine("mail." + target->name() + "." +
+                                                        QStringLiteral(" 60 IN A 192.0.2.25")));
+            });
+        };
+        QTest::newRow("record added to a secondary: its primary keeps them")
+            << addTo("secondary.test") << none << "kept by its primary";
+        QTest::newRow("record added to a zone signed outside named")
+            << addTo("signed.test") << none << "Zone signed.test is signed outside named";
+        QTest::newRow("record added to a zone that named signs")
+            << addTo("policy.test") << none << QString();
+        QTest::newRow("signature removed from a zone that named signs")
+            << Change([=](ServerZones &zones) {
+                   const PZone policy = zone(zones, "policy.test");
+                   zones.removeRecord(policy, recordOf(policy, "ns.policy.test.", "RRSIG"));
+               })
+            << none << "RRSIG records are made by DNSSEC signing";
+        QTest::newRow("key added by hand") << Change([=](ServerZones &zones) {
+            zones.addRecord(zone(zones, "example.com"),
+                            parseRecordLine(QStringLiteral(
+                                "example.com. 60 IN DNSKEY 257 3 8 AwEAAaz/tAm8yTn4Mfeh")));
+        }) << none << "DNSKEY records are made by DNSSEC signing";
+    }
+
+    // The serial on disk after a record change of example.com, whose file starts with `serial`.
+    void recordChange_serialOnDisk_data()
+    {
+        QTest::addColumn<QByteArray>("serial");
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QString>("expected");
+        const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+        const auto editSoa = [](const std::function<void(SOARecord &)> &edit) {
+            return Change([=](ServerZones &zones) {
+                const PZone example = zones.find(QStringLiteral("example.com"));
+                const PRecord soa = recordOf(example, "example.com.", "SOA");
+                const QSharedPointer<SOARecord> replacement(static_cast<SOARecord *>(soa->clone()));
+                edit(*replacement);
+                zones.editRecord(example, soa, replacement);
+            });
+        };
+        const Change removeWww = [](ServerZones &zones) {
+            const PZone example = zones.find(QStringLiteral("example.com"));
+            zones.removeRecord(example, recordOf(example, "www.example.com.", "A"));
+        };
+        QTest::newRow("counter raised by a removal") << QByteArray("1") << removeWww << "2";
+        QTest::newRow("earlier day's date becomes today's first")
+            << QByteArray("2024010101") << removeWww << today + "00";
+        QTest::newRow("serial the user set in the SOA stands")
+            << QByteArray("1") << editSoa([](SOARecord &soa) { soa.setSerial(77); }) << "77";
+        QTest::newRow("SOA edited without its serial: raised")
+            << QByteArray("41") << editSoa([](SOARecord &soa) { soa.setRefresh(7201); }) << "42";
+    }
+
+    void recordChange_serialOnDisk()
+    {
+        QFETCH(QByteArray, serial);
+        QFETCH(Change, change);
+        QFETCH(QString, expected);
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.example.com"),
+                           QByteArray(zoneText).replace(" 1 7200", ' ' + serial + " 7200"));
+        ServerZones zones;
+        zones.load();
+        change(zones);
+        ServerZones reread;
+        reread.load();
+        const PRecord soa =
+            recordOf(reread.find(QStringLiteral("example.com")), "example.com.", "SOA");
+        QCOMPARE(QString::number(static_cast<const SOARecord &>(*soa).serial()), expected);
     }
 
     void change_doneOrLeavesEverythingAsItWas()
@@ -385,6 +485,47 @@ private slots:
         Sandbox::writeFile(exampleFile, Sandbox::readFile(exampleFile) + "; a colleague\n");
         QVERIFY(TestSupport::failureOf([&] { zones.undo(); }).contains("was changed after"));
         QVERIFY(Sandbox::readFile(exampleFile).endsWith("; a colleague\n"));
+    }
+
+    void foreignRecord_changeRefused_nothingWritten_data()
+    {
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<QString>("failure");
+        const QString included =
+            QStringLiteral("This record comes from $INCLUDE file "
+                           "/etc/bind/db.example.inc; edit that file instead.");
+        QTest::newRow("included, removed") << "inc.example.com." << false << included;
+        QTest::newRow("included, edited") << "inc.example.com." << true << included;
+        QTest::newRow("made by a range, removed")
+            << "dhcp1.example.com." << false
+            << "This record is made by $GENERATE 1-2 dhcp$ A 192.0.2.$; change that line of the "
+               "zone file instead.";
+    }
+
+    void foreignRecord_changeRefused_nothingWritten()
+    {
+        QFETCH(QString, owner);
+        QFETCH(bool, edit);
+        QFETCH(QString, failure);
+        Sandbox::writeFile(exampleFile, zoneText + "$INCLUDE \"/etc/bind/db.example.inc\"\n"
+                                                   "$GENERATE 1-2 dhcp$ A 192.0.2.$\n");
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.example.inc"), "inc IN A 192.0.2.9\n");
+        ServerZones zones;
+        zones.load();
+        const PZone example = zones.find(QStringLiteral("example.com"));
+        const PRecord record = recordOf(example, owner, QStringLiteral("A"));
+        QVERIFY(record);
+        const auto files = Sandbox::snapshot();
+
+        QCOMPARE(TestSupport::failureOf([&] {
+                     if (edit)
+                         zones.editRecord(example, record, PRecord(record->clone()));
+                     else
+                         zones.removeRecord(example, record);
+                 }),
+                 failure);
+        QCOMPARE(changedEntries(files, Sandbox::snapshot()), QStringList());
     }
 };
 

@@ -27,7 +27,7 @@ const QByteArray exampleZone = "$TTL 1h\n"
 
 // Debian: the package's configuration with example.com added in named.conf.local; SharedFiles
 // also includes the package's zones.rfc1918, whose zones all use db.empty.
-enum Fixture { Debian, Sample, BrokenConfiguration, FailingService, SharedFiles };
+enum Fixture { Debian, Sample, BrokenConfiguration, FailingService, SharedFiles, RunningService };
 
 struct Run
 {
@@ -276,8 +276,10 @@ private slots:
         row("service status", Debian, {}, words("service status"), 0, "inactive");
         row("service start refused", FailingService, {}, words("service start"), 1, {},
             "Job for bind9.service failed");
-        row("service: unknown action", Debian, {}, words("service reload"), 2, {},
-            "Usage: tamzorctl service start|stop|restart|status");
+        row("service reload: rndc's reload of the running named", RunningService, {},
+            words("service reload"), 0, "active");
+        row("service: unknown action", Debian, {}, words("service frobnicate"), 2, {},
+            "Usage: tamzorctl service start|stop|restart|reload|status");
         row("--help of a command", Debian, {}, words("records --help"), 0,
             "Usage: tamzorctl records ZONE");
         row("--help before everything", Debian, {}, words("--help"), 0, "add-zone");
@@ -381,6 +383,13 @@ private:
         if (fixture == FailingService)
             Sandbox::Systemctl::setAnswer(QStringLiteral("start"), 1,
                                           "Job for bind9.service failed.\n");
+        // A stand-in for rndc: the machine's own named must never be told anything.
+        if (fixture == RunningService) {
+            Sandbox::Systemctl::setActive(true);
+            Sandbox::replaceProgram(QStringLiteral("/usr/sbin/rndc"),
+                                    "#!/bin/sh\n[ \"$*\" = reload ] || exit 1\necho 'server reload "
+                                    "successful'\n");
+        }
     }
 };
 

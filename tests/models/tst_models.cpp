@@ -91,20 +91,30 @@ private slots:
     {
         QTest::addColumn<PRecord>("record");
         QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QString>("toolTip");
         auto *custom = new CustomRecord;
         custom->setName(QStringLiteral("odd.example.com."));
         custom->setData(QStringLiteral("TYPE65534 \\# 0"));
         QTest::newRow("service record shows the composed owner name")
             << parseRecordLine("_sip._udp.example.com. 60 IN SRV 10 20 5060 sip.example.com.")
-            << QStringList{"_sip._udp.example.com.", "SRV", "10 20 5060 sip.example.com."};
+            << QStringList{"_sip._udp.example.com.", "SRV", "10 20 5060 sip.example.com."}
+            << QString();
         QTest::newRow("custom record has an empty type")
-            << PRecord(custom) << QStringList{"odd.example.com.", "", "TYPE65534 \\# 0"};
+            << PRecord(custom) << QStringList{"odd.example.com.", "", "TYPE65534 \\# 0"}
+            << QString();
+        const PRecord included = parseRecordLine("key.example.com. 60 IN TXT \"k\"");
+        included->setSource(QStringLiteral("$INCLUDE /etc/bind/example.com.dkim"));
+        QTest::newRow("included record is greyed and tells its file")
+            << included << QStringList{"key.example.com.", "TXT", "\"k\""}
+            << "This record comes from $INCLUDE file /etc/bind/example.com.dkim; edit that file "
+               "instead.";
     }
 
     void data_showsNameTypeContent_centresType()
     {
         QFETCH(PRecord, record);
         QFETCH(QStringList, cells);
+        QFETCH(QString, toolTip);
         RecordModel model;
         QAbstractItemModelTester tester(&model);
         model.setRecords({record});
@@ -114,6 +124,8 @@ private slots:
             QCOMPARE(model.index(0, column).data().toString(), cells.at(column));
             QCOMPARE(model.index(0, column).data(Qt::TextAlignmentRole),
                      column == 1 ? QVariant(int(Qt::AlignCenter)) : QVariant());
+            QCOMPARE(model.index(0, column).data(Qt::ToolTipRole).toString(), toolTip);
+            QCOMPARE(model.index(0, column).data(Qt::ForegroundRole).isValid(), !toolTip.isEmpty());
         }
     }
 };

@@ -27,14 +27,42 @@ const QString optionsText = QStringLiteral(R"(options {
 	listen-on port %1 { 127.0.0.1; };
 	listen-on-v6 { none; };
 	recursion no;
-	notify no;
+	%2
 	dnssec-validation no;
 	forwarders { 127.0.0.1 port %1; };
+	forward only;
+};
+)");
+const QString noNotify = QStringLiteral("notify no;");
+const QString notifyPeer = QStringLiteral("notify explicit;\n\talso-notify { %1 port %2; };");
+
+// The peer keeps every file in its own directory and speaks from its own address only.
+const QString peerOptionsText = QStringLiteral(R"(options {
+	directory "%3";
+	pid-file "%3/named.pid";
+	lock-file "%3/named.lock";
+	session-keyfile "%3/session.key";
+	listen-on port %1 { %2; };
+	listen-on-v6 { none; };
+	query-source address %2;
+	transfer-source %2;
+	notify-source %2;
+	recursion no;
+	notify explicit;
+	dnssec-validation no;
+	forwarders { %2 port %1; };
 	forward only;
 };
 
 controls { };
 )");
+const QString peerSecondaryZone = QStringLiteral(
+    "zone \"%1\" { type slave; masters { 127.0.0.1 port %2; }; file \"%1.db\"; };\n");
+const QString peerPrimaryZone = QStringLiteral("zone \"%1\" { type master; file \"%1.db\"; };\n");
+
+// rndc and named's default control channel both take this file, as Debian sets them up.
+const QByteArray rndcKey = "key \"rndc-key\" {\n\talgorithm hmac-sha256;\n\tsecret "
+                           "\"dGhlIGVuZC10by1lbmQgdGVzdCdzIHJuZGMga2V5IQ==\";\n};\n";
 
 // Shell functions shared by the hooks, the guard and the destructor. `alive` matches the command
 // line as well as the pid: a zombie has an empty one and a reused pid another.
@@ -97,6 +125,8 @@ const QRegularExpression outgoingQueryExpression(
 
 } // namespace
 
+const QString NamedServer::peerAddress = QStringLiteral("127.0.0.2");
+
 NamedServer::NamedServer()
 {
     if (!runDirectory.isValid())
@@ -113,7 +143,7 @@ NamedServer::NamedServer()
         fail(QStringLiteral("no free port on 127.0.0.1"));
     serverPort = tcp.serverPort();
     tcp.close();
-    startGuard();
+    startGuard(false);
     // Sandbox::reset() removes the hooks.
     Sandbox::Systemctl::setHook(QStringLiteral("start"), script("start_named\n"));
     Sandbox::Systemctl::setHook(QStringLiteral("stop"), script(stopBody));
@@ -123,28 +153,62 @@ NamedServer::NamedServer()
 
 NamedServer::~NamedServer()
 {
+    QString error;
+    if (!runScript(stopBody, false, &error) || (peerStarted && !runScript(stopBody, true, &error)))
+        qWarning("named could not be stopped: %s", qPrintable(error));
+}
+
+bool NamedServer::runScript(const QByteArray &body, bool peer, QString *error) const
+{
     QProcess shell;
     shell.start(QStringLiteral("/bin/sh"),
-                {QStringLiteral("-c"), QString::fromUtf8(script(stopBody))});
-    if (!shell.waitForFinished(30000) || shell.exitStatus() != QProcess::NormalExit ||
-        shell.exitCode() != 0)
-        qWarning("named could not be stopped: %s", shell.readAllStandardError().constData());
+                {QStringLiteral("-c"), QString::fromUtf8(script(body, peer))});
+    const bool done = shell.waitForFinished(30000) && shell.exitStatus() == QProcess::NormalExit &&
+                      shell.exitCode() == 0;
+    if (error)
+        *error = QString::fromUtf8(shell.readAllStandardError());
+    return done;
 }
 
-void NamedServer::installConfiguration() const
+void NamedServer::installConfiguration(bool notifyingPeer) const
 {
     Sandbox::installDebianDefaults();
+    const QString notify = notifyingPeer ? notifyPeer.arg(peerAddress).arg(serverPort) : noNotify;
     Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf.options"),
-                       optionsText.arg(serverPort).toUtf8());
+                       optionsText.arg(serverPort).arg(notify).toUtf8());
+    Sandbox::writeFile(QStringLiteral("/etc/bind/rndc.key"), rndcKey);
 }
 
-QStringList NamedServer::query(const QString &name, const QString &type) const
+void NamedServer::startPeer(const QStringList &secondaryZones,
+                            const QMap<QString, QByteArray> &primaryZones)
+{
+    QString reason;
+    if (!Sandbox::addLoopbackAddress(peerAddress, &reason))
+        fail(QStringLiteral("no address for the peer: ") + reason);
+    const QString directory = runDirectory.filePath(QStringLiteral("peer"));
+    QString configuration = peerOptionsText.arg(serverPort).arg(peerAddress, directory);
+    for (const QString &zone : secondaryZones)
+        configuration += peerSecondaryZone.arg(zone).arg(serverPort);
+    for (auto it = primaryZones.cbegin(); it != primaryZones.cend(); ++it) {
+        configuration += peerPrimaryZone.arg(it.key());
+        Sandbox::writeFile(directory + QLatin1Char('/') + it.key() + QStringLiteral(".db"),
+                           it.value());
+    }
+    Sandbox::writeFile(directory + QStringLiteral("/named.conf"), configuration.toUtf8());
+    startGuard(true);
+    peerStarted = true;
+    if (!runScript("start_named\n", true, &reason))
+        fail(QStringLiteral("the peer did not start: ") + reason);
+}
+
+QStringList NamedServer::query(const QString &name, const QString &type, bool ofPeer) const
 {
     QProcess dig;
     dig.start(QStringLiteral("dig"),
-              {QStringLiteral("@127.0.0.1"), QStringLiteral("-p"), QString::number(serverPort),
-               QStringLiteral("+noall"), QStringLiteral("+answer"), QStringLiteral("+norecurse"),
-               QStringLiteral("+time=2"), QStringLiteral("+tries=1"), name, type});
+              {QLatin1Char('@') + (ofPeer ? peerAddress : QStringLiteral("127.0.0.1")),
+               QStringLiteral("-p"), QString::number(serverPort), QStringLiteral("+noall"),
+               QStringLiteral("+answer"), QStringLiteral("+norecurse"), QStringLiteral("+time=2"),
+               QStringLiteral("+tries=1"), name, type});
     const bool finished = dig.waitForFinished(10000);
     if (!finished || dig.exitStatus() != QProcess::NormalExit || dig.exitCode() != 0) {
         dig.kill();
@@ -162,6 +226,24 @@ QStringList NamedServer::query(const QString &name, const QString &type) const
     return records;
 }
 
+QString NamedServer::update(const QByteArray &commands) const
+{
+    QProcess nsupdate;
+    nsupdate.start(QStringLiteral("nsupdate"), QStringList());
+    nsupdate.write("server 127.0.0.1 " + QByteArray::number(serverPort) + '\n' + commands +
+                   "\nsend\n");
+    nsupdate.closeWriteChannel();
+    if (!nsupdate.waitForFinished(10000) || nsupdate.exitStatus() != QProcess::NormalExit ||
+        nsupdate.exitCode() != 0) {
+        nsupdate.kill();
+        nsupdate.waitForFinished();
+        return QStringLiteral("nsupdate failed: ") +
+               QString::fromUtf8(nsupdate.readAllStandardOutput() +
+                                 nsupdate.readAllStandardError());
+    }
+    return QString();
+}
+
 QString NamedServer::logPath() const
 {
     return runDirectory.filePath(QStringLiteral("named.log"));
@@ -174,30 +256,34 @@ QStringList NamedServer::outgoingQueryLog() const
         .filter(outgoingQueryExpression);
 }
 
-QByteArray NamedServer::script(const QByteArray &body) const
+QByteArray NamedServer::script(const QByteArray &body, bool peer) const
 {
     // -g keeps named in the foreground, as -f does, and sends its whole log to standard error, so
     // that nothing goes to the machine's syslog; -4 keeps it off IPv6. The command line holds the
     // port only as a variable, so that looking named up by its command line finds no shell that
     // runs these functions.
-    return "#!/bin/sh\nport=" + QByteArray::number(serverPort) + "\nrun='" +
-           QFile::encodeName(runDirectory.path()) + "'\npidfile=\"$run/named.pid\"\nlog='" +
-           QFile::encodeName(logPath()) +
-           "'\ncommand=\"/usr/sbin/named -g -4 -p $port -c /etc/bind/named.conf\"\n" +
+    const QByteArray run = QFile::encodeName(runDirectory.path());
+    const QByteArray configuration =
+        peer ? run + "/peer/named.conf" : QByteArray("/etc/bind/named.conf");
+    const QByteArray name = peer ? "peer" : "named";
+    return "#!/bin/sh\nport=" + QByteArray::number(serverPort) + "\nrun='" + run +
+           "'\npidfile=\"$run/" + name + ".pid\"\nlog=\"$run/" + name +
+           ".log\"\ncommand=\"/usr/sbin/named -g -4 -p $port -c " + configuration + "\"\n" +
            scriptFunctions + body;
 }
 
 // The guard lives in a session of its own, out of reach of whoever kills the test process and
 // its children, and stops named once the test process is gone; it ends with this server.
-void NamedServer::startGuard() const
+void NamedServer::startGuard(bool peer) const
 {
     QProcess guard;
     guard.setProgram(QStringLiteral("/bin/sh"));
     guard.setArguments({QStringLiteral("-c"),
                         QString::fromUtf8(script("trap '' INT TERM HUP\nwhile kill -0 " +
-                                                 QByteArray::number(getpid()) +
-                                                 " 2>/dev/null && [ -d \"$run\" ]; do sleep 0.2; "
-                                                 "done\nstop_named\n"))});
+                                                     QByteArray::number(getpid()) +
+                                                     " 2>/dev/null && [ -d \"$run\" ]; do sleep "
+                                                     "0.2; done\nstop_named\n",
+                                                 peer))});
     guard.setStandardInputFile(QProcess::nullDevice());
     guard.setStandardOutputFile(QProcess::nullDevice());
     guard.setStandardErrorFile(QProcess::nullDevice());

@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <arpa/inet.h>
 #include <net/if.h>
+#include <netinet/in.h>
 #include <sched.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
@@ -175,6 +177,26 @@ bool isolateNetwork(QString *reason)
         close(control);
         errno = error;
         check(up, QStringLiteral("loopback"));
+    });
+}
+
+bool addLoopbackAddress(const QString &address, QString *reason)
+{
+    return succeeds(reason, [&address] {
+        const int control = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        check(control >= 0, QStringLiteral("socket"));
+        // An alias label of its own keeps the address beside 127.0.0.1 instead of replacing it.
+        ifreq request = {};
+        const QByteArray label = "lo:" + address.section(QLatin1Char('.'), -1).toLatin1();
+        qstrncpy(request.ifr_name, label.constData(), IFNAMSIZ);
+        auto *internet = reinterpret_cast<sockaddr_in *>(&request.ifr_addr);
+        internet->sin_family = AF_INET;
+        bool added = inet_pton(AF_INET, address.toLatin1().constData(), &internet->sin_addr) == 1;
+        added = added && ioctl(control, SIOCSIFADDR, &request) == 0;
+        const int error = errno;
+        close(control);
+        errno = error;
+        check(added, QStringLiteral("address ") + address);
     });
 }
 

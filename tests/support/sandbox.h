@@ -19,6 +19,9 @@ bool enter(QString *reason);
 // with nothing but a loopback: a server started there answers on 127.0.0.1 to this process alone
 // and reaches nothing outside. False, with the reason, when that cannot be done.
 bool isolateNetwork(QString *reason);
+// Gives the isolated network's loopback one more IPv4 address (127.0.0.2, say), for a second
+// server; the network must be isolated first.
+bool addLoopbackAddress(const QString &address, QString *reason);
 
 // Empties /etc/bind, named's private directories and the scratch directory, and undoes every
 // mount made since enter() (read-only, tmpfs, programs).
