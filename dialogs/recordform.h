@@ -35,7 +35,8 @@ public:
 
 protected:
     explicit RecordForm(QWidget *parent = nullptr);
-    // Every form has a TTL, and all but the pointer form an owner field for the record's name().
+    // Every form has a TTL. The owner field holds the record's name(); the pointer and SOA forms
+    // write theirs themselves and give none.
     void setCommonFields(QLineEdit *owner, RecordSpinBox *ttl);
 
     virtual Record *create() const = 0;
