@@ -3,6 +3,7 @@
 #include "common/errorstackexception.h"
 #include "core/zonesettings.h"
 #include "dialogs/createrecorddialog.h"
+#include "dialogs/recorddialog.h"
 #include "dialogs/zonedialog.h"
 #include "platform/kivohelpmenu.h"
 #include "prompts.h"
@@ -239,8 +240,9 @@ void MainWindow::disableTableViewRecord()
 void MainWindow::addZone()
 {
     ZoneWizard wizard;
-    if (wizard.exec() == QDialog::Accepted)
-        perform(tr("Zone save error"), [&] { serverZones.addZone(wizard.zone()); });
+    wizard.setChange(tr("Zone save error"), [&] { serverZones.addZone(wizard.zone()); });
+    wizard.exec();
+    offerUndo();
 }
 
 void MainWindow::editZone()
@@ -327,10 +329,17 @@ void MainWindow::showRecord(const PRecord &record)
 void MainWindow::addRecord()
 {
     const PZone zone = zoneController.selectedZone();
-    RecordWizard wizard;
-    if (zone && wizard.exec() == QDialog::Accepted &&
-        performOnRecords(zone, [&] { serverZones.addRecord(zone, wizard.record()); }))
-        showRecord(wizard.record());
+    if (!zone || !ownsItsFile(zone))
+        return;
+    RecordWizard wizard(zone);
+    PRecord added;
+    wizard.setChange(tr("Can't save zone records"), [&] {
+        added = wizard.record();
+        serverZones.addRecord(zone, added);
+    });
+    if (wizard.exec() == QDialog::Accepted)
+        showRecord(added);
+    offerUndo();
 }
 
 void MainWindow::editRecord()
@@ -339,13 +348,18 @@ void MainWindow::editRecord()
     // still be on.
     const PZone zone = zoneController.selectedZone();
     const PRecord record = recordController.selectedRecord();
-    if (!zone || !record)
+    if (!zone || !record || !ownsItsFile(zone))
         return;
     const PRecord replacement(record->clone());
-    const std::unique_ptr<QDialog> dialog = createRecordDialog(*replacement);
-    if (dialog->exec() == QDialog::Accepted &&
-        performOnRecords(zone, [&] { serverZones.editRecord(zone, record, replacement); }))
-        showRecord(replacement);
+    const std::unique_ptr<RecordDialog> dialog = createRecordDialog(*replacement);
+    PRecord saved;
+    dialog->setChange(tr("Can't save zone records"), [&](const PRecord &edited) {
+        serverZones.editRecord(zone, record, edited);
+        saved = edited;
+    });
+    if (dialog->exec() == QDialog::Accepted)
+        showRecord(saved);
+    offerUndo();
 }
 
 void MainWindow::removeRecord()
@@ -372,21 +386,18 @@ bool MainWindow::perform(const QString &failureTitle, const std::function<void()
     return done;
 }
 
-bool MainWindow::performOnRecords(const PZone &zone, const std::function<void()> &change)
+bool MainWindow::ownsItsFile(const PZone &zone)
 {
     const QList<PZone> sharing = serverZones.zonesSharingFile(zone);
-    if (!sharing.isEmpty() &&
-        !(prompts.ownFile(*zone, sharing) &&
-          perform(tr("Zone save error"), [&] { serverZones.giveOwnFile(zone); })))
-        return false;
-    const QString saving = tr("Checking and saving zone %1…").arg(zone->name());
-    statusBar()->showMessage(saving);
-    const bool done =
+    return sharing.isEmpty() ||
+           (prompts.ownFile(*zone, sharing) &&
+            perform(tr("Zone save error"), [&] { serverZones.giveOwnFile(zone); }));
+}
+
+void MainWindow::performOnRecords(const PZone &zone, const std::function<void()> &change)
+{
+    if (ownsItsFile(zone))
         perform(tr("Can't save zone records"), change, tr("Records will be restored."));
-    // What named answered to the change stays.
-    if (statusBar()->currentMessage() == saving)
-        statusBar()->clearMessage();
-    return done;
 }
 
 void MainWindow::onReadProblem(QString message)

@@ -101,7 +101,8 @@ private:
     bool perform(const QString &failureTitle, const std::function<void()> &change,
                  const QString &failureNote = QString());
     // A zone that shares its file with others gets a copy of its own first, if the user agrees.
-    bool performOnRecords(const PZone &zone, const std::function<void()> &change);
+    bool ownsItsFile(const PZone &zone);
+    void performOnRecords(const PZone &zone, const std::function<void()> &change);
     void popUpMenu(QAbstractItemView *view, QPoint point, const QList<QAction *> &actions);
 
     ServerZones serverZones;

@@ -10,9 +10,11 @@ QMutex FileStamps::mutex;
 QHash<QString, FileStamps::Stamp> FileStamps::stamps;
 
 namespace {
+constexpr QCryptographicHash::Algorithm hashAlgorithm = QCryptographicHash::Sha256;
+
 QByteArray hashOf(QFile &file)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QCryptographicHash hash(hashAlgorithm);
     hash.addData(&file);
     return hash.result();
 }
@@ -44,9 +46,40 @@ QByteArray FileStamps::contentHash(const QString &path)
     return file.open(QIODevice::ReadOnly) ? hashOf(file) : QByteArray();
 }
 
+QByteArray FileStamps::stampedHash(const QString &path)
+{
+    Stamp known;
+    {
+        QMutexLocker lock(&mutex);
+        const auto it = stamps.constFind(key(path));
+        if (it == stamps.constEnd())
+            return contentHash(path);
+        known = *it;
+    }
+    const QFileInfo info(path);
+    const bool same = known.exists && info.exists() && info.size() == known.size &&
+                      info.lastModified().toMSecsSinceEpoch() == known.modified;
+    return same && !known.hash.isEmpty() ? known.hash : contentHash(path);
+}
+
 void FileStamps::remember(const QString &path)
 {
     const Stamp stamp = take(path);
+    QMutexLocker lock(&mutex);
+    stamps.insert(key(path), stamp);
+}
+
+void FileStamps::rememberWritten(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    Stamp stamp;
+    stamp.exists = info.exists();
+    stamp.size = info.size();
+    stamp.modified = info.lastModified().toMSecsSinceEpoch();
+    stamp.hash = QCryptographicHash::hash(bytes, hashAlgorithm);
+    // A file that is not what was written (a concurrent writer) must not pass for unchanged.
+    if (!stamp.exists || stamp.size != bytes.size())
+        stamp.hash.clear();
     QMutexLocker lock(&mutex);
     stamps.insert(key(path), stamp);
 }

@@ -2,12 +2,13 @@
 
 class QRegularExpression;
 
-// Expressions shared by the validation rules and the input validators.
+// Expressions shared by the validation rules.
 namespace Patterns {
+// A host name's label: letters, digits and inner hyphens.
 const QRegularExpression &label();
-const QRegularExpression &ipv4();
-const QRegularExpression &ipv6();
-const QRegularExpression &printable();
-const QRegularExpression &domainChars();
+// Any other label that is written without escapes: underscores and hyphens anywhere.
+const QRegularExpression &anyLabel();
+// The local part of a mailbox, with its dots escaped.
+const QRegularExpression &mailboxLabel();
 const QRegularExpression &reverseName();
 } // namespace Patterns

@@ -4,8 +4,12 @@
 #include "control/compilezone.h"
 #include "records/nsrecord.h"
 #include "records/recordparser.h"
+#include "records/soarecord.h"
+#include "records/txtrecord.h"
 
 #include <QDir>
+#include <QFile>
+#include <QHash>
 #include <QObject>
 #include <QRegularExpression>
 #include <QTemporaryFile>
@@ -16,7 +20,7 @@ const QLatin1Char wordSeparator(' ');
 const QLatin1Char quote('"');
 const QLatin1Char commentStart(';');
 const QLatin1Char lineEnd('\n');
-const QString apex = QStringLiteral("@");
+const QLatin1Char mailSeparator('@');
 const QString textType = QStringLiteral("TXT");
 const QString soaType = QStringLiteral("SOA");
 const QString scratchTemplate = QStringLiteral("/tamzor-record-XXXXXX");
@@ -27,8 +31,10 @@ const QString scratchSoa = QStringLiteral("@ 0 %1 SOA . . 0 0 0 0 0\n");
 const QString scratchNs = QStringLiteral("@ 0 %1 NS %2\n");
 const QString originLine = QStringLiteral("$ORIGIN %1\n");
 constexpr quint64 fallbackZoneTtl = 3600;
-// A character string of a TXT record holds at most this many bytes.
-constexpr int maximumStringBytes = 255;
+// The first $TTL of a zone file and its value, in seconds or with units (1h30m).
+const QRegularExpression ttlDirective(QStringLiteral("^\\$TTL[ \\t]+([0-9]+[0-9wdhmsWDHMS]*)"),
+                                      QRegularExpression::MultilineOption);
+const QRegularExpression ttlPart(QStringLiteral("([0-9]+)([wdhmsWDHMS]?)"));
 
 QString originOf(const QString &zoneName)
 {
@@ -49,41 +55,45 @@ bool holdsControlCharacter(const QString &text)
     return false;
 }
 
-// Cuts before a UTF-8 continuation byte would split a character between two strings.
-int stringEnd(const QByteArray &bytes, int start)
+// BIND's TTL words: seconds, or numbers with the units w, d, h, m and s.
+std::optional<quint64> ttlSeconds(const QString &word)
 {
-    int end = std::min(start + maximumStringBytes, int(bytes.size()));
-    while (end < bytes.size() && end > start + 1 && (uchar(bytes.at(end)) & 0xc0) == 0x80)
-        --end;
-    return end;
-}
-
-QString quotedString(const QByteArray &bytes)
-{
-    QByteArray quoted("\"");
-    for (const char byte : bytes) {
-        const uchar value = uchar(byte);
-        if (byte == '"' || byte == '\\')
-            quoted += '\\' + QByteArray(1, byte);
-        else if (value < 0x20 || value == 0x7f)
-            quoted += QByteArray("\\") + QByteArray::number(value).rightJustified(3, '0');
-        else
-            quoted += byte;
+    static const QHash<QChar, quint64> unitSeconds = {{QLatin1Char('w'), 604800},
+                                                      {QLatin1Char('d'), 86400},
+                                                      {QLatin1Char('h'), 3600},
+                                                      {QLatin1Char('m'), 60},
+                                                      {QLatin1Char('s'), 1}};
+    quint64 seconds = 0;
+    auto parts = ttlPart.globalMatch(word);
+    while (parts.hasNext()) {
+        const QRegularExpressionMatch part = parts.next();
+        const QString unit = part.captured(2).toLower();
+        seconds +=
+            part.captured(1).toULongLong() * (unit.isEmpty() ? 1 : unitSeconds.value(unit.at(0)));
     }
-    return QString::fromUtf8(quoted + '"');
+    return seconds <= Record::maximumTtl ? std::optional<quint64>(seconds) : std::nullopt;
 }
 
-QString quotedText(const QString &text)
+std::optional<quint64> fileTtl(const Zone &zone)
 {
-    const QByteArray bytes = text.toUtf8();
-    QStringList strings;
-    int start = 0;
-    do {
-        const int end = stringEnd(bytes, start);
-        strings.append(quotedString(bytes.mid(start, end - start)));
-        start = end;
-    } while (start < bytes.size());
-    return strings.join(wordSeparator);
+    QFile file(zone.filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QRegularExpressionMatch match = ttlDirective.match(QString::fromUtf8(file.readAll()));
+    return match.hasMatch() ? ttlSeconds(match.captured(1)) : std::nullopt;
+}
+
+std::optional<quint64> mostCommonTtl(const Zone &zone)
+{
+    QHash<quint64, int> counts;
+    std::optional<quint64> most;
+    const QList<PRecord> records = zone.records();
+    for (const PRecord &record : records) {
+        const int count = ++counts[record->ttl()];
+        if (!most || count > counts.value(*most))
+            most = record->ttl();
+    }
+    return most;
 }
 
 bool isSameRecord(const Record &record, const Record &other, bool withTtl)
@@ -113,8 +123,9 @@ RecordInput::RecordInput(const PZone &zone, const QStringList &words) : m_zone(z
         m_ttl = words.at(index++);
     m_type = words.at(index++);
     m_data = words.mid(index);
-    if (!isInside(m_name, zone->name()))
-        throw ErrorStackException(QObject::tr("%1 is not inside %2").arg(m_name, zone->name()));
+    const ValidationResult inside = validateInside(m_name, zone->name());
+    if (!inside.valid)
+        throw ErrorStackException(inside.message);
 }
 
 bool RecordInput::isComplete(const QStringList &words)
@@ -148,31 +159,9 @@ PRecord RecordInput::find(const Zone &zone, const Record &record, bool withTtl)
 
 quint64 RecordInput::defaultTtl(const Zone &zone)
 {
-    const QList<PRecord> records = zone.records();
-    for (const PRecord &record : records) {
-        if (record->type() == soaType)
-            return record->ttl();
-    }
-    return fallbackZoneTtl;
-}
-
-QString RecordInput::absoluteName(const QString &name, const QString &zoneName)
-{
-    const QString origin = originOf(zoneName);
-    if (name == apex)
-        return origin;
-    if (name.endsWith(labelSeparator))
-        return name;
-    if (origin == labelSeparator)
-        return name + origin;
-    return name + labelSeparator + origin;
-}
-
-bool RecordInput::isInside(const QString &absoluteName, const QString &zoneName)
-{
-    const QString origin = originOf(zoneName);
-    return origin == labelSeparator || absoluteName.compare(origin, Qt::CaseInsensitive) == 0 ||
-           absoluteName.endsWith(labelSeparator + origin, Qt::CaseInsensitive);
+    if (const std::optional<quint64> ttl = fileTtl(zone))
+        return *ttl;
+    return mostCommonTtl(zone).value_or(fallbackZoneTtl);
 }
 
 QString RecordInput::zoneLine(quint64 ttl) const
@@ -182,12 +171,21 @@ QString RecordInput::zoneLine(quint64 ttl) const
         wordSeparator);
 }
 
+// A TXT DATA is one text, and an SOA's mailbox may be given as an e-mail address, as the forms
+// take them.
 QString RecordInput::dataText() const
 {
     const QString data = m_data.join(wordSeparator);
     if (m_type.compare(textType, Qt::CaseInsensitive) == 0 && !data.startsWith(quote))
-        return quotedText(data);
-    return data;
+        return TXTRecord::quoted(data);
+    const int mailboxIndex = 1;
+    if (m_type.compare(soaType, Qt::CaseInsensitive) != 0 || m_data.size() <= mailboxIndex ||
+        !m_data.at(mailboxIndex).contains(mailSeparator))
+        return data;
+    QStringList words = m_data;
+    const QString mailbox = SOARecord::mailboxOf(words.at(mailboxIndex));
+    words[mailboxIndex] = mailbox.isEmpty() ? words.at(mailboxIndex) : mailbox;
+    return words.join(wordSeparator);
 }
 
 QString RecordInput::description() const

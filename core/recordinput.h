@@ -9,8 +9,9 @@
 
 // A record as a user types it: NAME [TTL] TYPE DATA... NAME is relative to the zone, `@` for its
 // apex or absolute with a final dot; DATA is written as in a zone file, except that a TXT DATA
-// not starting with a double quote is one text. BIND itself reads the words, so the record is
-// exactly what the zone's own records are read as, and compares with them field by field.
+// not starting with a double quote is one text and an SOA's mailbox may be an e-mail address. BIND
+// itself reads the words, so the record is exactly what the zone's own records are read as, and
+// compares with them field by field.
 class RecordInput
 {
 public:
@@ -32,11 +33,8 @@ public:
     // The zone's record with the same name, class, type and data, and TTL when `withTtl`; BIND
     // holds no two records that differ in their TTL alone.
     static PRecord find(const Zone &zone, const Record &record, bool withTtl = false);
+    // The TTL of a new record: the zone file's $TTL, else the TTL most of its records have.
     static quint64 defaultTtl(const Zone &zone);
-    // The name as the zone's file would read it: `@` is the apex, a name without a final dot is
-    // relative to it.
-    static QString absoluteName(const QString &name, const QString &zoneName);
-    static bool isInside(const QString &absoluteName, const QString &zoneName);
 
 private:
     QString zoneLine(quint64 ttl) const;

@@ -12,6 +12,7 @@
 #include "records/soaserial.h"
 #include "storage/changebackup.h"
 #include "storage/filestore.h"
+#include "storage/recordsources.h"
 #include "storage/zonestorage.h"
 #include "zonefreeze.h"
 
@@ -257,6 +258,7 @@ void ServerZones::removeZone(const PZone &zone)
 void ServerZones::addRecord(const PZone &zone, const PRecord &record)
 {
     refuseReadOnly(*zone, {record});
+    record->setZone(zone.data());
     validate(*record);
     saveRecords(zone, zone->records() << record);
 }
@@ -268,6 +270,7 @@ void ServerZones::editRecord(const PZone &zone, const PRecord &record, const PRe
     if (index < 0)
         throw ErrorStackException(tr("The record is no longer in zone %1").arg(zone->name()));
     refuseReadOnly(*zone, {record, replacement});
+    replacement->setZone(zone.data());
     validate(*replacement);
     records.replace(index, replacement);
     saveRecords(zone, records);
@@ -345,7 +348,7 @@ void ServerZones::saveRecords(const PZone &zone, const QList<PRecord> &records)
     }
     zone->setRecords(saved);
     try {
-        store([zone] { ZoneStorage::saveZoneRecords(zone); });
+        store([zone, before] { ZoneStorage::saveZoneRecords(zone, before); });
         dropJournal(*zone);
     } catch (const ErrorStackException &) {
         zone->setRecords(before);
@@ -388,7 +391,7 @@ void ServerZones::refuseReadOnly(const Zone &zone, const QList<PRecord> &touched
     if (!reason.isEmpty())
         throw ErrorStackException(reason);
     for (const PRecord &record : touched) {
-        if (record->isDnssec())
+        if (!record->readOnlyReason().isEmpty())
             throw ErrorStackException(record->readOnlyReason());
     }
 }
@@ -470,9 +473,10 @@ void ServerZones::validate(const Record &record)
     const QStringList problems = record.validate();
     if (problems.isEmpty())
         return;
+    // The first problem is the one to read first.
     ErrorStackException error;
-    for (const QString &problem : problems)
-        error.push(problem);
+    for (auto problem = problems.crbegin(); problem != problems.crend(); ++problem)
+        error.push(*problem);
     throw error;
 }
 
@@ -507,6 +511,7 @@ void ServerZones::readAgainIfChanged(const PZone &zone)
         return;
     try {
         readZoneRecords(zone);
+        RecordSources::mark(zone);
     } catch (const ErrorStackException &error) {
         zone->setRecords({});
         emit readProblem(error.text());

@@ -2,7 +2,6 @@
 
 #include "common/errorstackexception.h"
 #include "common/validation.h"
-#include "core/recordinput.h"
 #include "records/aaaarecord.h"
 #include "records/arecord.h"
 #include "records/nsrecord.h"
@@ -14,14 +13,14 @@
 namespace {
 const QLatin1Char labelSeparator('.');
 const QLatin1Char mailSeparator('@');
-const QString escapedSeparator = QStringLiteral("\\.");
 const QString slaveType = QStringLiteral("slave");
 const QString defaultNameServerLabel = QStringLiteral("ns1");
 const QString defaultMailbox = QStringLiteral("hostmaster");
-// Secondaries without NOTIFY still pick a change up within the hour and retry four times as
-// often; they keep answering through two weeks without their primary, and a name that does not
-// exist is remembered for an hour, as RFC 2308 suggests.
-constexpr quint64 recordTtl = 3600;
+// Within the ranges of RFC 1912 (refresh 20 minutes to 12 hours, retry 2 minutes to 2 hours,
+// expire 2 to 4 weeks) and RFC 2308 (a negative-cache TTL of 1 to 3 hours): secondaries without
+// NOTIFY still pick a change up within the hour and retry four times as often, they keep
+// answering through two weeks without their primary, and a name that does not exist is
+// remembered for an hour.
 constexpr quint64 refreshSeconds = 3600;
 constexpr quint64 retrySeconds = 900;
 constexpr quint64 expireSeconds = 1209600;
@@ -30,13 +29,14 @@ constexpr quint64 negativeTtl = 3600;
 [[noreturn]] void refuse(const QString &problem, const QString &context)
 {
     ErrorStackException error(problem);
-    error.push(context);
+    if (!context.isEmpty())
+        error.push(context);
     throw error;
 }
 
-void checkDomainName(const QString &absoluteName, const QString &context)
+void checkDomainName(const QString &name, NameRule rule, const QString &context)
 {
-    const ValidationResult result = validateDomainName(absoluteName, QString(labelSeparator));
+    const ValidationResult result = validateDomainName(name, rule);
     if (!result.valid)
         refuse(result.message, context);
 }
@@ -53,10 +53,20 @@ template <class AddressRecord> PRecord addressRecord(const QString &owner, const
     auto record = QSharedPointer<AddressRecord>::create();
     record->setName(owner);
     record->setAddress(address);
-    record->setTtl(recordTtl);
+    record->setTtl(ZoneBlueprint::recordTtl);
     return record;
 }
 } // namespace
+
+void ZoneBlueprint::startOfAuthority(SOARecord &soa, const QDate &created)
+{
+    soa.setTtl(recordTtl);
+    soa.setSerial(SoaSerial::firstOf(created).value());
+    soa.setRefresh(refreshSeconds);
+    soa.setRetry(retrySeconds);
+    soa.setExpire(expireSeconds);
+    soa.setMinimum(negativeTtl);
+}
 
 const QString &ZoneBlueprint::masterType()
 {
@@ -74,26 +84,22 @@ PZone ZoneBlueprint::build() const
         throw ErrorStackException(
             QObject::tr("The reverse zone %1 needs the name of its name server").arg(zone));
     const QString server = nameServer.isEmpty() ? defaultNameServerLabel + labelSeparator + origin
-                                                : RecordInput::absoluteName(nameServer, zone);
-    checkDomainName(server, QObject::tr("The name server's name %1 is invalid").arg(server));
+                                                : absoluteName(nameServer, zone);
+    checkDomainName(server, NameRule::Host,
+                    QObject::tr("The name server's name %1 is invalid").arg(server));
 
     auto soa = QSharedPointer<SOARecord>::create();
     soa->setName(origin);
-    soa->setTtl(recordTtl);
     soa->setMname(server);
     soa->setRname(mailbox(zone, server));
-    soa->setSerial(SoaSerial::firstOf(created).value());
-    soa->setRefresh(refreshSeconds);
-    soa->setRetry(retrySeconds);
-    soa->setExpire(expireSeconds);
-    soa->setMinimum(negativeTtl);
+    startOfAuthority(*soa, created);
     auto ns = QSharedPointer<NSRecord>::create();
     ns->setName(origin);
     ns->setTtl(recordTtl);
     ns->setNsdName(server);
     QList<PRecord> records{soa, ns};
 
-    const bool serverInside = RecordInput::isInside(server, zone);
+    const bool serverInside = isInside(server, zone);
     if (serverInside && nameServerAddress.isEmpty())
         throw ErrorStackException(
             QObject::tr("The name server %1 lies inside zone %2 and needs an address")
@@ -125,7 +131,11 @@ QString ZoneBlueprint::zoneName(const QString &typed)
     QString zone = typed;
     if (zone.endsWith(labelSeparator))
         zone.chop(1);
-    checkDomainName(zone + labelSeparator, QObject::tr("The zone name %1 is invalid").arg(typed));
+    // Without a final dot an empty name would pass as the root's.
+    if (typed.isEmpty())
+        refuse(validateDomainName(typed).message, QString());
+    checkDomainName(zone + labelSeparator, NameRule::Any,
+                    QObject::tr("The zone name %1 is invalid").arg(typed));
     return zone;
 }
 
@@ -141,21 +151,16 @@ void ZoneBlueprint::checkType(const QString &type, const QStringList &primaries)
         throw ErrorStackException(QObject::tr("Only a slave zone has primaries"));
 }
 
-// A mailbox's local part is its first label, so a dot in it is escaped.
 QString ZoneBlueprint::mailbox(const QString &zone, const QString &nameServer) const
 {
     const QString given = email.isEmpty() ? defaultMailbox + mailSeparator +
                                                 (isReverseName(zone) ? parentDomain(nameServer)
                                                                      : zone + labelSeparator)
                                           : email;
-    const int at = given.lastIndexOf(mailSeparator);
-    if (at < 0)
-        return RecordInput::absoluteName(given, zone);
-    const QString local = given.left(at);
-    QString domain = given.mid(at + 1);
-    if (local.isEmpty() || domain.isEmpty())
+    if (!given.contains(mailSeparator))
+        return absoluteName(given, zone);
+    const QString mailbox = SOARecord::mailboxOf(given);
+    if (mailbox.isEmpty())
         throw ErrorStackException(QObject::tr("%1 is no email address").arg(given));
-    if (!domain.endsWith(labelSeparator))
-        domain += labelSeparator;
-    return QString(local).replace(labelSeparator, escapedSeparator) + labelSeparator + domain;
+    return mailbox;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/soarecord.h"
 #include "records/zone.h"
 
 #include <QDate>
@@ -29,6 +30,11 @@ struct ZoneBlueprint
     // Throws for a type that a zone cannot be given (yet).
     static void checkType(const QString &type, const QStringList &primaries = {});
     static const QString &masterType();
+
+    // A new zone's records live an hour, and its SOA starts with the first serial of the day of
+    // its creation and the timers below.
+    static constexpr quint64 recordTtl = 3600;
+    static void startOfAuthority(SOARecord &soa, const QDate &created = QDate::currentDate());
 
 private:
     QString mailbox(const QString &zone, const QString &nameServer) const;

@@ -1,5 +1,7 @@
 #include "zoneloader.h"
 
+#include "storage/recordsources.h"
+
 #include <QMutexLocker>
 #include <QThread>
 
@@ -42,10 +44,25 @@ void ZoneLoader::prioritize(const PZone &zone)
     m_waiting.push_front(job);
 }
 
+namespace {
+// Done where the file was read, on a stand-in: the zone itself belongs to the loader's thread.
+void markSources(const ZoneReadJob &job, const QList<PRecord> &records)
+{
+    const PZone standIn = PZone::create();
+    standIn->setName(job.name);
+    standIn->setFile(job.filePath);
+    standIn->setDirectory(job.directory);
+    standIn->setRecords(records);
+    RecordSources::mark(standIn);
+}
+} // namespace
+
 void ZoneLoader::read(bool handOver)
 {
     readZoneFiles([this] { return next(); },
                   [this, handOver](const ZoneReadJob &job, const ZoneReadOutcome &outcome) {
+                      if (!outcome.failure)
+                          markSources(job, outcome.records);
                       if (!handOver)
                           emit zoneRead(job.zone, outcome.records,
                                         outcome.failure ? outcome.failure->text() : QString());

@@ -1,27 +1,13 @@
 #pragma once
 
-#include <QDialog>
-
-#include <memory>
+#include "dialogs/recorddialog.h"
 
 class AAAARecord;
 
-namespace Ui {
-class AAAARecordDialog;
-}
-
-class AAAARecordDialog : public QDialog
+class AAAARecordDialog : public RecordDialog
 {
     Q_OBJECT
 
 public:
     explicit AAAARecordDialog(AAAARecord *record, QWidget *parent = nullptr);
-    ~AAAARecordDialog() override;
-
-public slots:
-    void accept() override;
-
-private:
-    AAAARecord *record;
-    std::unique_ptr<Ui::AAAARecordDialog> ui;
 };

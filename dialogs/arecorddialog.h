@@ -1,27 +1,13 @@
 #pragma once
 
-#include <QDialog>
-
-#include <memory>
+#include "dialogs/recorddialog.h"
 
 class ARecord;
 
-namespace Ui {
-class ARecordDialog;
-}
-
-class ARecordDialog : public QDialog
+class ARecordDialog : public RecordDialog
 {
     Q_OBJECT
 
 public:
     explicit ARecordDialog(ARecord *record, QWidget *parent = nullptr);
-    ~ARecordDialog() override;
-
-public slots:
-    void accept() override;
-
-private:
-    ARecord *record;
-    std::unique_ptr<Ui::ARecordDialog> ui;
 };

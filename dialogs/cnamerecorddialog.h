@@ -1,27 +1,13 @@
 #pragma once
 
-#include <QDialog>
-
-#include <memory>
+#include "dialogs/recorddialog.h"
 
 class CNAMERecord;
 
-namespace Ui {
-class CNAMERecordDialog;
-}
-
-class CNAMERecordDialog : public QDialog
+class CNAMERecordDialog : public RecordDialog
 {
     Q_OBJECT
 
 public:
     explicit CNAMERecordDialog(CNAMERecord *record, QWidget *parent = nullptr);
-    ~CNAMERecordDialog() override;
-
-public slots:
-    void accept() override;
-
-private:
-    CNAMERecord *record;
-    std::unique_ptr<Ui::CNAMERecordDialog> ui;
 };

@@ -23,7 +23,7 @@
 #include "records/txtrecord.h"
 
 namespace {
-std::unique_ptr<QDialog> createPointerDialog(PTRRecord *record)
+std::unique_ptr<RecordDialog> createPointerDialog(PTRRecord *record)
 {
     if (record->isIPv4())
         return std::make_unique<PTRRecordDialog>(record);
@@ -31,7 +31,7 @@ std::unique_ptr<QDialog> createPointerDialog(PTRRecord *record)
 }
 } // namespace
 
-std::unique_ptr<QDialog> createRecordDialog(Record &record)
+std::unique_ptr<RecordDialog> createRecordDialog(Record &record)
 {
     if (auto *aaaa = dynamic_cast<AAAARecord *>(&record))
         return std::make_unique<AAAARecordDialog>(aaaa);

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-class QDialog;
 class Record;
+class RecordDialog;
 
 // The edit dialog made for the record's class; it edits the record in place.
-std::unique_ptr<QDialog> createRecordDialog(Record &record);
+std::unique_ptr<RecordDialog> createRecordDialog(Record &record);

@@ -1,27 +1,13 @@
 #pragma once
 
-#include <QDialog>
-
-#include <memory>
+#include "dialogs/recorddialog.h"
 
 class CustomRecord;
 
-namespace Ui {
-class CustomRecordDialog;
-}
-
-class CustomRecordDialog : public QDialog
+class CustomRecordDialog : public RecordDialog
 {
     Q_OBJECT
 
 public:
     explicit CustomRecordDialog(CustomRecord *record, QWidget *parent = nullptr);
-    ~CustomRecordDialog() override;
-
-public slots:
-    void accept() override;
-
-private:
-    CustomRecord *record;
-    std::unique_ptr<Ui::CustomRecordDialog> ui;
 };

@@ -1,27 +1,13 @@
 #pragma once
 
-#include <QDialog>
-
-#include <memory>
+#include "dialogs/recorddialog.h"
 
 class MXRecord;
 
-namespace Ui {
-class MXRecordDialog;
-}
-
-class MXRecordDialog : public QDialog
+class MXRecordDialog : public RecordDialog
 {
     Q_OBJECT
 
 public:
     explicit MXRecordDialog(MXRecord *record, QWidget *parent = nullptr);
-    ~MXRecordDialog() override;
-
-public slots:
-    void accept() override;
-
-private:
-    MXRecord *record;
-    std::unique_ptr<Ui::MXRecordDialog> ui;
 };

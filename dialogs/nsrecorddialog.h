@@ -1,27 +1,13 @@
 #pragma once
 
-#include <QDialog>
-
-#include <memory>
+#include "dialogs/recorddialog.h"
 
 class NSRecord;
 
-namespace Ui {
-class NSRecordDialog;
-}
-
-class NSRecordDialog : public QDialog
+class NSRecordDialog : public RecordDialog
 {
     Q_OBJECT
 
 public:
     explicit NSRecordDialog(NSRecord *record, QWidget *parent = nullptr);
-    ~NSRecordDialog() override;
-
-public slots:
-    void accept() override;
-
-private:
-    NSRecord *record;
-    std::unique_ptr<Ui::NSRecordDialog> ui;
 };

@@ -1,27 +1,13 @@
 #pragma once
 
-#include <QDialog>
-
-#include <memory>
+#include "dialogs/recorddialog.h"
 
 class PTRRecord;
 
-namespace Ui {
-class PTRRecordDialog;
-}
-
-class PTRRecordDialog : public QDialog
+class PTRRecordDialog : public RecordDialog
 {
     Q_OBJECT
 
 public:
     explicit PTRRecordDialog(PTRRecord *record, QWidget *parent = nullptr);
-    ~PTRRecordDialog() override;
-
-public slots:
-    void accept() override;
-
-private:
-    PTRRecord *record;
-    std::unique_ptr<Ui::PTRRecordDialog> ui;
 };

@@ -1,54 +1,119 @@
 #include "recordspinbox.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
-RecordSpinBox::RecordSpinBox(QWidget *parent) : QSpinBox(parent)
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+// Nineteen digits hold every number a field can be given and still fit in 64 bits.
+constexpr int maximumDigits = 19;
+
+bool parseNumber(const QString &text, quint64 *value)
+{
+    if (text.isEmpty() || text.size() > maximumDigits)
+        return false;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    *value = text.toULongLong();
+    return true;
+}
+} // namespace
+
+RecordSpinBox::RecordSpinBox(QWidget *parent) : QAbstractSpinBox(parent)
 {
     connect(lineEdit(), &QLineEdit::textEdited, this, &RecordSpinBox::onTextEdited);
+    connect(this, &QAbstractSpinBox::editingFinished, this, &RecordSpinBox::showValue);
+    showValue();
 }
 
 RecordSpinBox::~RecordSpinBox() = default;
 
-void RecordSpinBox::setRecordValue(quint64 value)
+void RecordSpinBox::setValue(quint64 value)
 {
-    m_held.reset();
-    if (value <= quint64(maximum())) {
-        setValue(int(value));
-        return;
-    }
-    // The box rests on its maximum, which textFromValue() shows as the held value.
-    m_held = value;
-    setValue(maximum());
+    m_value = value;
+    showValue();
 }
 
-quint64 RecordSpinBox::recordValue() const
+void RecordSpinBox::setMaximum(quint64 maximum)
 {
-    if (m_held)
-        return *m_held;
-    return quint64(qMax(0, value()));
+    m_maximum = maximum;
+    updateGeometry();
 }
 
 void RecordSpinBox::stepBy(int steps)
 {
-    m_held.reset();
-    QSpinBox::stepBy(steps);
+    const quint64 from = std::min(m_value, m_maximum);
+    const quint64 distance = quint64(std::abs(qint64(steps)));
+    if (steps < 0)
+        setValue(from < distance ? 0 : from - distance);
+    else
+        setValue(m_maximum - from < distance ? m_maximum : from + distance);
+    selectAll();
 }
 
-QString RecordSpinBox::textFromValue(int value) const
+QAbstractSpinBox::StepEnabled RecordSpinBox::stepEnabled() const
 {
-    if (!m_held || value != maximum())
-        return QSpinBox::textFromValue(value);
-    QString text = locale().toString(qulonglong(*m_held));
-    if (!isGroupSeparatorShown())
-        text.remove(locale().groupSeparator());
-    return text;
+    if (isReadOnly())
+        return StepNone;
+    StepEnabled enabled = StepNone;
+    if (m_value > 0)
+        enabled |= StepDownEnabled;
+    if (m_value < m_maximum)
+        enabled |= StepUpEnabled;
+    return enabled;
 }
 
-// A cleared field is no decision yet: leaving it brings the held value back.
+QValidator::State RecordSpinBox::validate(QString &input, int &pos) const
+{
+    Q_UNUSED(pos)
+    if (input.isEmpty())
+        return QValidator::Intermediate;
+    quint64 number = 0;
+    return parseNumber(input, &number) ? QValidator::Acceptable : QValidator::Invalid;
+}
+
+void RecordSpinBox::fixup(QString &input) const
+{
+    quint64 number = 0;
+    if (!parseNumber(input, &number))
+        input = QString::number(m_value);
+}
+
+QSize RecordSpinBox::sizeHint() const
+{
+    ensurePolished();
+    const QString widest = QString::number(m_maximum) + QLatin1Char(' ');
+    const int width = fontMetrics().horizontalAdvance(widest) + 2;
+    const int height = lineEdit()->sizeHint().height();
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    return style()
+        ->sizeFromContents(QStyle::CT_SpinBox, &option, QSize(width, height), this)
+        .expandedTo(QApplication::globalStrut());
+}
+
+QSize RecordSpinBox::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
 void RecordSpinBox::onTextEdited(const QString &text)
 {
-    QString input = text;
-    int position = lineEdit()->cursorPosition();
-    if (validate(input, position) == QValidator::Acceptable)
-        m_held.reset();
+    quint64 number = 0;
+    if (parseNumber(text, &number))
+        m_value = number;
+}
+
+// Leading zeros and a cleared field are put back into the plain form of the value.
+void RecordSpinBox::showValue()
+{
+    const QString text = QString::number(m_value);
+    if (lineEdit()->text() != text)
+        lineEdit()->setText(text);
 }

@@ -1,30 +1,38 @@
 #pragma once
 
-#include <QSpinBox>
+#include <QAbstractSpinBox>
 
-#include <optional>
-
-// Times to live, SOA timers and preferences are 64-bit in a record but a QSpinBox holds an int.
-// A record value above the range is shown as it is and given back unchanged until the user edits
-// the box, so that confirming a form never alters a field that nobody touched.
-class RecordSpinBox : public QSpinBox
+// The numbers of a record as typed: times to live, the SOA's serial and timers, preferences,
+// priorities, weights and ports, 64-bit alike. The arrows step between 0 and the maximum, but a
+// typed number is kept as it is, above the maximum too: the record's own rules then refuse it in
+// words, where a box that cut it would change it silently.
+class RecordSpinBox : public QAbstractSpinBox
 {
     Q_OBJECT
+    Q_PROPERTY(qulonglong value READ value WRITE setValue USER true)
 
 public:
     explicit RecordSpinBox(QWidget *parent = nullptr);
     ~RecordSpinBox() override;
 
-    void setRecordValue(quint64 value);
-    quint64 recordValue() const;
+    quint64 value() const { return m_value; }
+    void setValue(quint64 value);
+    quint64 maximum() const { return m_maximum; }
+    void setMaximum(quint64 maximum);
 
     void stepBy(int steps) override;
+    QValidator::State validate(QString &input, int &pos) const override;
+    void fixup(QString &input) const override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
-    QString textFromValue(int value) const override;
+    StepEnabled stepEnabled() const override;
 
 private:
     void onTextEdited(const QString &text);
+    void showValue();
 
-    std::optional<quint64> m_held;
+    quint64 m_value = 0;
+    quint64 m_maximum = 4294967295U;
 };

@@ -1,27 +1,13 @@
 #pragma once
 
-#include <QDialog>
-
-#include <memory>
+#include "dialogs/recorddialog.h"
 
 class SOARecord;
 
-namespace Ui {
-class SOARecordDialog;
-}
-
-class SOARecordDialog : public QDialog
+class SOARecordDialog : public RecordDialog
 {
     Q_OBJECT
 
 public:
     explicit SOARecordDialog(SOARecord *record, QWidget *parent = nullptr);
-    ~SOARecordDialog() override;
-
-public slots:
-    void accept() override;
-
-private:
-    SOARecord *record;
-    std::unique_ptr<Ui::SOARecordDialog> ui;
 };

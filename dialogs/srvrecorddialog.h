@@ -1,27 +1,13 @@
 #pragma once
 
-#include <QDialog>
-
-#include <memory>
+#include "dialogs/recorddialog.h"
 
 class SRVRecord;
 
-namespace Ui {
-class SRVRecordDialog;
-}
-
-class SRVRecordDialog : public QDialog
+class SRVRecordDialog : public RecordDialog
 {
     Q_OBJECT
 
 public:
     explicit SRVRecordDialog(SRVRecord *record, QWidget *parent = nullptr);
-    ~SRVRecordDialog() override;
-
-public slots:
-    void accept() override;
-
-private:
-    SRVRecord *record;
-    std::unique_ptr<Ui::SRVRecordDialog> ui;
 };

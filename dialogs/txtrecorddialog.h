@@ -1,27 +1,13 @@
 #pragma once
 
-#include <QDialog>
-
-#include <memory>
+#include "dialogs/recorddialog.h"
 
 class TXTRecord;
 
-namespace Ui {
-class TXTRecordDialog;
-}
-
-class TXTRecordDialog : public QDialog
+class TXTRecordDialog : public RecordDialog
 {
     Q_OBJECT
 
 public:
     explicit TXTRecordDialog(TXTRecord *record, QWidget *parent = nullptr);
-    ~TXTRecordDialog() override;
-
-public slots:
-    void accept() override;
-
-private:
-    TXTRecord *record;
-    std::unique_ptr<Ui::TXTRecordDialog> ui;
 };

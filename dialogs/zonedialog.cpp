@@ -1,18 +1,15 @@
 #include "zonedialog.h"
 
-#include "common/inputvalidators.h"
-#include "common/validation.h"
+#include "common/errorstackexception.h"
+#include "core/zoneblueprint.h"
+#include "dialogs/validationreport.h"
 
 #include "ui_zonedialog.h"
-
-#include <QMessageBox>
 
 ZoneDialog::ZoneDialog(const PZone &zone, QWidget *parent)
     : QDialog(parent), zone(zone), ui(std::make_unique<Ui::ZoneDialog>())
 {
     ui->setupUi(this);
-    ui->lineEditName->setValidator(domainCharsValidator());
-
     ui->lineEditName->setText(zone->name());
     // Class words are case-insensitive in named.conf; an unknown one leaves the first item.
     const int classIndex = ui->comboBoxClass->findText(zone->zoneClass(), Qt::MatchFixedString);
@@ -23,12 +20,14 @@ ZoneDialog::ZoneDialog(const PZone &zone, QWidget *parent)
 
 ZoneDialog::~ZoneDialog() = default;
 
+// A zone is named with or without the root's final dot; the name stays as typed.
 void ZoneDialog::accept()
 {
-    const QString name = ui->lineEditName->text();
-    const ValidationResult result = validateDomainName(name, QStringLiteral("."));
-    if (!result.valid) {
-        QMessageBox::critical(this, tr("Validation failed"), result.message);
+    const QString name = ui->lineEditName->text().trimmed();
+    try {
+        ZoneBlueprint::zoneName(name);
+    } catch (const ErrorStackException &error) {
+        reportValidation(this, {error.text()});
         return;
     }
     zone->setName(name);

@@ -1,7 +1,5 @@
 #include "aaaarecord.h"
 
-#include "common/validation.h"
-
 #include <QObject>
 
 AAAARecord::AAAARecord() : Record(QStringLiteral("AAAA")) {}

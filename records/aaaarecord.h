@@ -21,6 +21,9 @@ public:
     QString address() const { return m_address; }
     void setAddress(const QString &address) { m_address = address; }
 
+protected:
+    NameRule ownerRule() const override { return NameRule::HostOwner; }
+
 private:
     QString m_address;
 };

@@ -1,7 +1,5 @@
 #include "arecord.h"
 
-#include "common/validation.h"
-
 #include <QObject>
 
 ARecord::ARecord() : Record(QStringLiteral("A")) {}

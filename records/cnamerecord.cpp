@@ -1,7 +1,5 @@
 #include "cnamerecord.h"
 
-#include "common/validation.h"
-
 #include <QObject>
 
 CNAMERecord::CNAMERecord() : Record(QStringLiteral("CNAME")) {}
@@ -17,8 +15,7 @@ CNAMERecord &CNAMERecord::assign(const Record &other)
 QStringList CNAMERecord::validate() const
 {
     QStringList messages = Record::validate();
-    const ValidationResult result = validateDomainName(m_cname, QStringLiteral("."));
-    if (!result.valid)
-        messages.append(QObject::tr("Canonical name is invalid.\n%1").arg(result.message));
+    checkName(&messages, m_cname, NameRule::Any,
+              QT_TRANSLATE_NOOP("QObject", "Canonical name is invalid.\n%1"));
     return messages;
 }

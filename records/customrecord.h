@@ -14,6 +14,7 @@ public:
     QString fullName() const override { return name(); }
     QString content() const override { return m_data; }
     QString toString() const override { return line(ownerName(), m_data); }
+    QStringList validate() const override;
     CustomRecord *clone() const override { return new CustomRecord(*this); }
     CustomRecord &assign(const Record &other) override;
 

@@ -1,7 +1,5 @@
 #include "mxrecord.h"
 
-#include "common/validation.h"
-
 #include <QObject>
 
 MXRecord::MXRecord() : Record(QStringLiteral("MX")) {}
@@ -19,9 +17,9 @@ QString MXRecord::toString() const
 QStringList MXRecord::validate() const
 {
     QStringList messages = Record::validate();
-    const ValidationResult result = validateDomainName(m_exchange, QStringLiteral("."));
-    if (!result.valid)
-        messages.append(QObject::tr("Mail server name is invalid.\n%1").arg(result.message));
+    checkRange(&messages, QObject::tr("Preference"), m_preference, maximumUInt16);
+    checkName(&messages, m_exchange, NameRule::Host,
+              QT_TRANSLATE_NOOP("QObject", "Mail server name is invalid.\n%1"));
     return messages;
 }
 

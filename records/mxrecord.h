@@ -23,6 +23,9 @@ public:
     QString exchange() const { return m_exchange; }
     void setExchange(const QString &exchange) { m_exchange = exchange; }
 
+protected:
+    NameRule ownerRule() const override { return NameRule::HostOwner; }
+
 private:
     quint64 m_preference = 0;
     QString m_exchange;

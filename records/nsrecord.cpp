@@ -1,7 +1,5 @@
 #include "nsrecord.h"
 
-#include "common/validation.h"
-
 #include <QObject>
 
 NSRecord::NSRecord() : Record(QStringLiteral("NS")) {}
@@ -17,8 +15,7 @@ NSRecord &NSRecord::assign(const Record &other)
 QStringList NSRecord::validate() const
 {
     QStringList messages = Record::validate();
-    const ValidationResult result = validateDomainName(m_nsdName, QStringLiteral("."));
-    if (!result.valid)
-        messages.append(QObject::tr("Name server name is invalid.\n%1").arg(result.message));
+    checkName(&messages, m_nsdName, NameRule::Host,
+              QT_TRANSLATE_NOOP("QObject", "Name server name is invalid.\n%1"));
     return messages;
 }

@@ -1,7 +1,5 @@
 #include "ptrrecord.h"
 
-#include "common/validation.h"
-
 #include <QObject>
 
 PTRRecord::PTRRecord() : Record(QStringLiteral("PTR")) {}
@@ -14,17 +12,12 @@ PTRRecord &PTRRecord::assign(const Record &other)
     return *this;
 }
 
-// The owner of a pointer record is an address in reverse form, so it is worded as such.
+// BIND's check-names holds the target of a pointer under in-addr.arpa and ip6.arpa to a host name.
 QStringList PTRRecord::validate() const
 {
-    QStringList messages;
-    const QString dot = QStringLiteral(".");
-    const ValidationResult owner = validateDomainName(name(), dot);
-    if (!owner.valid)
-        messages.append(QObject::tr("Address is invalid.\n%1").arg(owner.message));
-    const ValidationResult target = validateDomainName(m_ptrdName, dot);
-    if (!target.valid)
-        messages.append(QObject::tr("Domain name is invalid.\n%1").arg(target.message));
+    QStringList messages = Record::validate();
+    checkName(&messages, m_ptrdName, isReverseName(name()) ? NameRule::Host : NameRule::Any,
+              QT_TRANSLATE_NOOP("QObject", "Domain name is invalid.\n%1"));
     return messages;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/validation.h"
+
 #include <QSharedPointer>
 #include <QString>
 #include <QStringList>
@@ -10,6 +12,13 @@ class Zone;
 class Record
 {
 public:
+    // named reads a larger time to live as 0.
+    static constexpr quint64 maximumTtl = 2147483647;
+    // The ranges of the 16-bit fields (preference, priority, weight, port) and of the 32-bit ones
+    // (the SOA's serial and timers).
+    static constexpr quint64 maximumUInt16 = 65535;
+    static constexpr quint64 maximumUInt32 = 4294967295;
+
     Record() = default;
     Record(const Record &) = default;
     Record &operator=(const Record &) = default;
@@ -20,6 +29,8 @@ public:
     virtual QString fullName() const = 0;
     virtual QString content() const = 0;
     virtual QString toString() const;
+    // What keeps the record from standing in its zone's file as it is; empty when nothing does.
+    // The owner must lie inside the zone that the record is linked to.
     virtual QStringList validate() const;
     virtual Record *clone() const = 0;
     virtual Record &assign(const Record &other) = 0;
@@ -39,10 +50,17 @@ public:
     QString type() const { return m_type; }
     void setType(const QString &type) { m_type = type; }
 
+    // Where the record comes from when the zone file's own text does not hold it, as a
+    // "$INCLUDE file" or "$GENERATE range" line; empty for the file's own records. Such a record
+    // is changed where it is written, never through the zone file.
+    QString source() const { return m_source; }
+    void setSource(const QString &source) { m_source = source; }
+
     // Signatures, denial of existence and keys: named and the signer make them, no hand does.
     static bool isDnssecType(const QString &type);
     bool isDnssec() const { return isDnssecType(m_type); }
-    // Why this record must not be changed by hand; empty when it may.
+    // Why this record must not be changed by hand (it comes from elsewhere, or DNSSEC makes it);
+    // empty when it may.
     QString readOnlyReason() const;
 
 protected:
@@ -54,6 +72,13 @@ protected:
     const QString &ownerName() const { return m_name; }
     void assignRecord(const Record &other);
     static QString joinFields(const QStringList &fields);
+    // BIND's check-names holds the owners of address and mail records to host names.
+    virtual NameRule ownerRule() const { return NameRule::AnyOwner; }
+    // The message for a name that the rule refuses, after the given one; none for a valid name.
+    static void checkName(QStringList *messages, const QString &name, NameRule rule,
+                          const char *message);
+    static void checkRange(QStringList *messages, const QString &field, quint64 value,
+                           quint64 maximum);
 
 private:
     Zone *m_zone = nullptr;
@@ -61,6 +86,7 @@ private:
     quint64 m_ttl = 86400;
     QString m_recordClass = QStringLiteral("IN");
     QString m_type;
+    QString m_source;
 };
 
 using PRecord = QSharedPointer<Record>;

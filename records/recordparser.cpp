@@ -244,15 +244,6 @@ quint64 toUInt64(const QStringRef &text, const char *message, const QStringRef &
     return number;
 }
 
-quint16 toUInt16(const QStringRef &text, const char *message, const QStringRef &value)
-{
-    bool ok = false;
-    const quint16 number = text.toUShort(&ok, 10);
-    if (!ok)
-        fail(message, value);
-    return number;
-}
-
 // A record is made with its handle in one allocation, which also releases it when a number that
 // does not convert throws half-way through.
 using RecordPointer = PRecord;
@@ -321,13 +312,13 @@ RecordPointer makeSRV(const QStringRef &owner, const QStringRef &content, bool p
     record->setService(labels->service.toString());
     if (record->proto() != labels->proto)
         record->setProto(labels->proto.toString());
-    record->setPriority(toUInt16(
+    record->setPriority(toUInt64(
         fields->priority,
         QT_TRANSLATE_NOOP("QObject", "Can not parse priority in srv record content: %1"), content));
-    record->setWeight(toUInt16(
+    record->setWeight(toUInt64(
         fields->weight,
         QT_TRANSLATE_NOOP("QObject", "Can not parse weight in srv record content: %1"), content));
-    record->setPort(toUInt16(
+    record->setPort(toUInt64(
         fields->port, QT_TRANSLATE_NOOP("QObject", "Can not parse port in srv record content: %1"),
         content));
     record->setTarget(fields->target.toString());

@@ -1,8 +1,15 @@
 #include "soarecord.h"
 
-#include "common/validation.h"
+#include "records/zone.h"
 
 #include <QObject>
+
+namespace {
+const QLatin1Char labelSeparator('.');
+const QLatin1Char mailSeparator('@');
+const QLatin1Char escape('\\');
+const QString escapedSeparator = QStringLiteral("\\.");
+} // namespace
 
 SOARecord::SOARecord() : Record(QStringLiteral("SOA")) {}
 
@@ -16,13 +23,20 @@ QString SOARecord::content() const
 QStringList SOARecord::validate() const
 {
     QStringList messages = Record::validate();
-    const QString dot = QStringLiteral(".");
-    const ValidationResult server = validateDomainName(m_mname, dot);
-    if (!server.valid)
-        messages.append(QObject::tr("Name server name is not valid.\n%1").arg(server.message));
-    const ValidationResult mailbox = validateDomainName(m_rname, dot);
+    if (zone() &&
+        absoluteName(QStringLiteral("@"), zone()->name()).compare(name(), Qt::CaseInsensitive) != 0)
+        messages.append(QObject::tr("The SOA record stands at the apex of zone %1, not at %2")
+                            .arg(zone()->name(), name()));
+    checkName(&messages, m_mname, NameRule::Host,
+              QT_TRANSLATE_NOOP("QObject", "Name server name is not valid.\n%1"));
+    const ValidationResult mailbox = validateMailbox(m_rname);
     if (!mailbox.valid)
         messages.append(QObject::tr("Email address is not valid.\n%1").arg(mailbox.message));
+    checkRange(&messages, QObject::tr("Serial"), m_serial, maximumUInt32);
+    checkRange(&messages, QObject::tr("Refresh"), m_refresh, maximumUInt32);
+    checkRange(&messages, QObject::tr("Retry"), m_retry, maximumUInt32);
+    checkRange(&messages, QObject::tr("Expire"), m_expire, maximumUInt32);
+    checkRange(&messages, QObject::tr("Negative cache TTL"), m_minimum, maximumUInt32);
     if (m_retry >= m_refresh)
         messages.append(QObject::tr("Retry must be less than Refresh"));
     if (m_refresh + m_retry >= m_expire)
@@ -42,4 +56,29 @@ SOARecord &SOARecord::assign(const Record &other)
     m_expire = source.m_expire;
     m_minimum = source.m_minimum;
     return *this;
+}
+
+QString SOARecord::mailboxOf(const QString &email)
+{
+    const int at = email.lastIndexOf(mailSeparator);
+    if (at <= 0 || at == email.size() - 1)
+        return QString();
+    QString domain = email.mid(at + 1);
+    if (!domain.endsWith(labelSeparator))
+        domain += labelSeparator;
+    return QString(email.left(at)).replace(labelSeparator, escapedSeparator) + labelSeparator +
+           domain;
+}
+
+QString SOARecord::emailOf(const QString &mailbox)
+{
+    int end = 0;
+    while (end < mailbox.size() && mailbox.at(end) != labelSeparator)
+        end += mailbox.at(end) == escape ? 2 : 1;
+    QString domain = mailbox.mid(end + 1);
+    domain.chop(domain.endsWith(labelSeparator) ? 1 : 0);
+    if (end == 0 || domain.isEmpty())
+        return QString();
+    return QString(mailbox.left(end)).replace(escapedSeparator, QString(labelSeparator)) +
+           mailSeparator + domain;
 }

@@ -32,6 +32,12 @@ public:
     quint64 minimum() const { return m_minimum; }
     void setMinimum(const quint64 &minimum) { m_minimum = minimum; }
 
+    // The mailbox name of an e-mail address, the dots of its local part escaped; empty when the
+    // text has no local part and domain around its last `@`.
+    static QString mailboxOf(const QString &email);
+    // The e-mail address that a mailbox name stands for; empty when it has no domain.
+    static QString emailOf(const QString &mailbox);
+
 private:
     QString m_mname;
     QString m_rname;

@@ -1,7 +1,5 @@
 #include "srvrecord.h"
 
-#include "common/validation.h"
-
 #include <QObject>
 
 SRVRecord::SRVRecord() : Record(QStringLiteral("SRV")) {}
@@ -28,9 +26,11 @@ QStringList SRVRecord::validate() const
     const ValidationResult proto = validateServiceLabel(m_proto);
     if (!proto.valid)
         messages.append(QObject::tr("Proto name %1").arg(proto.message));
-    const ValidationResult target = validateDomainName(m_target, QStringLiteral("."));
-    if (!target.valid)
-        messages.append(QObject::tr("Target name is not valid.\n%1").arg(target.message));
+    checkRange(&messages, QObject::tr("Priority"), m_priority, maximumUInt16);
+    checkRange(&messages, QObject::tr("Weight"), m_weight, maximumUInt16);
+    checkRange(&messages, QObject::tr("Port"), m_port, maximumUInt16);
+    checkName(&messages, m_target, NameRule::Host,
+              QT_TRANSLATE_NOOP("QObject", "Target name is not valid.\n%1"));
     return messages;
 }
 

@@ -23,20 +23,20 @@ public:
     void setService(const QString &service) { m_service = service; }
     QString proto() const { return m_proto; }
     void setProto(const QString &proto) { m_proto = proto; }
-    quint16 priority() const { return m_priority; }
-    void setPriority(const quint16 &priority) { m_priority = priority; }
-    quint16 weight() const { return m_weight; }
-    void setWeight(const quint16 &weight) { m_weight = weight; }
-    quint16 port() const { return m_port; }
-    void setPort(const quint16 &port) { m_port = port; }
+    quint64 priority() const { return m_priority; }
+    void setPriority(const quint64 &priority) { m_priority = priority; }
+    quint64 weight() const { return m_weight; }
+    void setWeight(const quint64 &weight) { m_weight = weight; }
+    quint64 port() const { return m_port; }
+    void setPort(const quint64 &port) { m_port = port; }
     QString target() const { return m_target; }
     void setTarget(const QString &target) { m_target = target; }
 
 private:
     QString m_service;
     QString m_proto = QStringLiteral("_tcp");
-    quint16 m_priority = 0;
-    quint16 m_weight = 0;
-    quint16 m_port = 65535;
+    quint64 m_priority = 0;
+    quint64 m_weight = 0;
+    quint64 m_port = 65535;
     QString m_target;
 };

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Tries Tamzor on a sample BIND configuration without touching this machine's DNS server. In a
-# private mount namespace a scratch copy of scripts/sample/ stands in for /etc/bind, and a
-# stand-in systemctl only pretends to start, stop and restart bind9. BIND's own checkers and
-# compiler do the checking, so every command behaves as it would on a server.
+# private mount namespace a scratch copy of scripts/sample/ stands in for /etc/bind, a scratch
+# folder for /var/backups, and stand-ins for systemctl and rndc only pretend to start, stop,
+# restart and reload bind9. BIND's own checkers and compiler do the checking, so every command
+# behaves as it would on a server.
 #
 #   sudo -E bash scripts/try.sh [DIRECTORY]
 #
@@ -14,8 +15,10 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 program="$root/build/app/tamzor"
 
 if [ "${1:-}" = "--inside" ]; then
-    # Only this namespace sees the copy on /etc/bind; the mount ends with its last process.
+    # Only this namespace sees these mounts; they end with its last process.
     mount --bind "$2" /etc/bind
+    mount --bind "$4" /var/backups
+    mount --bind "$3/rndc" /usr/sbin/rndc
     PATH="$3:$PATH" exec "$program"
 fi
 
@@ -46,13 +49,20 @@ mkdir "$scratch/bin"
     echo 'is-active) [ -f "$state" ] ;;'
     echo 'start | restart) touch "$state" ;;'
     echo 'stop) rm -f "$state" ;;'
+    echo 'reload) [ -f "$state" ] ;;'
     echo '*) echo "systemctl stand-in: $* is not supported here" >&2; exit 1 ;;'
     echo 'esac'
 } >"$scratch/bin/systemctl"
-chmod 755 "$scratch/bin/systemctl"
+{
+    echo '#!/bin/sh'
+    echo '# Stands in for rndc while Tamzor is tried: the machine'"'"'s named is never told anything.'
+    echo 'echo "rndc stand-in: $*"'
+} >"$scratch/bin/rndc"
+chmod 755 "$scratch/bin/systemctl" "$scratch/bin/rndc"
+mkdir "$scratch/backups"
 
 echo "Trying Tamzor on $configuration (this machine's /etc/bind stays untouched)."
 status=0
 unshare --mount --propagation private bash "$root/scripts/try.sh" --inside "$configuration" \
-    "$scratch/bin" || status=$?
+    "$scratch/bin" "$scratch/backups" || status=$?
 exit "$status"

@@ -110,7 +110,7 @@ void ChangeBackup::commit()
     for (Entry &entry : m_entries) {
         if (!QFileInfo::exists(entry.path) && entry.action == Replaced)
             entry.action = Deleted;
-        entry.hashAfter = FileStamps::contentHash(entry.path).toHex();
+        entry.hashAfter = FileStamps::stampedHash(entry.path).toHex();
     }
     writeList();
     m_committed = true;

@@ -39,7 +39,7 @@ void FileStore::replace(const QString &path, const QByteArray &bytes)
     ChangeBackup::keep(path);
     switch (FileReplacer::replace(path, bytes)) {
     case FileReplacer::Replaced:
-        FileStamps::remember(path);
+        FileStamps::rememberWritten(path, bytes);
         return;
     case FileReplacer::CannotOpen:
         throw ErrorStackException(tr("Can't open file %1").arg(path));

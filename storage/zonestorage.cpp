@@ -6,10 +6,13 @@
 #include "confscanner.h"
 #include "control/checkconf.h"
 #include "control/checkzone.h"
+#include "control/zonejudge.h"
 #include "filereplacer.h"
 #include "filestore.h"
 #include "records/record.h"
+#include "recordtally.h"
 #include "zonestatement.h"
+#include "zonetextedit.h"
 
 #include <QDir>
 #include <QFile>
@@ -187,6 +190,46 @@ bool makeZoneDirectory()
     struct stat status;
     return stat(path.constData(), &status) == 0 &&
            chmod(path.constData(), (status.st_mode & 07777) | 0755) == 0;
+}
+
+// The checker names the scratch file and its lines, which the user never sees.
+QString reportOnZone(QString report, const QString &scratchFile, const QString &zoneName)
+{
+    const QRegularExpression scratchPath(QRegularExpression::escape(scratchFile) +
+                                         QStringLiteral("(:[0-9]+)?"));
+    return report.replace(scratchPath, zoneName).trimmed();
+}
+
+// BIND must accept the changed text and read from it exactly the zone's records. That the file
+// was not changed behind Tamzor's back is made sure while the compiler loads the text.
+void judgeChangedText(const Zone &zone, const QByteArray &bytes)
+{
+    const QString saveRecords = ZoneStorage::tr("Can't save zone records");
+    QTemporaryFile temporary;
+    if (!temporary.open())
+        fail({ZoneStorage::tr("Can't create temporary file"), saveRecords});
+    if (!FileReplacer::writeAll(temporary.handle(), bytes))
+        fail({ZoneStorage::tr("Can't write file %1").arg(temporary.fileName()), saveRecords});
+    RecordTally tally(zone.records());
+    const CheckResult result = ZoneJudge::judge(
+        zone.name(), temporary.fileName(), zone.directory(),
+        [&] {
+            FileStore::refuseChanged(zone.filePath());
+            tally.prepare();
+        },
+        [&tally](const QString &line) { tally.take(line); });
+    if (!result.completed)
+        fail({ZoneStorage::tr("Can't check zone %1: %2").arg(zone.name(), result.report),
+              saveRecords});
+    if (!result.ok)
+        fail({ZoneStorage::tr("Zone contains errors: %1")
+                  .arg(reportOnZone(result.report, temporary.fileName(), zone.name()))});
+    const QStringList differences = tally.differences();
+    if (!differences.isEmpty())
+        fail({ZoneStorage::tr("BIND reads the changed text of file %1 otherwise than intended, so "
+                              "it is left as it was:\n%2")
+                  .arg(zone.filePath(), differences.mid(0, 10).join(QLatin1Char('\n'))),
+              saveRecords});
 }
 
 // The text with the statement cut out; a statement that stood alone on its lines takes them along.
@@ -448,13 +491,38 @@ void ZoneStorage::saveZoneRecords(const PZone &zone)
     if (!result.completed)
         fail({tr("Can't check zone %1: %2").arg(zone->name(), result.report), saveRecords});
     if (!result.ok)
-        fail({tr("Zone contains errors: %1").arg(result.report)});
+        fail({tr("Zone contains errors: %1")
+                  .arg(reportOnZone(result.report, temporary.fileName(), zone->name()))});
     if (isInZoneDirectory(*zone) && !makeZoneDirectory())
         fail({tr("Can't create directory %1").arg(Paths::zoneDirectory()), saveRecords});
     try {
         FileStore::replace(zone->filePath(), bytes);
     } catch (ErrorStackException &error) {
         error.push(saveRecords);
+        throw;
+    }
+}
+
+void ZoneStorage::saveZoneRecords(const PZone &zone, const QList<PRecord> &previousRecords)
+{
+    // Records read with a journal's updates applied are not all in the file's text: the file is
+    // written whole, as named writes a dynamic zone's file itself.
+    if (!QFileInfo::exists(zone->filePath()) || QFileInfo::exists(zone->journalPath())) {
+        saveZoneRecords(zone);
+        return;
+    }
+    QByteArray changed;
+    try {
+        changed = ZoneTextEdit::apply(FileStore::read(zone->filePath()), *zone, previousRecords);
+    } catch (ErrorStackException &error) {
+        error.push(tr("Can't save zone records"));
+        throw;
+    }
+    judgeChangedText(*zone, changed);
+    try {
+        FileStore::replace(zone->filePath(), changed);
+    } catch (ErrorStackException &error) {
+        error.push(tr("Can't save zone records"));
         throw;
     }
 }

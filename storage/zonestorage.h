@@ -26,7 +26,12 @@ public:
     static void removeZone(const PZone &zone, const QList<PZone> &zones);
     // Deletes the zone's file and its journal.
     static void removeZoneFile(const PZone &zone);
+    // Writes the zone's file whole from its records.
     static void saveZoneRecords(const PZone &zone);
+    // Changes only the text of the records that differ from previousRecords in the zone's file,
+    // after BIND read the changed text as exactly the zone's records; a file not there yet, or
+    // one with a journal, is written whole.
+    static void saveZoneRecords(const PZone &zone, const QList<PRecord> &previousRecords);
     static bool isManaged(const PZone &zone);
 
     // The other zones whose statements name the zone's file.

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>AAAARecordDialog</name>
+    <name>AAAARecordForm</name>
     <message>
         <source>AAAA Record (IPv6 Internet address)</source>
         <translation>AAAA-Eintrag (IPv6-Internetadresse)</translation>
@@ -12,59 +12,20 @@
         <translation>Domänenname:</translation>
     </message>
     <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
+        <source>www or @</source>
+        <translation>www oder @</translation>
     </message>
     <message>
         <source>Address:</source>
         <translation>Adresse:</translation>
     </message>
     <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
+        <source>TTL in seconds:</source>
+        <translation>TTL in Sekunden:</translation>
     </message>
 </context>
 <context>
-    <name>AAAARecordWizardPage</name>
-    <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
-    </message>
-    <message>
-        <source>Domain name:</source>
-        <translation>Domänenname:</translation>
-    </message>
-    <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation>Adresse:</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-</context>
-<context>
-    <name>ARecordDialog</name>
+    <name>ARecordForm</name>
     <message>
         <source>A Record (IPv4 Internet address)</source>
         <translation>A-Eintrag (IPv4-Internetadresse)</translation>
@@ -74,125 +35,39 @@
         <translation>Domänenname:</translation>
     </message>
     <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
+        <source>www or @</source>
+        <translation>www oder @</translation>
     </message>
     <message>
         <source>Address:</source>
         <translation>Adresse:</translation>
     </message>
     <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
+        <source>TTL in seconds:</source>
+        <translation>TTL in Sekunden:</translation>
     </message>
 </context>
 <context>
-    <name>ARecordWizardPage</name>
+    <name>CNAMERecordForm</name>
     <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
+        <source>CNAME Record (Canonical name of an alias)</source>
+        <translation>CNAME-Eintrag (kanonischer Name eines Alias)</translation>
     </message>
     <message>
-        <source>Domain name:</source>
-        <translation>Domänenname:</translation>
-    </message>
-    <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation>Adresse:</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-</context>
-<context>
-    <name>CNAMERecordDialog</name>
-    <message>
-        <source>CName Record (Canonical name for the domain)</source>
-        <translation>CNAME-Eintrag (kanonischer Name der Domäne)</translation>
-    </message>
-    <message>
-        <source>Domain name:</source>
-        <translation>Domänenname:</translation>
-    </message>
-    <message>
-        <source>www.example.com.</source>
-        <translation>www.example.com.</translation>
+        <source>Alias:</source>
+        <translation>Alias:</translation>
     </message>
     <message>
         <source>Canonical name:</source>
         <translation>Kanonischer Name:</translation>
     </message>
     <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
+        <source>host or host.example.com.</source>
+        <translation>host oder host.example.com.</translation>
     </message>
     <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-</context>
-<context>
-    <name>CNAMERecordWizardPage</name>
-    <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
-    </message>
-    <message>
-        <source>Domain name:</source>
-        <translation>Domänenname:</translation>
-    </message>
-    <message>
-        <source>www.example.com.</source>
-        <translation>www.example.com.</translation>
-    </message>
-    <message>
-        <source>Canonical name::</source>
-        <translation>Kanonischer Name:</translation>
-    </message>
-    <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
+        <source>TTL in seconds:</source>
+        <translation>TTL in Sekunden:</translation>
     </message>
 </context>
 <context>
@@ -296,7 +171,7 @@
     </message>
 </context>
 <context>
-    <name>CustomRecordDialog</name>
+    <name>CustomRecordForm</name>
     <message>
         <source>Custom Record (User type and data)</source>
         <translation>Benutzerdefinierter Eintrag (eigener Typ und eigene Daten)</translation>
@@ -306,8 +181,8 @@
         <translation>Domänenname:</translation>
     </message>
     <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
+        <source>www or @</source>
+        <translation>www oder @</translation>
     </message>
     <message>
         <source>Type:</source>
@@ -318,59 +193,8 @@
         <translation>Daten:</translation>
     </message>
     <message>
-        <source>name.example.com.</source>
-        <translation>name.example.com.</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-</context>
-<context>
-    <name>CustomRecordWizardPage</name>
-    <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
-    </message>
-    <message>
-        <source>Domain name:</source>
-        <translation>Domänenname:</translation>
-    </message>
-    <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
-        <source>Type:</source>
-        <translation>Typ:</translation>
-    </message>
-    <message>
-        <source>Data:</source>
-        <translation>Daten:</translation>
-    </message>
-    <message>
-        <source>name.example.com.</source>
-        <translation>name.example.com.</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
+        <source>TTL in seconds:</source>
+        <translation>TTL in Sekunden:</translation>
     </message>
 </context>
 <context>
@@ -573,7 +397,7 @@
     </message>
 </context>
 <context>
-    <name>MXRecordDialog</name>
+    <name>MXRecordForm</name>
     <message>
         <source>MX Record (Mail exchange for domain)</source>
         <translation>MX-Eintrag (Mailserver der Domäne)</translation>
@@ -583,71 +407,24 @@
         <translation>Domänenname:</translation>
     </message>
     <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
+        <source>www or @</source>
+        <translation>www oder @</translation>
     </message>
     <message>
         <source>Preference:</source>
-        <translation>Präferenz:</translation>
+        <translation>Priorität:</translation>
     </message>
     <message>
         <source>Mail server name:</source>
         <translation>Name des Mailservers:</translation>
     </message>
     <message>
-        <source>mail.example.com.</source>
-        <translation>mail.example.com.</translation>
+        <source>mail or mail.example.com.</source>
+        <translation>mail oder mail.example.com.</translation>
     </message>
     <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-</context>
-<context>
-    <name>MXRecordWizardPage</name>
-    <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
-    </message>
-    <message>
-        <source>Domain name:</source>
-        <translation>Domänenname:</translation>
-    </message>
-    <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
-        <source>Preference:</source>
-        <translation>Präferenz:</translation>
-    </message>
-    <message>
-        <source>Mail server name:</source>
-        <translation>Name des Mailservers:</translation>
-    </message>
-    <message>
-        <source>mail.example.com.</source>
-        <translation>mail.example.com.</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
+        <source>TTL in seconds:</source>
+        <translation>TTL in Sekunden:</translation>
     </message>
 </context>
 <context>
@@ -886,7 +663,7 @@ Der Zone %3 eine eigene Kopie in %4 geben und diese ändern?</translation>
     </message>
 </context>
 <context>
-    <name>NSRecordDialog</name>
+    <name>NSRecordForm</name>
     <message>
         <source>NS Record (Authoritative name server)</source>
         <translation>NS-Eintrag (autoritativer Nameserver)</translation>
@@ -896,67 +673,24 @@ Der Zone %3 eine eigene Kopie in %4 geben und diese ändern?</translation>
         <translation>Domänenname:</translation>
     </message>
     <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
+        <source>www or @</source>
+        <translation>www oder @</translation>
     </message>
     <message>
         <source>Name server name:</source>
         <translation>Name des Nameservers:</translation>
     </message>
     <message>
-        <source>ns.example.com.</source>
-        <translation>ns.example.com.</translation>
+        <source>ns1 or ns1.example.com.</source>
+        <translation>ns1 oder ns1.example.com.</translation>
     </message>
     <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
+        <source>TTL in seconds:</source>
+        <translation>TTL in Sekunden:</translation>
     </message>
 </context>
 <context>
-    <name>NSRecordWizardPage</name>
-    <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
-    </message>
-    <message>
-        <source>Domain name:</source>
-        <translation>Domänenname:</translation>
-    </message>
-    <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
-        <source>Name server name:</source>
-        <translation>Name des Nameservers:</translation>
-    </message>
-    <message>
-        <source>ns.example.com.</source>
-        <translation>ns.example.com.</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-</context>
-<context>
-    <name>PTRRecordDialog</name>
+    <name>PTRRecordForm</name>
     <message>
         <source>PTR Record (Pointer to a canonical name)</source>
         <translation>PTR-Eintrag (Zeiger auf einen kanonischen Namen)</translation>
@@ -966,94 +700,24 @@ Der Zone %3 eine eigene Kopie in %4 geben und diese ändern?</translation>
         <translation>Adresse:</translation>
     </message>
     <message>
-        <source>Domain name:</source>
-        <translation>Domänenname:</translation>
-    </message>
-    <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Address is not valid</source>
-        <translation>Die Adresse ist ungültig</translation>
-    </message>
-</context>
-<context>
-    <name>PTRRecordWizardPage</name>
-    <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation>Adresse:</translation>
+        <source>192.0.2.1, 2001:db8::1 or a name</source>
+        <translation>192.0.2.1, 2001:db8::1 oder ein Name</translation>
     </message>
     <message>
         <source>Domain name:</source>
         <translation>Domänenname:</translation>
     </message>
     <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
+        <source>TTL in seconds:</source>
+        <translation>TTL in Sekunden:</translation>
     </message>
     <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
+        <source>%1 is not a valid IPv6 address</source>
+        <translation>%1 ist keine gültige IPv6-Adresse</translation>
     </message>
     <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Address is not valid</source>
-        <translation>Die Adresse ist ungültig</translation>
-    </message>
-</context>
-<context>
-    <name>PTRv6RecordDialog</name>
-    <message>
-        <source>PTR Record (Pointer to a canonical name)</source>
-        <translation>PTR-Eintrag (Zeiger auf einen kanonischen Namen)</translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation>Adresse:</translation>
-    </message>
-    <message>
-        <source>Domain name:</source>
-        <translation>Domänenname:</translation>
-    </message>
-    <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
+        <source>%1 is not a valid IPv4 address</source>
+        <translation>%1 ist keine gültige IPv4-Adresse</translation>
     </message>
 </context>
 <context>
@@ -1112,14 +776,6 @@ Verwaltung des DNS-Servers BIND</translation>
     <message>
         <source>Domain name should not contain double dots</source>
         <translation>Der Domänenname darf keine zwei Punkte hintereinander enthalten</translation>
-    </message>
-    <message>
-        <source>Domain name is not fully qualified.
-A fully qualified domain name consists of a list of domain labels representing the hierarchy from the lowest relevant level in the DNS to the top-level domain. The DNS root is unnamed, expressed as the empty label terminated by the dot.
-Domain name %1 doesn&apos;t ends with &quot;%2&quot;.</source>
-        <translation>Der Domänenname ist nicht voll qualifiziert.
-Ein voll qualifizierter Domänenname besteht aus einer Folge von Labels, die die Hierarchie von der untersten betroffenen Ebene des DNS bis zur Top-Level-Domain wiedergeben. Die Wurzel des DNS hat keinen Namen; sie wird als leeres Label geschrieben, das der abschließende Punkt beendet.
-Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
     <message>
         <source>Domain name exceeds the maximum size</source>
@@ -1189,12 +845,6 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>Name server name is invalid.
 %1</source>
         <translation>Der Name des Nameservers ist ungültig.
-%1</translation>
-    </message>
-    <message>
-        <source>Address is invalid.
-%1</source>
-        <translation>Die Adresse ist ungültig.
 %1</translation>
     </message>
     <message>
@@ -1302,10 +952,6 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <translation>Ein Eintrag wird als NAME [TTL] TYP DATEN... angegeben</translation>
     </message>
     <message>
-        <source>%1 is not inside %2</source>
-        <translation>%1 liegt nicht in %2</translation>
-    </message>
-    <message>
         <source>Zone %1 has no record %2</source>
         <translation>Die Zone %1 hat keinen Eintrag %2</translation>
     </message>
@@ -1372,6 +1018,149 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>%1 records are made by DNSSEC signing, not by hand; they can&apos;t be changed here.</source>
         <translation>%1-Einträge entstehen beim Signieren mit DNSSEC, nicht von Hand; sie können hier nicht geändert werden.</translation>
     </message>
+    <message>
+        <source>This record comes from $INCLUDE file %1; edit that file instead.</source>
+        <translation>Dieser Eintrag stammt aus der mit $INCLUDE eingebundenen Datei %1; bearbeiten Sie stattdessen diese Datei.</translation>
+    </message>
+    <message>
+        <source>This record is made by %1; change that line of the zone file instead.</source>
+        <translation>Dieser Eintrag wird von %1 erzeugt; ändern Sie stattdessen diese Zeile der Zonendatei.</translation>
+    </message>
+    <message>
+        <source>Record %1 is not written in file %2 as far as its text can be read; change it there.</source>
+        <translation>Eintrag %1 steht nicht erkennbar im Text der Datei %2; ändern Sie ihn dort.</translation>
+    </message>
+    <message>
+        <source>Record %1 may be any of %2 entries of file %3; change it there.</source>
+        <translation>Eintrag %1 kann jeder von %2 Einträgen der Datei %3 sein; ändern Sie ihn dort.</translation>
+    </message>
+    <message>
+        <source>not intended: %1</source>
+        <translation>nicht beabsichtigt: %1</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>fehlt: %1</translation>
+    </message>
+    <message>
+        <source>The entry of record %1 in file %2 opens its parentheses before the type; change it there.</source>
+        <translation>Der Eintrag %1 in Datei %2 öffnet seine Klammern vor dem Typ; ändern Sie ihn dort.</translation>
+    </message>
+    <message>
+        <source>The changes overlap in the text of file %1.</source>
+        <translation>Die Änderungen überschneiden sich im Text der Datei %1.</translation>
+    </message>
+    <message>
+        <source>Domain label * is a wildcard only as the leftmost label</source>
+        <translation>Das Label * ist nur ganz links ein Platzhalter</translation>
+    </message>
+    <message>
+        <source>Domain label * is invalid</source>
+        <translation>Das Label * ist ungültig</translation>
+    </message>
+    <message>
+        <source>Domain label %1 is invalid: a host name takes letters, digits and inner hyphens only</source>
+        <translation>Das Label %1 ist ungültig: ein Hostname besteht nur aus Buchstaben, Ziffern und inneren Bindestrichen</translation>
+    </message>
+    <message>
+        <source>Mailbox %1 is invalid</source>
+        <translation>Das Postfach %1 ist ungültig</translation>
+    </message>
+    <message>
+        <source>%1 lies outside zone %2, whose file named would not take it</source>
+        <translation>%1 liegt außerhalb der Zone %2; named würde es aus deren Datei nicht übernehmen</translation>
+    </message>
+    <message>
+        <source>%1 is no record type</source>
+        <translation>%1 ist kein Eintragstyp</translation>
+    </message>
+    <message>
+        <source>The record&apos;s data should not be empty</source>
+        <translation>Die Daten des Eintrags dürfen nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Preference</source>
+        <translation>Priorität</translation>
+    </message>
+    <message>
+        <source>TTL</source>
+        <translation>TTL</translation>
+    </message>
+    <message>
+        <source>The record holds a line break or another control character</source>
+        <translation>Der Eintrag enthält einen Zeilenumbruch oder ein anderes Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out of range 0 to %3</source>
+        <translation>%1 %2 liegt außerhalb des Bereichs 0 bis %3</translation>
+    </message>
+    <message>
+        <source>The SOA record stands at the apex of zone %1, not at %2</source>
+        <translation>Der SOA-Eintrag steht an der Spitze der Zone %1, nicht bei %2</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Expire</source>
+        <translation>Ablauf</translation>
+    </message>
+    <message>
+        <source>Negative cache TTL</source>
+        <translation>TTL für negative Antworten</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorität</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewichtung</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>The text is not read as zone-file strings: %1</source>
+        <translation>Der Text lässt sich nicht als Zeichenketten einer Zonendatei lesen: %1</translation>
+    </message>
+    <message>
+        <source>an escape is not complete</source>
+        <translation>eine Maskierung ist unvollständig</translation>
+    </message>
+    <message>
+        <source>a string lacks its closing quote</source>
+        <translation>einer Zeichenkette fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>%1 stands outside the quotes</source>
+        <translation>%1 steht außerhalb der Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a string holds %1 bytes, more than %2</source>
+        <translation>eine Zeichenkette hat %1 Bytes, mehr als %2</translation>
+    </message>
+    <message>
+        <source>it holds no string</source>
+        <translation>er enthält keine Zeichenkette</translation>
+    </message>
+</context>
+<context>
+    <name>RecordForm</name>
+    <message>
+        <source>Validation failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>RecordModel</name>
@@ -1394,6 +1183,14 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>Record wizard</source>
         <translation>Assistent für Einträge</translation>
     </message>
+    <message>
+        <source>New record in zone %1</source>
+        <translation>Neuer Eintrag in der Zone %1</translation>
+    </message>
+    <message>
+        <source>In zone %1</source>
+        <translation>In der Zone %1</translation>
+    </message>
 </context>
 <context>
     <name>Rndc</name>
@@ -1407,7 +1204,7 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
 </context>
 <context>
-    <name>SOARecordDialog</name>
+    <name>SOARecordForm</name>
     <message>
         <source>SOA Record (Start of Authority record)</source>
         <translation>SOA-Eintrag (Start of Authority)</translation>
@@ -1417,123 +1214,52 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <translation>Domänenname:</translation>
     </message>
     <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
+        <source>www or @</source>
+        <translation>www oder @</translation>
     </message>
     <message>
         <source>Name server name:</source>
         <translation>Name des Nameservers:</translation>
     </message>
     <message>
-        <source>ns.example.com.</source>
-        <translation>ns.example.com.</translation>
+        <source>ns1 or ns1.example.com.</source>
+        <translation>ns1 oder ns1.example.com.</translation>
     </message>
     <message>
         <source>Email address:</source>
         <translation>E-Mail-Adresse:</translation>
     </message>
     <message>
-        <source>hostmaster.example.com.</source>
-        <translation>hostmaster.example.com.</translation>
-    </message>
-    <message>
         <source>Serial number:</source>
         <translation>Seriennummer:</translation>
     </message>
     <message>
-        <source>Refresh time:</source>
-        <translation>Aktualisierungsintervall:</translation>
+        <source>Refresh time in seconds:</source>
+        <translation>Aktualisierungsintervall in Sekunden:</translation>
     </message>
     <message>
-        <source> s</source>
-        <translation> s</translation>
+        <source>Retry time in seconds:</source>
+        <translation>Wiederholungsintervall in Sekunden:</translation>
     </message>
     <message>
-        <source>Retry time:</source>
-        <translation>Wiederholungsintervall:</translation>
+        <source>Expire time in seconds:</source>
+        <translation>Ablaufzeit in Sekunden:</translation>
     </message>
     <message>
-        <source>Expire time:</source>
-        <translation>Ablaufzeit:</translation>
+        <source>Negative cache TTL in seconds:</source>
+        <translation>TTL für negative Antworten in Sekunden:</translation>
     </message>
     <message>
-        <source>Negative Cache TTL:</source>
-        <translation>TTL für negative Antworten:</translation>
+        <source>TTL in seconds:</source>
+        <translation>TTL in Sekunden:</translation>
     </message>
     <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
+        <source>%1 is no email address</source>
+        <translation>%1 ist keine E-Mail-Adresse</translation>
     </message>
 </context>
 <context>
-    <name>SOARecordWizardPage</name>
-    <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
-    </message>
-    <message>
-        <source>Domain name:</source>
-        <translation>Domänenname:</translation>
-    </message>
-    <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
-        <source>Name server domain:</source>
-        <translation>Domäne des Nameservers:</translation>
-    </message>
-    <message>
-        <source>ns.example.com.</source>
-        <translation>ns.example.com.</translation>
-    </message>
-    <message>
-        <source>Email address:</source>
-        <translation>E-Mail-Adresse:</translation>
-    </message>
-    <message>
-        <source>hostmaster.example.com.</source>
-        <translation>hostmaster.example.com.</translation>
-    </message>
-    <message>
-        <source>Serial number:</source>
-        <translation>Seriennummer:</translation>
-    </message>
-    <message>
-        <source>Refresh time:</source>
-        <translation>Aktualisierungsintervall:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Retry time:</source>
-        <translation>Wiederholungsintervall:</translation>
-    </message>
-    <message>
-        <source>Expire time:</source>
-        <translation>Ablaufzeit:</translation>
-    </message>
-    <message>
-        <source>Negative Cache TTL:</source>
-        <translation>TTL für negative Antworten:</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-</context>
-<context>
-    <name>SRVRecordDialog</name>
+    <name>SRVRecordForm</name>
     <message>
         <source>SRV Record (Service record)</source>
         <translation>SRV-Eintrag (Dienst)</translation>
@@ -1551,10 +1277,6 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <translation>Domänenname:</translation>
     </message>
     <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
         <source>Priority:</source>
         <translation>Priorität:</translation>
     </message>
@@ -1571,75 +1293,12 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <translation>Ziel:</translation>
     </message>
     <message>
-        <source>server.example.com.</source>
-        <translation>server.example.com.</translation>
+        <source>sip or sip.example.com.</source>
+        <translation>sip oder sip.example.com.</translation>
     </message>
     <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-</context>
-<context>
-    <name>SRVRecordWizardPage</name>
-    <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
-    </message>
-    <message>
-        <source>Service name:</source>
-        <translation>Dienstname:</translation>
-    </message>
-    <message>
-        <source>Protocol name:</source>
-        <translation>Protokollname:</translation>
-    </message>
-    <message>
-        <source>Domain name:</source>
-        <translation>Domänenname:</translation>
-    </message>
-    <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
-        <source>Priority:</source>
-        <translation>Priorität:</translation>
-    </message>
-    <message>
-        <source>Weight:</source>
-        <translation>Gewichtung:</translation>
-    </message>
-    <message>
-        <source>Port:</source>
-        <translation>Port:</translation>
-    </message>
-    <message>
-        <source>Target:</source>
-        <translation>Ziel:</translation>
-    </message>
-    <message>
-        <source>server.example.com.</source>
-        <translation>server.example.com.</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
+        <source>TTL in seconds:</source>
+        <translation>TTL in Sekunden:</translation>
     </message>
 </context>
 <context>
@@ -1804,7 +1463,7 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
 </context>
 <context>
-    <name>TXTRecordDialog</name>
+    <name>TXTRecordForm</name>
     <message>
         <source>TXT Record (Text record)</source>
         <translation>TXT-Eintrag (Text)</translation>
@@ -1814,63 +1473,16 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <translation>Domänenname:</translation>
     </message>
     <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
+        <source>www or @</source>
+        <translation>www oder @</translation>
     </message>
     <message>
         <source>Text:</source>
         <translation>Text:</translation>
     </message>
     <message>
-        <source>example of a record</source>
-        <translation>Beispiel für einen Eintrag</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-</context>
-<context>
-    <name>TXTRecordWizardPage</name>
-    <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
-    </message>
-    <message>
-        <source>Domain name:</source>
-        <translation>Domänenname:</translation>
-    </message>
-    <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
-        <source>Text:</source>
-        <translation>Text:</translation>
-    </message>
-    <message>
-        <source>example of a record</source>
-        <translation>Beispiel für einen Eintrag</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
+        <source>TTL in seconds:</source>
+        <translation>TTL in Sekunden:</translation>
     </message>
 </context>
 <context>
@@ -1887,10 +1499,6 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>Custom</source>
         <comment>Custom type</comment>
         <translation>Benutzerdefiniert</translation>
-    </message>
-    <message>
-        <source>Class:</source>
-        <translation>Klasse:</translation>
     </message>
 </context>
 <context>
@@ -1915,20 +1523,12 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <translation>Zonenname:</translation>
     </message>
     <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
         <source>Class:</source>
         <translation>Klasse:</translation>
     </message>
     <message>
         <source>Type:</source>
         <translation>Typ:</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -2019,6 +1619,12 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
         <source>Zone contains errors: %1</source>
         <translation>Die Zone enthält Fehler: %1</translation>
     </message>
+    <message>
+        <source>BIND reads the changed text of file %1 otherwise than intended, so it is left as it was:
+%2</source>
+        <translation>BIND liest den geänderten Text der Datei %1 anders als beabsichtigt; sie bleibt daher unverändert:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>ZoneWizard</name>
@@ -2030,40 +1636,8 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
 <context>
     <name>ZoneWizardPageARecord</name>
     <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
-    </message>
-    <message>
-        <source>Address record for authoritative name server</source>
-        <translation>Adresseintrag des autoritativen Nameservers</translation>
-    </message>
-    <message>
-        <source>Please specify the ip address for the authoritative name server</source>
-        <translation>Bitte geben Sie die IP-Adresse des autoritativen Nameservers an</translation>
-    </message>
-    <message>
-        <source>Name server name:</source>
-        <translation>Name des Nameservers:</translation>
-    </message>
-    <message>
-        <source>ns.example.com.</source>
-        <translation>ns.example.com.</translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation>Adresse:</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
+        <source>The name server %1 lies outside the zone: its address belongs in a zone of its own.</source>
+        <translation>Der Nameserver %1 liegt außerhalb der Zone: seine Adresse gehört in eine eigene Zone.</translation>
     </message>
 </context>
 <context>
@@ -2110,41 +1684,6 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     </message>
 </context>
 <context>
-    <name>ZoneWizardPageNSRecord</name>
-    <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
-    </message>
-    <message>
-        <source>Authoritative name server</source>
-        <translation>Autoritativer Nameserver</translation>
-    </message>
-    <message>
-        <source>Please specify the primary master name server for the zone</source>
-        <translation>Bitte geben Sie den primären Master-Nameserver der Zone an</translation>
-    </message>
-    <message>
-        <source>Name server name:</source>
-        <translation>Name des Nameservers:</translation>
-    </message>
-    <message>
-        <source>ns.example.com.</source>
-        <translation>ns.example.com.</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-</context>
-<context>
     <name>ZoneWizardPageName</name>
     <message>
         <source>WizardPage</source>
@@ -2161,57 +1700,6 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Zone name:</source>
         <translation>Zonenname:</translation>
-    </message>
-    <message>
-        <source>example.com.</source>
-        <translation>example.com.</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-</context>
-<context>
-    <name>ZoneWizardPagePTRRecord</name>
-    <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
-    </message>
-    <message>
-        <source>Pointer record for authoritative name server</source>
-        <translation>Zeigereintrag (PTR) des autoritativen Nameservers</translation>
-    </message>
-    <message>
-        <source>Please specify the ip address for the authoritative name server</source>
-        <translation>Bitte geben Sie die IP-Adresse des autoritativen Nameservers an</translation>
-    </message>
-    <message>
-        <source>Name server name:</source>
-        <translation>Name des Nameservers:</translation>
-    </message>
-    <message>
-        <source>ns.example.com.</source>
-        <translation>ns.example.com.</translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation>Adresse:</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Address is not valid</source>
-        <translation>Die Adresse ist ungültig</translation>
     </message>
 </context>
 <context>
@@ -2235,73 +1723,6 @@ Der Domänenname %1 endet nicht auf „%2“.</translation>
     <message>
         <source>Zone name:</source>
         <translation>Zonenname:</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-</context>
-<context>
-    <name>ZoneWizardPageSOARecord</name>
-    <message>
-        <source>WizardPage</source>
-        <translation>Assistentenseite</translation>
-    </message>
-    <message>
-        <source>Start of Authority record</source>
-        <translation>SOA-Eintrag (Start of Authority)</translation>
-    </message>
-    <message>
-        <source>Please specify the Start of Authority record for the zone</source>
-        <translation>Bitte geben Sie den SOA-Eintrag der Zone an</translation>
-    </message>
-    <message>
-        <source>Name server name:</source>
-        <translation>Name des Nameservers:</translation>
-    </message>
-    <message>
-        <source>ns.example.com.</source>
-        <translation>ns.example.com.</translation>
-    </message>
-    <message>
-        <source>Email address:</source>
-        <translation>E-Mail-Adresse:</translation>
-    </message>
-    <message>
-        <source>hostmaster.example.com.</source>
-        <translation>hostmaster.example.com.</translation>
-    </message>
-    <message>
-        <source>Serial number:</source>
-        <translation>Seriennummer:</translation>
-    </message>
-    <message>
-        <source>Refresh time:</source>
-        <translation>Aktualisierungsintervall:</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Retry time:</source>
-        <translation>Wiederholungsintervall:</translation>
-    </message>
-    <message>
-        <source>Expire time:</source>
-        <translation>Ablaufzeit:</translation>
-    </message>
-    <message>
-        <source>Negative Cache TTL:</source>
-        <translation>TTL für negative Antworten:</translation>
-    </message>
-    <message>
-        <source>TTL:</source>
-        <translation>TTL:</translation>
-    </message>
-    <message>
-        <source>Validation failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
     </message>
 </context>
 </TS>

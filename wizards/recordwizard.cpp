@@ -1,5 +1,6 @@
 #include "recordwizard.h"
 
+#include "dialogs/recordform.h"
 #include "wizards/aaaarecordwizardpage.h"
 #include "wizards/arecordwizardpage.h"
 #include "wizards/cnamerecordwizardpage.h"
@@ -7,67 +8,36 @@
 #include "wizards/mxrecordwizardpage.h"
 #include "wizards/nsrecordwizardpage.h"
 #include "wizards/ptrrecordwizardpage.h"
-#include "wizards/soarecordwizardpage.h"
 #include "wizards/srvrecordwizardpage.h"
 #include "wizards/txtrecordwizardpage.h"
 #include "wizards/typerecordwizardpage.h"
 
 #include "ui_recordwizard.h"
 
-RecordWizard::RecordWizard(QWidget *parent) : QWizard(parent), ui(new Ui::RecordWizard)
+RecordWizard::RecordWizard(const PZone &zone, QWidget *parent)
+    : ChangeWizard(parent), m_zone(zone), ui(new Ui::RecordWizard)
 {
     ui->setupUi(this);
-    typePage = new TypeRecordWizardPage(this);
-    aPage = new ARecordWizardPage(this);
-    ptrPage = new PTRRecordWizardPage(this);
-    cnamePage = new CNAMERecordWizardPage(this);
-    nsPage = new NSRecordWizardPage(this);
-    srvPage = new SRVRecordWizardPage(this);
-    mxPage = new MXRecordWizardPage(this);
-    aaaaPage = new AAAARecordWizardPage(this);
-    txtPage = new TXTRecordWizardPage(this);
-    soaPage = new SOARecordWizardPage(this);
-    customPage = new CustomRecordWizardPage(this);
-
-    setPage(TypePage, typePage);
-    setPage(APage, aPage);
-    setPage(PTRPage, ptrPage);
-    setPage(CNAMEPage, cnamePage);
-    setPage(NSPage, nsPage);
-    setPage(SRVPage, srvPage);
-    setPage(MXPage, mxPage);
-    setPage(AAAAPage, aaaaPage);
-    setPage(TXTPage, txtPage);
-    setPage(SOAPage, soaPage);
-    setPage(CustomPage, customPage);
+    auto *typePage = new TypeRecordWizardPage(this);
+    typePage->setTitle(tr("New record in zone %1").arg(zone->name()));
+    addPage(typePage);
+    const QList<RecordWizardPage *> pages = {
+        new ARecordWizardPage(this),     new PTRRecordWizardPage(this),
+        new CNAMERecordWizardPage(this), new NSRecordWizardPage(this),
+        new SRVRecordWizardPage(this),   new MXRecordWizardPage(this),
+        new AAAARecordWizardPage(this),  new TXTRecordWizardPage(this),
+        new CustomRecordWizardPage(this)};
+    for (RecordWizardPage *page : pages) {
+        page->start(zone.data());
+        page->setSubTitle(tr("In zone %1").arg(zone->name()));
+        typePage->offer(page->form()->newRecord()->type(), addPage(page));
+    }
 }
 
 RecordWizard::~RecordWizard() = default;
 
-PRecord RecordWizard::record()
+PRecord RecordWizard::record() const
 {
-    switch (currentId()) {
-    case APage:
-        return aPage->record();
-    case PTRPage:
-        return ptrPage->record();
-    case CNAMEPage:
-        return cnamePage->record();
-    case NSPage:
-        return nsPage->record();
-    case SRVPage:
-        return srvPage->record();
-    case MXPage:
-        return mxPage->record();
-    case AAAAPage:
-        return aaaaPage->record();
-    case TXTPage:
-        return txtPage->record();
-    case SOAPage:
-        return soaPage->record();
-    case CustomPage:
-        return customPage->record();
-    default:
-        return {};
-    }
+    const auto *page = qobject_cast<const RecordWizardPage *>(currentPage());
+    return page ? page->record() : PRecord();
 }

@@ -1,65 +1,28 @@
 #pragma once
 
-#include "records/record.h"
-
-#include <QWizard>
+#include "records/zone.h"
+#include "wizards/changewizard.h"
 
 #include <memory>
-
-class AAAARecordWizardPage;
-class ARecordWizardPage;
-class CNAMERecordWizardPage;
-class CustomRecordWizardPage;
-class MXRecordWizardPage;
-class NSRecordWizardPage;
-class PTRRecordWizardPage;
-class SOARecordWizardPage;
-class SRVRecordWizardPage;
-class TXTRecordWizardPage;
-class TypeRecordWizardPage;
 
 namespace Ui {
 class RecordWizard;
 }
 
-// Composes one new record: a type on the first page, that type's form on the second.
-class RecordWizard : public QWizard
+// Composes one new record of a zone: a type on the first page, that type's form on the next. A
+// zone has its one SOA record from its start, so that type is not offered.
+class RecordWizard : public ChangeWizard
 {
     Q_OBJECT
 
 public:
-    // The type page leads to the page whose id is the chosen type's index plus one.
-    enum PageId {
-        TypePage,
-        APage,
-        PTRPage,
-        CNAMEPage,
-        NSPage,
-        SRVPage,
-        MXPage,
-        AAAAPage,
-        TXTPage,
-        SOAPage,
-        CustomPage
-    };
-
-    explicit RecordWizard(QWidget *parent = nullptr);
+    explicit RecordWizard(const PZone &zone, QWidget *parent = nullptr);
     ~RecordWizard() override;
 
-    // The record of the page the user finished on; call it after exec() returned Accepted.
-    PRecord record();
+    // The record of the form the user finished on.
+    PRecord record() const;
 
 private:
-    TypeRecordWizardPage *typePage = nullptr;
-    AAAARecordWizardPage *aaaaPage = nullptr;
-    ARecordWizardPage *aPage = nullptr;
-    CNAMERecordWizardPage *cnamePage = nullptr;
-    MXRecordWizardPage *mxPage = nullptr;
-    NSRecordWizardPage *nsPage = nullptr;
-    PTRRecordWizardPage *ptrPage = nullptr;
-    SOARecordWizardPage *soaPage = nullptr;
-    SRVRecordWizardPage *srvPage = nullptr;
-    TXTRecordWizardPage *txtPage = nullptr;
-    CustomRecordWizardPage *customPage = nullptr;
+    const PZone m_zone;
     const std::unique_ptr<Ui::RecordWizard> ui;
 };

@@ -2,24 +2,20 @@
 
 #include "ui_typerecordwizardpage.h"
 
-namespace {
-// The type list and the record wizard's page ids run in the same order, one apart.
-constexpr int lastTypeIndex = 9;
-} // namespace
-
 TypeRecordWizardPage::TypeRecordWizardPage(QWidget *parent)
     : QWizardPage(parent), ui(new Ui::TypeRecordWizardPage)
 {
     ui->setupUi(this);
-    registerField(QStringLiteral("RecordType*"), ui->comboBoxType);
 }
 
 TypeRecordWizardPage::~TypeRecordWizardPage() = default;
 
+void TypeRecordWizardPage::offer(const QString &type, int pageId)
+{
+    ui->comboBoxType->addItem(type.isEmpty() ? tr("Custom", "Custom type") : type, pageId);
+}
+
 int TypeRecordWizardPage::nextId() const
 {
-    const int index = ui->comboBoxType->currentIndex();
-    if (index < 0 || index > lastTypeIndex)
-        return -1;
-    return index + 1;
+    return ui->comboBoxType->currentData().toInt();
 }

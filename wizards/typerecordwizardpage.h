@@ -8,7 +8,7 @@ namespace Ui {
 class TypeRecordWizardPage;
 }
 
-// The first page of the record wizard: the type chosen here picks the form of the next page.
+// The first page of the record wizard: the type chosen here leads to the page of its form.
 class TypeRecordWizardPage : public QWizardPage
 {
     Q_OBJECT
@@ -17,13 +17,11 @@ public:
     explicit TypeRecordWizardPage(QWidget *parent = nullptr);
     ~TypeRecordWizardPage() override;
 
-    void initializePage() override {}
-    void cleanupPage() override {}
-    bool validatePage() override { return true; }
-    bool isComplete() const override { return m_complete; }
+    // Lists the type, whose form is on the page with the id; an empty type word is any other.
+    void offer(const QString &type, int pageId);
+
     int nextId() const override;
 
 private:
-    bool m_complete = true;
     const std::unique_ptr<Ui::TypeRecordWizardPage> ui;
 };

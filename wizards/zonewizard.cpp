@@ -1,6 +1,9 @@
 #include "zonewizard.h"
 
+#include "common/errorstackexception.h"
 #include "common/validation.h"
+#include "core/zoneblueprint.h"
+#include "dialogs/validationreport.h"
 #include "wizards/zonewizardpagearecord.h"
 #include "wizards/zonewizardpagemain.h"
 #include "wizards/zonewizardpagename.h"
@@ -11,24 +14,23 @@
 
 #include "ui_zonewizard.h"
 
-ZoneWizard::ZoneWizard(QWidget *parent) : QWizard(parent), m_zone(new Zone), ui(new Ui::ZoneWizard)
+ZoneWizard::ZoneWizard(QWidget *parent)
+    : ChangeWizard(parent), m_zone(new Zone), ui(new Ui::ZoneWizard)
 {
     ui->setupUi(this);
     mainPage = new ZoneWizardPageMain(this);
-    namePage = new ZoneWizardPageName(this);
-    reverseNamePage = new ZoneWizardPageReverseIPv4Name(this);
-    soaPage = new ZoneWizardPageSOARecord(this);
-    nsPage = new ZoneWizardPageNSRecord(this);
-    aPage = new ZoneWizardPageARecord(this);
-    ptrPage = new ZoneWizardPagePTRRecord(this);
-
     setPage(MainPage, mainPage);
-    setPage(NamePage, namePage);
-    setPage(ReverseNamePage, reverseNamePage);
-    setPage(SOAPage, soaPage);
-    setPage(NSPage, nsPage);
-    setPage(APage, aPage);
-    setPage(PTRPage, ptrPage);
+    setPage(NamePage, new ZoneWizardPageName(this));
+    setPage(ReverseNamePage, new ZoneWizardPageReverseIPv4Name(this));
+    const QList<QPair<PageId, RecordWizardPage *>> recordPages = {
+        {SOAPage, new ZoneWizardPageSOARecord(this)},
+        {NSPage, new ZoneWizardPageNSRecord(this)},
+        {APage, new ZoneWizardPageARecord(this)},
+        {PTRPage, new ZoneWizardPagePTRRecord(this)}};
+    for (const auto &[id, page] : recordPages) {
+        setPage(id, page);
+        page->start(m_zone.data());
+    }
 }
 
 ZoneWizard::~ZoneWizard() = default;
@@ -36,18 +38,28 @@ ZoneWizard::~ZoneWizard() = default;
 PZone ZoneWizard::zone()
 {
     m_zone->setType(mainPage->zoneType());
-    QList<PRecord> records{soaPage->record(), nsPage->record()};
-    records.append(isReverseName(m_zone->name()) ? ptrPage->record() : aPage->record());
+    QList<PRecord> records{pageRecord(SOAPage), pageRecord(NSPage)};
+    if (isReverseName(m_zone->name()))
+        records.append(pageRecord(PTRPage));
+    else if (qobject_cast<ZoneWizardPageARecord *>(page(APage))->holdsRecord())
+        records.append(pageRecord(APage));
     m_zone->setRecords(records);
     return m_zone;
 }
 
-QString ZoneWizard::zoneName() const
+bool ZoneWizard::takeZoneName(QWidget *page, const QString &typed)
 {
-    return m_zone->name();
+    const QString name = typed.trimmed();
+    try {
+        ZoneBlueprint::zoneName(name);
+    } catch (const ErrorStackException &error) {
+        return reportValidation(page, {error.text()});
+    }
+    m_zone->setName(name);
+    return true;
 }
 
-void ZoneWizard::setZoneName(const QString &name)
+PRecord ZoneWizard::pageRecord(PageId id) const
 {
-    m_zone->setName(name);
+    return qobject_cast<const RecordWizardPage *>(page(id))->record();
 }

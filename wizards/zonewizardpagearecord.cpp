@@ -1,45 +1,44 @@
 #include "zonewizardpagearecord.h"
 
-#include "common/inputvalidators.h"
-#include "wizards/validationreport.h"
-
-#include "ui_zonewizardpagearecord.h"
-
-#include <QRegularExpressionValidator>
+#include "common/validation.h"
+#include "dialogs/arecordform.h"
+#include "records/nsrecord.h"
+#include "records/zone.h"
+#include "wizards/zonewizard.h"
 
 ZoneWizardPageARecord::ZoneWizardPageARecord(QWidget *parent)
-    : QWizardPage(parent), m_record(new ARecord), ui(new Ui::ZoneWizardPageARecord)
+    : RecordWizardPage(new ARecordForm, parent)
 {
-    ui->setupUi(this);
-    ui->lineEditName->setValidator(domainCharsValidator());
 }
 
-ZoneWizardPageARecord::~ZoneWizardPageARecord() = default;
-
-PRecord ZoneWizardPageARecord::record()
+void ZoneWizardPageARecord::start(Zone *zone)
 {
-    writeForm(*m_record);
-    return m_record;
+    RecordWizardPage::start(zone);
+    form()->lockFields({QStringLiteral("lineEditName")});
 }
 
 void ZoneWizardPageARecord::initializePage()
 {
-    ui->lineEditName->setText(field(QStringLiteral("nsNSDName")).toString());
-    ui->kivoHostAddress->setAddress(m_record->address());
-    ui->spinBoxTTL->setValue(int(m_record->ttl()));
+    const PRecord address = record();
+    const QString server = qobject_cast<ZoneWizard *>(wizard())
+                               ->pageRecord(ZoneWizard::NSPage)
+                               .dynamicCast<NSRecord>()
+                               ->nsdName();
+    address->setName(server);
+    form()->fill(*address);
+    form()->setEnabled(isInside(server, form()->zone()->name()));
+    setSubTitle(holdsRecord() ? QString()
+                              : tr("The name server %1 lies outside the zone: its address "
+                                   "belongs in a zone of its own.")
+                                    .arg(server));
 }
 
 bool ZoneWizardPageARecord::validatePage()
 {
-    ARecord scratch(*m_record);
-    writeForm(scratch);
-    return reportValidation(this, tr("Validation failed"), scratch.validate());
+    return !holdsRecord() || RecordWizardPage::validatePage();
 }
 
-void ZoneWizardPageARecord::writeForm(ARecord &record) const
+bool ZoneWizardPageARecord::holdsRecord() const
 {
-    record.setName(ui->lineEditName->text());
-    // An incomplete entry gives an empty text, which the record's own check refuses.
-    record.setAddress(ui->kivoHostAddress->address().toString());
-    record.setTtl(quint64(ui->spinBoxTTL->value()));
+    return form()->isEnabled();
 }

@@ -1,38 +1,18 @@
 #pragma once
 
-#include "records/arecord.h"
+#include "wizards/recordwizardpage.h"
 
-#include <QSharedPointer>
-#include <QWizardPage>
-
-#include <memory>
-
-namespace Ui {
-class ZoneWizardPageARecord;
-}
-
-// The address of a forward zone's name server.
-class ZoneWizardPageARecord : public QWizardPage
+// The address of the forward zone's name server, which the zone holds only for a server inside it.
+class ZoneWizardPageARecord : public RecordWizardPage
 {
     Q_OBJECT
 
 public:
     explicit ZoneWizardPageARecord(QWidget *parent = nullptr);
-    ~ZoneWizardPageARecord() override;
 
-    // Writes the form into the page's record and hands it out; it outlives the wizard.
-    PRecord record();
-
+    void start(Zone *zone) override;
     void initializePage() override;
-    void cleanupPage() override {}
     bool validatePage() override;
-    bool isComplete() const override { return m_complete; }
-    int nextId() const override { return -1; }
-
-private:
-    void writeForm(ARecord &record) const;
-
-    bool m_complete = true;
-    const QSharedPointer<ARecord> m_record;
-    const std::unique_ptr<Ui::ZoneWizardPageARecord> ui;
+    // Whether the zone takes the page's address record.
+    bool holdsRecord() const;
 };

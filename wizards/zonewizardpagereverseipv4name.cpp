@@ -1,19 +1,14 @@
 #include "zonewizardpagereverseipv4name.h"
 
-#include "common/inputvalidators.h"
 #include "common/validation.h"
-#include "wizards/validationreport.h"
 #include "wizards/zonewizard.h"
 
 #include "ui_zonewizardpagereverseipv4name.h"
-
-#include <QRegularExpressionValidator>
 
 ZoneWizardPageReverseIPv4Name::ZoneWizardPageReverseIPv4Name(QWidget *parent)
     : QWizardPage(parent), ui(new Ui::ZoneWizardPageReverseIPv4Name)
 {
     ui->setupUi(this);
-    ui->lineEditName->setValidator(domainCharsValidator());
     connect(ui->kivoHostAddress, &KivoHostAddress::addressChanged, this,
             &ZoneWizardPageReverseIPv4Name::updateZoneName);
 }
@@ -22,12 +17,7 @@ ZoneWizardPageReverseIPv4Name::~ZoneWizardPageReverseIPv4Name() = default;
 
 bool ZoneWizardPageReverseIPv4Name::validatePage()
 {
-    const QString name = ui->lineEditName->text();
-    const ValidationResult result = validateDomainName(name, QStringLiteral("."));
-    if (!result.valid)
-        return reportValidation(this, tr("Validation failed"), {result.message});
-    wizard()->setProperty(ZoneWizard::zoneNameProperty, name);
-    return true;
+    return qobject_cast<ZoneWizard *>(wizard())->takeZoneName(this, ui->lineEditName->text());
 }
 
 int ZoneWizardPageReverseIPv4Name::nextId() const

@@ -1,63 +1,42 @@
 #include "zonewizardpagesoarecord.h"
 
-#include "common/inputvalidators.h"
-#include "records/soaserial.h"
-#include "wizards/validationreport.h"
+#include "common/validation.h"
+#include "core/zoneblueprint.h"
+#include "dialogs/soarecordform.h"
+#include "records/soarecord.h"
 #include "wizards/zonewizard.h"
 
-#include "ui_zonewizardpagesoarecord.h"
-
-#include <QDate>
-#include <QRegularExpressionValidator>
+namespace {
+const QString defaultNameServer = QStringLiteral("ns1");
+const QString defaultMailbox = QStringLiteral("hostmaster");
+} // namespace
 
 ZoneWizardPageSOARecord::ZoneWizardPageSOARecord(QWidget *parent)
-    : QWizardPage(parent), m_record(new SOARecord), ui(new Ui::ZoneWizardPageSOARecord)
+    : RecordWizardPage(new SOARecordForm, parent)
 {
-    ui->setupUi(this);
-    ui->lineEditMName->setValidator(domainCharsValidator());
-    ui->lineEditRName->setValidator(domainCharsValidator());
-    registerField(QStringLiteral("soaMName*"), ui->lineEditMName);
-    m_record->setSerial(SoaSerial::firstOf(QDate::currentDate()).value());
-
-    ui->lineEditMName->setText(m_record->mname());
-    ui->lineEditRName->setText(m_record->rname());
-    ui->spinBoxSerial->setValue(quint32(m_record->serial()));
-    ui->spinBoxRefresh->setValue(int(m_record->refresh()));
-    ui->spinBoxRetry->setValue(int(m_record->retry()));
-    ui->spinBoxExpire->setValue(int(m_record->expire()));
-    ui->spinBoxNCTTL->setValue(int(m_record->minimum()));
-    ui->spinBoxTTL->setValue(int(m_record->ttl()));
 }
 
-ZoneWizardPageSOARecord::~ZoneWizardPageSOARecord() = default;
-
-PRecord ZoneWizardPageSOARecord::record()
+void ZoneWizardPageSOARecord::start(Zone *zone)
 {
-    writeForm(*m_record);
-    return m_record;
+    form()->setZone(zone);
+    const PRecord soa = form()->newRecord();
+    ZoneBlueprint::startOfAuthority(dynamic_cast<SOARecord &>(*soa));
+    form()->fill(*soa);
 }
 
-bool ZoneWizardPageSOARecord::validatePage()
+// A forward zone is offered its own ns1 and hostmaster, as tamzorctl add-zone gives it.
+void ZoneWizardPageSOARecord::initializePage()
 {
-    SOARecord scratch(*m_record);
-    writeForm(scratch);
-    return reportValidation(this, tr("Validation failed"), scratch.validate());
+    const QSharedPointer<SOARecord> soa = record().dynamicCast<SOARecord>();
+    const QString zone = form()->zone()->name();
+    if (isReverseName(zone) || !soa->mname().isEmpty() || !soa->rname().isEmpty())
+        return;
+    soa->setMname(absoluteName(defaultNameServer, zone));
+    soa->setRname(absoluteName(defaultMailbox, zone));
+    form()->fill(*soa);
 }
 
 int ZoneWizardPageSOARecord::nextId() const
 {
     return ZoneWizard::NSPage;
-}
-
-void ZoneWizardPageSOARecord::writeForm(SOARecord &record) const
-{
-    record.setName(wizard()->property(ZoneWizard::zoneNameProperty).toString());
-    record.setMname(ui->lineEditMName->text());
-    record.setRname(ui->lineEditRName->text());
-    record.setSerial(ui->spinBoxSerial->value());
-    record.setRefresh(quint64(ui->spinBoxRefresh->value()));
-    record.setRetry(quint64(ui->spinBoxRetry->value()));
-    record.setExpire(quint64(ui->spinBoxExpire->value()));
-    record.setMinimum(quint64(ui->spinBoxNCTTL->value()));
-    record.setTtl(quint64(ui->spinBoxTTL->value()));
 }

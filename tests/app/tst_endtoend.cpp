@@ -83,6 +83,9 @@ private slots:
 
     void zonesAndRecordsChanged_restart_serverAnswersWhatTheTablesShow()
     {
+        const QString spf = QStringLiteral("v=spf1 mx -all");
+        const QString dmarc = QStringLiteral("v=DMARC1; p=reject; rua=mailto:dmarc@shop.test");
+        const QString dkim = "v=DKIM1; k=rsa; p=" + QString(282, 'A');
         server->installConfiguration();
         Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf.local"), legacyStatement);
         Sandbox::writeFile(QStringLiteral("/etc/bind/db.legacy"), legacyZone);
@@ -95,15 +98,17 @@ private slots:
         run("AddZone", {zoneWizard("shop.test.", "ns.shop.test.", "127.0.0.53")});
         run("AddZone", {zoneWizard("10.20.30.0", "ns.shop.test.", "10.20.30.5")});
         select(*window, "Zone", "shop.test.");
-        run("AddRecord", {wizard({"comboBoxType=A", "lineEditName=www.shop.test.|"
-                                                    "kivoHostAddress=127.0.0.80|spinBoxTTL=300"})});
-        run("AddRecord",
-            {wizard({"comboBoxType=TXT", "lineEditName=shop.test.|lineEditText=\"hello world\""})});
-        run("AddRecord", {wizard({"comboBoxType=MX", "lineEditName=shop.test.|spinBoxPreference=10|"
-                                                     "lineEditExchange=www.shop.test."})});
+        const auto add = [this](const QString &type, const QString &fields) {
+            run("AddRecord", {wizard({"comboBoxType=" + type, fields})});
+        };
+        add("A", "lineEditName=www|lineEditAddress=127.0.0.80|spinBoxTTL=300");
+        add("TXT", "lineEditName=@|lineEditText=" + spf);
+        add("TXT", "lineEditName=_dmarc|lineEditText=" + dmarc);
+        add("TXT", "lineEditName=sel._domainkey|lineEditText=" + dkim);
+        add("MX", "lineEditName=@|spinBoxPreference=10|lineEditExchange=www");
         select(*window, "Record", "www.shop.test. 300 IN A ");
-        run("EditRecord", {fillAndAccept("kivoHostAddress=127.0.0.81")});
-        select(*window, "Record", "shop.test. 86400 IN MX ");
+        run("EditRecord", {fillAndAccept("lineEditAddress=127.0.0.81")});
+        select(*window, "Record", "shop.test. 3600 IN MX ");
         run("RemoveRecord", {yes});
         // The administrator's zone is taken over by a rename, then removed.
         select(*window, "Zone", "legacy.test");
@@ -122,7 +127,14 @@ private slots:
         for (const QString &line : qAsConst(listed))
             answered += server->query(line.section(' ', 0, 0), line.section(' ', 3, 3));
         QCOMPARE(answered, listed);
-        QCOMPARE(listed.size(), 3 + 3 - 1 + 3);
+        QCOMPARE(listed.size(), 3 + 5 - 1 + 3);
+        // Texts are served as they were typed: SPF and DMARC as one string each, the key whole.
+        QCOMPARE(server->query("shop.test.", "TXT"),
+                 QStringList("shop.test. 3600 IN TXT \"" + spf + '"'));
+        QCOMPARE(server->query("_dmarc.shop.test.", "TXT"),
+                 QStringList("_dmarc.shop.test. 3600 IN TXT \"" + dmarc + '"'));
+        const QStringList key = server->query("sel._domainkey.shop.test.", "TXT");
+        QCOMPARE(key.value(0).section(' ', 4).remove(QRegularExpression("\" \"|\"")), dkim);
         QCOMPARE(server->query("shop.test.", "MX"), QStringList());
         QCOMPARE(server->query("ns.legacy.test.", "A"), QStringList());
         QCOMPARE(server->outgoingQueryLog(), QStringList());
@@ -167,7 +179,7 @@ private slots:
 
         select(*window, "Zone", "legacy.test");
         run("AddRecord", {wizard({"comboBoxType=A", "lineEditName=www.legacy.test.|"
-                                                    "kivoHostAddress=127.0.0.80|spinBoxTTL=300"})});
+                                                    "lineEditAddress=127.0.0.80|spinBoxTTL=300"})});
         QCOMPARE(problems, QStringList());
         QVERIFY2(window->statusBar()->currentMessage().startsWith("named loads zone legacy.test"),
                  qPrintable(window->statusBar()->currentMessage()));
@@ -231,10 +243,10 @@ private slots:
         select(*window, "Zone", "dyn.test");
         const Answer addWww =
             wizard({"comboBoxType=A", "lineEditName=www.dyn.test.|"
-                                      "kivoHostAddress=127.0.0.80|spinBoxTTL=300"});
+                                      "lineEditAddress=127.0.0.80|spinBoxTTL=300"});
         if (!readAfterUpdate) {
             const QStringList seen =
-                give(*window, "actionAddRecord", {addWww, press(QMessageBox::Ok)});
+                give(*window, "actionAddRecord", {addWww, press(QMessageBox::Ok), cancel});
             QCOMPARE(fitted(seen, {"critical *took dynamic updates since it was read*"}),
                      QStringList("critical *took dynamic updates since it was read*"));
         }

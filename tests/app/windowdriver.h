@@ -43,6 +43,9 @@ inline Answer press(QMessageBox::StandardButton button)
         [button](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(button)->click(); };
 }
 
+// Closes a dialog or wizard as its Cancel button does.
+inline const Answer cancel = [](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); };
+
 inline Answer fillAndAccept(const QString &edits)
 {
     return [edits](QWidget *modal) {
@@ -58,7 +61,8 @@ inline Answer wizard(const QStringList &pages)
         auto *wizard = qobject_cast<QWizard *>(modal);
         for (const QString &page : pages) {
             FormDriver::fill(wizard->currentPage(), page);
-            FormDriver::pressForward(*wizard);
+            const bool last = wizard->currentPage()->nextId() == -1;
+            wizard->button(last ? QWizard::FinishButton : QWizard::NextButton)->click();
         }
     };
 }
@@ -70,7 +74,7 @@ inline Answer zoneWizard(const QString &name, const QString &nameServer, const Q
     return wizard({reverse ? "comboBoxLookupType=Reverse" : "comboBoxLookupType=Forward",
                    (reverse ? "kivoHostAddress=" : "lineEditName=") + name,
                    "lineEditMName=" + nameServer + "|lineEditRName=hostmaster." + nameServer, "",
-                   "kivoHostAddress=" + address});
+                   "lineEditAddress=" + address});
 }
 
 inline QStringList recordLines(const QList<PRecord> &records)

@@ -19,6 +19,7 @@ const QString namedConf = QStringLiteral("/etc/bind/named.conf");
 const QString localConf = QStringLiteral("/etc/bind/named.conf.local");
 const QString managedConf = QStringLiteral("/etc/bind/tamzor.conf");
 const QString checkZone = QStringLiteral("/usr/bin/named-checkzone");
+const QString compileZone = QStringLiteral("/usr/bin/named-compilezone");
 const QString checkConf = QStringLiteral("/usr/bin/named-checkconf");
 const QString exampleFile = QStringLiteral("/etc/bind/db.example.com");
 const QString backups = QStringLiteral("/var/backups");
@@ -196,6 +197,10 @@ private slots:
         const Fault zoneCheckerRefuses = [](ServerZones &) {
             Sandbox::replaceProgram(checkZone, "#!/bin/sh\necho 'zone refused'\nexit 1\n");
         };
+        // A changed record's text is judged by the compiler that reads the records back.
+        const Fault zoneCompilerRefuses = [](ServerZones &) {
+            Sandbox::replaceProgram(compileZone, "#!/bin/sh\necho 'zone refused' >&2\nexit 1\n");
+        };
         const Fault confCheckerRefuses = [](ServerZones &) {
             Sandbox::replaceProgram(checkConf, "#!/bin/sh\necho 'configuration refused'\nexit 1\n");
         };
@@ -239,14 +244,19 @@ private slots:
         QTest::newRow("foreign zone removed, its file does not scan")
             << removeForeign << doesNotScan << "Can't read the statements of file " + localConf;
         QTest::newRow("record added") << addRecord << none << QString();
-        QTest::newRow("record added, refused") << addRecord << zoneCheckerRefuses << refused;
+        QTest::newRow("record added, refused") << addRecord << zoneCompilerRefuses << refused;
         QTest::newRow("record added, read-only") << addRecord << readOnly << "Can't";
         QTest::newRow("invalid record added") << Change([=](ServerZones &zones) {
             zones.addRecord(zone(zones, "example.com"),
                             parseRecordLine(QStringLiteral("bad..name. 60 IN A 192.0.2.1")));
         }) << none << "Domain name is invalid";
+        // named would drop it at its next start.
+        QTest::newRow("record outside the zone added") << Change([=](ServerZones &zones) {
+            zones.addRecord(zone(zones, "example.com"),
+                            parseRecordLine(QStringLiteral("www.other.org. 60 IN A 192.0.2.1")));
+        }) << none << "www.other.org. lies outside zone example.com";
         QTest::newRow("record edited") << editRecord << none << QString();
-        QTest::newRow("record edited, refused") << editRecord << zoneCheckerRefuses << refused;
+        QTest::newRow("record edited, refused") << editRecord << zoneCompilerRefuses << refused;
         QTest::newRow("record removed") << removeRecord << none << QString();
         QTest::newRow("record removed, read-only") << removeRecord << readOnly << "Can't";
         QTest::newRow("record removed, backup disk full")
@@ -421,8 +431,8 @@ private slots:
         QSignalSpy problems(&zones, &ServerZones::readProblem);
         QSignalSpy loaded(&zones, &ServerZones::zoneLoaded);
         QSignalSpy finished(&zones, &ServerZones::loadFinished);
-        const auto mail = [] {
-            return parseRecordLine(QStringLiteral("mail.zone19. 60 IN A 192.0.2.25"));
+        const auto mail = [](const QString &zone) {
+            return parseRecordLine("mail." + zone + ". 60 IN A 192.0.2.25");
         };
 
         zones.load();
@@ -433,8 +443,8 @@ private slots:
         QCOMPARE(listed.mid(0, names.size()), names);
         if (background) {
             zones.prioritize(zones.zones().last());
-            const QString refusal =
-                TestSupport::failureOf([&] { zones.addRecord(zones.find("zone19"), mail()); });
+            const QString refusal = TestSupport::failureOf(
+                [&] { zones.addRecord(zones.find("zone19"), mail("zone19")); });
             QVERIFY2(refusal.contains("zone19 are still being read"), qPrintable(refusal));
             QVERIFY(finished.wait(30000));
         }
@@ -468,12 +478,13 @@ private slots:
                                     "Can not parse service, proto and name in srv record name", "4",
                                     "5", "4"}));
         const QString unreadable =
-            TestSupport::failureOf([&] { zones.addRecord(zones.find("gone"), mail()); });
+            TestSupport::failureOf([&] { zones.addRecord(zones.find("gone"), mail("gone")); });
         QVERIFY2(
             unreadable.contains("Zone gone could not be read, so its records cannot be changed"),
             qPrintable(unreadable));
-        QCOMPARE(TestSupport::failureOf([&] { zones.addRecord(zones.find("zone19"), mail()); }),
-                 QString());
+        QCOMPARE(
+            TestSupport::failureOf([&] { zones.addRecord(zones.find("zone19"), mail("zone19")); }),
+            QString());
     }
 
     // A colleague's edit made after the zones were read is never overwritten: the change is
@@ -584,6 +595,47 @@ private slots:
         Sandbox::writeFile(exampleFile, Sandbox::readFile(exampleFile) + "; a colleague\n");
         QVERIFY(TestSupport::failureOf([&] { zones.undo(); }).contains("was changed after"));
         QVERIFY(Sandbox::readFile(exampleFile).endsWith("; a colleague\n"));
+    }
+
+    void foreignRecord_changeRefused_nothingWritten_data()
+    {
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<QString>("failure");
+        const QString included =
+            QStringLiteral("This record comes from $INCLUDE file "
+                           "/etc/bind/db.example.inc; edit that file instead.");
+        QTest::newRow("included, removed") << "inc.example.com." << false << included;
+        QTest::newRow("included, edited") << "inc.example.com." << true << included;
+        QTest::newRow("made by a range, removed")
+            << "dhcp1.example.com." << false
+            << "This record is made by $GENERATE 1-2 dhcp$ A 192.0.2.$; change that line of the "
+               "zone file instead.";
+    }
+
+    void foreignRecord_changeRefused_nothingWritten()
+    {
+        QFETCH(QString, owner);
+        QFETCH(bool, edit);
+        QFETCH(QString, failure);
+        Sandbox::writeFile(exampleFile, zoneText + "$INCLUDE \"/etc/bind/db.example.inc\"\n"
+                                                   "$GENERATE 1-2 dhcp$ A 192.0.2.$\n");
+        Sandbox::writeFile(QStringLiteral("/etc/bind/db.example.inc"), "inc IN A 192.0.2.9\n");
+        ServerZones zones;
+        zones.load();
+        const PZone example = zones.find(QStringLiteral("example.com"));
+        const PRecord record = recordOf(example, owner, QStringLiteral("A"));
+        QVERIFY(record);
+        const auto files = Sandbox::snapshot();
+
+        QCOMPARE(TestSupport::failureOf([&] {
+                     if (edit)
+                         zones.editRecord(example, record, PRecord(record->clone()));
+                     else
+                         zones.removeRecord(example, record);
+                 }),
+                 failure);
+        QCOMPARE(changedEntries(files, Sandbox::snapshot()), QStringList());
     }
 };
 

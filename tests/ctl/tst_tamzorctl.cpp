@@ -18,7 +18,7 @@ const QStringList unprivileged = {QStringLiteral("setpriv"), QStringLiteral("--r
                                   QStringLiteral("--clear-groups")};
 const QByteArray exampleStatement =
     "zone \"example.com\" { type master; file \"/etc/bind/db.example.com\"; };\n";
-const QByteArray exampleZone = "$TTL 3600\n"
+const QByteArray exampleZone = "$TTL 1h\n"
                                "@ IN SOA ns1.example.com. hostmaster.example.com. 1 3600 900 "
                                "1209600 3600\n"
                                "@ IN NS ns1.example.com.\n"
@@ -172,7 +172,7 @@ private slots:
         row("add-record: relative name and TTL, shown by records", Debian,
             {words("add-record example.com www2 300 A 192.0.2.21")}, words("records example.com"),
             0, "www2.example.com.\t300\tIN\tA\t192.0.2.21\n", {}, true);
-        row("add-record: the SOA's TTL by default, the record printed", Debian, {},
+        row("add-record: the zone's $TTL by default, the record printed", Debian, {},
             words("add-record example.com @ MX 10 mail"), 0,
             "example.com.\t3600\tIN\tMX\t10 mail.example.com.\n", {}, true);
         row("add-record: TXT words are one text, quoted", Debian, {},
@@ -194,9 +194,20 @@ private slots:
             "example.com: near '300.1.2.3': bad dotted quad");
         row("add-record: owner outside the zone refused", Debian, {},
             words("add-record example.com www.example.org. A 192.0.2.1"), 1, {},
-            "www.example.org. is not inside example.com");
+            "www.example.org. lies outside zone example.com, whose file named would not take it");
         row("add-record: bad owner name refused", Debian, {},
             words("add-record example.com bad_name A 192.0.2.1"), 1, {}, "bad_name");
+        // The rules of the window's forms.
+        row("add-record: an underscore owner's text is one string", Debian, {},
+            words("add-record example.com _dmarc TXT v=DMARC1; p=reject"), 0,
+            "_dmarc.example.com.\t3600\tIN\tTXT\t\"v=DMARC1; p=reject\"\n", {}, true);
+        row("add-record: a wildcard inside the name refused", Debian, {},
+            words("add-record example.com a.*.b TXT x"), 1, {},
+            "Domain label * is a wildcard only as the leftmost label");
+        row("edit-record: the SOA's mailbox given as an e-mail address", Debian, {},
+            words("edit-record example.com @ SOA ns1 hostmaster 1 3600 900 1209600 3600 --to @ "
+                  "SOA ns1 dns.admin@example.com 2 3600 900 1209600 3600"),
+            0, "\tSOA\tns1.example.com. dns\\.admin.example.com. 2 ", {}, true);
         row("add-record: the record is there already, TTL aside", Debian, {},
             words("add-record example.com www 60 A 192.0.2.20"), 1, {},
             "Zone example.com already has the record www.example.com. 3600 IN A 192.0.2.20");

@@ -90,7 +90,7 @@ private:
     {
         static const char *const icons[] = {"plain", "info", "warning", "critical", "question"};
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
+        if (!modal || !modal->isVisible() || (answering && modal == handled))
             return;
         auto *box = qobject_cast<QMessageBox *>(modal);
         if (box && modal != handled) {
@@ -103,10 +103,17 @@ private:
         if (modal == handled || answers.isEmpty())
             return qobject_cast<QDialog *>(modal)->reject();
         handled = modal;
+        // A timer is not run again while it runs: restarted, it answers what the answer opens.
+        timer.start();
+        answering = true;
         answers.takeFirst()(modal);
+        answering = false;
     }
 
     QPointer<QWidget> handled;
+    // A window stays open while the change that its answer started runs beside the event loop;
+    // only one still open after that went unanswered.
+    bool answering = false;
     QTimer timer;
 };
 
@@ -131,33 +138,6 @@ inline QStringList pressForward(QWizard &wizard)
 {
     const bool last = wizard.currentPage()->nextId() == -1;
     return clickAndReadBoxes(wizard.button(last ? QWizard::FinishButton : QWizard::NextButton));
-}
-
-// Presses the button with the record form's owner name emptied, then gives the name back: true
-// when that press was refused with one message.
-inline bool refusesWithoutOwner(QWidget *form, QAbstractButton *button)
-{
-    QString owner;
-    for (const char *name :
-         {"kivoHostAddress", "lineEditAddress", "lineEditDomain", "lineEditName"}) {
-        if (form->findChild<QWidget *>(name))
-            owner = name;
-    }
-    const QString kept = shown(form, owner);
-    type(form, owner, QString());
-    const QStringList boxes = clickAndReadBoxes(button);
-    type(form, owner, kept);
-    return boxes.size() == 1 && boxes.at(0).startsWith("critical Validation failed: ");
-}
-
-inline QString notQualified(const QString &name)
-{
-    return QStringLiteral(
-               "Domain name is not fully qualified.\nA fully qualified domain name consists of a "
-               "list of domain labels representing the hierarchy from the lowest relevant level in "
-               "the DNS to the top-level domain. The DNS root is unnamed, expressed as the empty "
-               "label terminated by the dot.\nDomain name %1 doesn't ends with \".\".")
-        .arg(name);
 }
 
 } // namespace FormDriver

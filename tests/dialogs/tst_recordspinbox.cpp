@@ -1,44 +1,54 @@
 #include "dialogs/recordspinbox.h"
 #include "tests/support/testmain.h"
 
+#include <QLineEdit>
+
 class TestRecordSpinBox : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // The forms' TTL editor, 0 to 2147483647 seconds, holding 5000000000, which it may not reach
-    // itself. An action is an arrow key, "clear" (empty the field and press Enter) or digits.
-    void recordValue_userAction_givesShownValue_data()
+    // A box up to 2147483647 (a TTL's range) starts at the value. An action "+n" or "-n" steps by
+    // n; anything else is typed into the cleared field, then Enter.
+    void edit_stepOrDigits_givesValue_data()
     {
+        QTest::addColumn<quint64>("start");
         QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("arrow up, above the top, keeps it") << QString("up") << "5000000000 s";
-        QTest::newRow("arrow down") << QString("down") << "2147483646 s";
-        QTest::newRow("cleared and left comes back") << QString("clear") << "5000000000 s";
-        QTest::newRow("typing a number") << QString("300") << "300 s";
-        QTest::newRow("typing the maximum itself") << QString("2147483647") << "2147483647 s";
+        QTest::addColumn<quint64>("value");
+        const auto row = [](const char *name, quint64 start, const char *action, quint64 value) {
+            QTest::newRow(name) << start << QString(action) << value;
+        };
+        row("a big step stops at the top", 2147483640, "+100", 2147483647);
+        row("down from zero", 0, "-1", 0);
+        row("a value above the top stays until stepped", 5000000000, "-1", 2147483646);
+        row("typed above the top is kept, for the record to refuse", 0, "2147483648", 2147483648);
+        row("typed as large as 64 bits hold", 0, "9999999999999999999", 9999999999999999999ULL);
+        row("a twentieth digit is refused", 0, "99999999999999999999", 9999999999999999999ULL);
+        row("letters and signs are refused", 0, "1a-2 +3", 123);
+        row("cleared and left keeps the value", 3000000000, "", 3000000000);
+        row("leading zeros dropped", 7, "0042", 42);
     }
 
-    void recordValue_userAction_givesShownValue()
+    void edit_stepOrDigits_givesValue()
     {
+        QFETCH(quint64, start);
         QFETCH(QString, action);
-        QFETCH(QString, shown);
+        QFETCH(quint64, value);
         RecordSpinBox box;
         box.setMaximum(2147483647);
-        box.setSuffix(QStringLiteral(" s"));
-        box.setRecordValue(5000000000ULL);
-
-        if (action == QLatin1String("up") || action == QLatin1String("down")) {
-            QTest::keyClick(&box, action == QLatin1String("up") ? Qt::Key_Up : Qt::Key_Down);
+        box.setValue(start);
+        auto *edit = box.findChild<QLineEdit *>();
+        if (action.startsWith('+') || action.startsWith('-')) {
+            box.stepBy(action.toInt());
         } else {
-            box.selectAll();
-            QTest::keyClick(&box, Qt::Key_Delete);
-            QTest::keyClicks(&box, action == QLatin1String("clear") ? QString() : action);
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Backspace);
+            QTest::keyClicks(edit, action);
             QTest::keyClick(&box, Qt::Key_Return);
         }
 
-        QCOMPARE(box.text(), shown);
-        QCOMPARE(QString::number(box.recordValue()) + " s", shown);
+        QCOMPARE(box.value(), value);
+        QCOMPARE(box.text(), QString::number(value));
     }
 };
 

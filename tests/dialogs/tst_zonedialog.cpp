@@ -27,17 +27,21 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("fields");
         const auto ok = QDialogButtonBox::Ok;
-        zoneRow("slave shown, name taken as typed without characters outside names", "slave IN",
-                "?comboBoxType=slave|?comboBoxClass=IN|lineEditName=Exa_mple .ORG.", ok, {},
-                "Example.ORG. slave IN");
+        zoneRow("slave shown, underscores and case taken as typed", "slave IN",
+                "?comboBoxType=slave|?comboBoxClass=IN|lineEditName=_Exa_mple.ORG.", ok, {},
+                "_Exa_mple.ORG. slave IN");
         zoneRow("unknown type shows master and becomes it", "stub CH", "?comboBoxType=master", ok,
                 {}, "example.com. master CH");
         zoneRow("class word shown in upper case and kept, type changed", "master hs",
                 "?comboBoxClass=HS|comboBoxType=slave", ok, {}, "example.com. slave hs");
         zoneRow("cancel after edits", "master IN", "lineEditName=example.net.|comboBoxType=slave",
                 QDialogButtonBox::Cancel, {}, "example.com. master IN");
-        zoneRow("refused: name without final dot", "master IN",
-                "comboBoxType=slave|lineEditName=example.net", ok, notQualified("example.net"),
+        zoneRow("name without final dot, blanks around it", "master IN",
+                "lineEditName= example.net ", ok, {}, "example.net master IN");
+        zoneRow("refused: no name", "master IN", "comboBoxType=slave|lineEditName=", ok,
+                "Domain name should not be empty", "example.com. master IN");
+        zoneRow("refused: a blank inside the name", "master IN", "lineEditName=exa mple.net", ok,
+                "The zone name exa mple.net is invalid\nDomain label exa mple is invalid",
                 "example.com. master IN");
     }
 

@@ -148,6 +148,7 @@ private slots:
     {
         QTest::addColumn<PRecord>("record");
         QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QString>("toolTip");
         QTest::addColumn<bool>("otherClass");
         auto *custom = new CustomRecord;
         custom->setName(QStringLiteral("odd.example.com."));
@@ -157,16 +158,25 @@ private slots:
             << parseRecordLine("_sip._udp.example.com. 60 IN SRV 10 20 5060 sip.example.com.")
             << QStringList{"_sip._udp.example.com.", "60", "IN", "SRV",
                            "10 20 5060 sip.example.com."}
-            << false;
+            << QString() << false;
         QTest::newRow("custom record of another class has an empty type")
             << PRecord(custom)
-            << QStringList{"odd.example.com.", "86400", "CH", "", "TYPE65534 \\# 0"} << true;
+            << QStringList{"odd.example.com.", "86400", "CH", "", "TYPE65534 \\# 0"} << QString()
+            << true;
+        const PRecord included = parseRecordLine("key.example.com. 60 IN TXT \"k\"");
+        included->setSource(QStringLiteral("$INCLUDE /etc/bind/example.com.dkim"));
+        QTest::newRow("included record is greyed and tells its file")
+            << included << QStringList{"key.example.com.", "60", "IN", "TXT", "\"k\""}
+            << "This record comes from $INCLUDE file /etc/bind/example.com.dkim; edit that file "
+               "instead."
+            << false;
     }
 
     void recordData_columns()
     {
         QFETCH(PRecord, record);
         QFETCH(QStringList, cells);
+        QFETCH(QString, toolTip);
         QFETCH(bool, otherClass);
         RecordModel model;
         QAbstractItemModelTester tester(&model);
@@ -175,6 +185,8 @@ private slots:
         for (int column = 0; column < headers.size(); ++column) {
             QCOMPARE(model.headerData(column, Qt::Horizontal).toString(), headers.at(column));
             QCOMPARE(model.index(0, column).data().toString(), cells.at(column));
+            QCOMPARE(model.index(0, column).data(Qt::ToolTipRole).toString(), toolTip);
+            QCOMPARE(model.index(0, column).data(Qt::ForegroundRole).isValid(), !toolTip.isEmpty());
         }
         QCOMPARE(model.hasOtherClasses(), otherClass);
     }

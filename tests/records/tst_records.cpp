@@ -84,8 +84,11 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("messages");
 
-        row("_label owner outside SRV", "_dmarc.example. 1 IN TXT \"v\"",
-            {"Domain name is invalid.\nDomain label _dmarc is invalid"});
+        const QString hostOnly = "Domain label %1 is invalid: a host name takes letters, digits "
+                                 "and inner hyphens only";
+        row("_label owner of a text", "_dmarc.example. 1 IN TXT \"v\"", {});
+        row("_label owner of an address", "_x.example. 1 IN A 192.0.2.1",
+            {"Domain name is invalid.\n" + hostOnly.arg("_x")});
         row("SOA: retry equal to refresh", "example. 1 IN SOA n. h. 1 3600 3600 3600000 1",
             {"Retry must be less than Refresh"});
         row("SOA: expire = refresh + retry", "example. 1 IN SOA n. h. 1 3600 600 4200 1",
@@ -93,8 +96,15 @@ private slots:
         row("SOA: expire one more passes", "example. 1 IN SOA n. h. 1 3600 600 4201 1", {});
         row("SRV: protocol without underscore", "_sip.tcp.example. 1 IN SRV 0 0 1 t.example.",
             {"Proto name should start with underscore"});
-        row("SRV: _label in the domain", "_ldap._tcp._msdcs.example. 1 IN SRV 0 0 1 t.example.",
-            {"Domain name is invalid.\nDomain label _msdcs is invalid"});
+        row("SRV: _label in the domain, no service at the root",
+            "_ldap._tcp._msdcs.example. 1 IN SRV 0 0 0 .", {});
+        row("every problem in its order", "_x.example. 2147483648 IN MX 65536 _m.example.",
+            {"Domain name is invalid.\n" + hostOnly.arg("_x"),
+             "TTL 2147483648 is out of range 0 to 2147483647",
+             "Preference 65536 is out of range 0 to 65535",
+             "Mail server name is invalid.\n" + hostOnly.arg("_m")});
+        row("control character in data", "example. 1 IN CAA 0 issue \"a\tb\"",
+            {"The record holds a line break or another control character"});
     }
 
     void validate()

@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include <QHash>
+
 #include <cstdio>
 
 namespace TestSupport {
@@ -7,6 +9,16 @@ namespace TestSupport {
 QString corpusDirectory()
 {
     return qEnvironmentVariable("TAMZOR_CORPUS");
+}
+
+QString corpusZoneOrigin(const QString &fileName)
+{
+    static const QHash<QString, QString> origins = {
+        {QStringLiteral("crashzone.db"), QStringLiteral("dyn.example.net.")},
+        {QStringLiteral("delegating-ns-address-below-dname.db"), QStringLiteral("example.com.")},
+        {QStringLiteral("ns-address-below-dname.db"), QStringLiteral("example.com.")},
+        {QStringLiteral("zone1.db"), QStringLiteral("zone1.com.")}};
+    return origins.value(fileName, QStringLiteral("example."));
 }
 
 bool isCI()

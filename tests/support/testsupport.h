@@ -8,6 +8,8 @@
 namespace TestSupport {
 // The directory of BIND's own test configurations and zone files.
 QString corpusDirectory();
+// The zone that a zone file of the corpus is written for, by its file name.
+QString corpusZoneOrigin(const QString &fileName);
 // True when this run is CI's: missing prerequisites fail there instead of skipping.
 bool isCI();
 // Reports why the sandbox cannot be made; the exit status fails under CI and is CTest's "skipped"

@@ -1,3 +1,4 @@
+#include "common/validation.h"
 #include "records/record.h"
 #include "records/zone.h"
 #include "tests/dialogs/formdriver.h"
@@ -7,21 +8,12 @@
 using namespace FormDriver;
 
 namespace {
-const QString soaData =
-    QStringLiteral("lineEditMName=ns.example.com.|lineEditRName=hostmaster.example.com.");
-
 void start(ZoneWizard &wizard, bool reverse)
 {
     wizard.show();
     qobject_cast<QComboBox *>(editor(&wizard, QStringLiteral("comboBoxLookupType")))
         ->setCurrentIndex(reverse ? 1 : 0);
     pressForward(wizard);
-}
-
-// A new zone starts with the first date serial of the day.
-QString firstSerialOfToday()
-{
-    return QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral("01");
 }
 
 void flowRow(const char *name, bool reverse, const QStringList &pages, const QString &message,
@@ -45,34 +37,34 @@ private slots:
         QTest::addColumn<QStringList>("pages");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("records");
-        const QString name = QStringLiteral("lineEditName=example.com.");
+        const QString name = QStringLiteral("lineEditName=example.com");
         const QString network = QStringLiteral("kivoHostAddress=10.20.30.40");
+        const QString serial = QDate::currentDate().toString("yyyyMMdd") + "01";
+        const QString soa = "lineEditMName=ns.example.com.|lineEditRName=hostmaster@example.com";
+        // RFC 1912's and RFC 2308's ranges, and the serial of the day's first change.
+        const QString timers = serial + " 3600 900 1209600 3600";
 
         flowRow(
-            "forward zone: SOA, NS and the name server's address", false,
-            {name, soaData + "|spinBoxSerial=4294967295", "?lineEditNSDName=ns.example.com.",
-             "?lineEditName=ns.example.com.|kivoHostAddress=192.0.2.53"},
+            "forward zone: ns1 and hostmaster offered, the name server's address", false,
+            {name,
+             "?lineEditMName=ns1|?lineEditRName=hostmaster@example.com|?spinBoxSerial=" + serial +
+                 "|?spinBoxTTL=3600",
+             "?lineEditNSDName=ns1", "?lineEditName=ns1|lineEditAddress=192.0.2.53"},
             {},
-            {"example.com. 86400 IN SOA ns.example.com. hostmaster.example.com. 4294967295 86400 "
-             "7200 3600000 172800",
-             "example.com. 86400 IN NS ns.example.com.", "ns.example.com. 86400 IN A 192.0.2.53"});
-        flowRow("reverse zone: SOA, NS and the pointer to the name server", true,
-                {network + "|?lineEditName=30.20.10.in-addr.arpa.", soaData, "",
-                 "?lineEditPTRDName=ns.example.com.|kivoHostAddress=10.20.30.5"},
-                {},
-                {"30.20.10.in-addr.arpa. 86400 IN SOA ns.example.com. hostmaster.example.com. " +
-                     firstSerialOfToday() + " 86400 7200 3600000 172800",
-                 "30.20.10.in-addr.arpa. 86400 IN NS ns.example.com.",
-                 "5.30.20.10.in-addr.arpa. 86400 IN PTR ns.example.com."});
-        flowRow("forward zone named under in-addr.arpa ends on the pointer page", false,
-                {"lineEditName=2.0.192.in-addr.arpa.", soaData, "", "kivoHostAddress=192.0.2.1"},
-                "",
-                {"2.0.192.in-addr.arpa. 86400 IN SOA ns.example.com. hostmaster.example.com. " +
-                     firstSerialOfToday() +
-                     " 86400 "
-                     "7200 3600000 172800",
-                 "2.0.192.in-addr.arpa. 86400 IN NS ns.example.com.",
-                 "1.2.0.192.in-addr.arpa. 86400 IN PTR ns.example.com."});
+            {"example.com. 3600 IN SOA ns1.example.com. hostmaster.example.com. " + timers,
+             "example.com. 3600 IN NS ns1.example.com.", "ns1.example.com. 3600 IN A 192.0.2.53"});
+        flowRow("forward zone whose name server lies outside it takes no address", false,
+                {name, "lineEditMName=ns.example.net.", "", "lineEditAddress=192.0.2.1"}, {},
+                {"example.com. 3600 IN SOA ns.example.net. hostmaster.example.com. " + timers,
+                 "example.com. 3600 IN NS ns.example.net."});
+        flowRow(
+            "reverse zone: SOA, NS and the pointer to the name server", true,
+            {network + "|?lineEditName=30.20.10.in-addr.arpa.", soa, "",
+             "?lineEditPTRDName=ns.example.com.|lineEditAddress=10.20.30.5"},
+            {},
+            {"30.20.10.in-addr.arpa. 3600 IN SOA ns.example.com. hostmaster.example.com. " + timers,
+             "30.20.10.in-addr.arpa. 3600 IN NS ns.example.com.",
+             "5.30.20.10.in-addr.arpa. 3600 IN PTR ns.example.com."});
 
         const QList<QPair<QString, QString>> networks = {
             {"192.168.1.77", "1.168.192.in-addr.arpa."},
@@ -83,21 +75,21 @@ private slots:
                     {network + "|kivoHostAddress=" + address + "|?lineEditName=" + zone}, {});
 
         flowRow("back and forward keep the input, the NS page offers the SOA's server again", false,
-                {name, soaData, "<", "?" + name, "?" + QString(soaData).replace("|", "|?"),
-                 "lineEditNSDName=other.example.net.", "<", "", "?lineEditNSDName=ns.example.com."},
+                {name, soa, "<", "?" + name, "?" + QString(soa).replace("|", "|?"),
+                 "lineEditNSDName=other.example.net.", "<", "", "?lineEditNSDName=ns"},
                 {});
-        flowRow("zone name without final dot", false, {"lineEditName=example.com"},
-                notQualified("example.com"));
+        flowRow("no zone name", false, {"lineEditName="}, "Domain name should not be empty");
         flowRow("reverse zone without network", true, {network + "|kivoHostAddress="},
                 "Domain name should not be empty");
-        flowRow("SOA without name server", false, {name, "lineEditRName=hostmaster.example.com."},
+        flowRow("reverse zone: no name server offered", true, {network, ""},
                 "Name server name is not valid.\nDomain name should not be empty");
-        flowRow("NS name cleared", false, {name, soaData, "lineEditNSDName="},
+        flowRow("NS name cleared", false, {name, "", "lineEditNSDName="},
                 "Name server name is invalid.\nDomain name should not be empty");
-        flowRow("name server address incomplete", false,
-                {name, soaData, "", "kivoHostAddress=192.0.2"}, " is not a valid IPv4 address");
-        flowRow("pointer address incomplete", true,
-                {network, soaData, "", "kivoHostAddress=10.20.30"}, "Address is not valid");
+        flowRow("name server address incomplete", false, {name, "", "", "lineEditAddress=192.0.2"},
+                "192.0.2 is not a valid IPv4 address");
+        flowRow("pointer outside the zone", true, {network, soa, "", "lineEditAddress=10.20.31.5"},
+                "5.31.20.10.in-addr.arpa. lies outside zone 30.20.10.in-addr.arpa., whose file "
+                "named would not take it");
     }
 
     void finish_pages_zoneWithItsRecordsOrFirstMessage()
@@ -127,7 +119,7 @@ private slots:
         for (const PRecord &record : zone->records())
             lines.append(record->toString());
         QCOMPARE(lines, records);
-        QCOMPARE(zone->name(), records.first().section(' ', 0, 0));
+        QCOMPARE(absoluteName(zone->name(), "."), records.first().section(' ', 0, 0));
     }
 };
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "checkresult.h"
+
+#include <QString>
+
+#include <functional>
+
+// BIND's verdict on a zone file before it replaces the server's: named-compilezone loads it with
+// the full integrity checks and refuses bad host names, as named does a master zone, and prints the
+// records it gives, so that one run both judges the text and shows what it means.
+class ZoneJudge
+{
+public:
+    // Gets every record line of the compiler: owner, time to live, class, type and data, the
+    // first four followed by a single space.
+    using LineSink = std::function<void(const QString &line)>;
+
+    // Not completed when the compiler did not run to its end; not ok when it refuses the zone,
+    // with its words in the report. A relative $INCLUDE is resolved against workingDirectory.
+    // `meanwhile` runs while the compiler loads the zone, before it prints a line.
+    static CheckResult judge(const QString &zoneName, const QString &fileName,
+                             const QString &workingDirectory,
+                             const std::function<void()> &meanwhile, const LineSink &takeLine);
+};
