@@ -442,64 +442,20 @@
         <translation>Einträge</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Server</source>
-        <translation>Server</translation>
-    </message>
-    <message>
-        <source>Zone</source>
-        <translation>Zone</translation>
-    </message>
-    <message>
-        <source>Record</source>
-        <translation>Eintrag</translation>
-    </message>
-    <message>
-        <source>toolBar</source>
-        <translation>Werkzeugleiste</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Starten</translation>
-    </message>
-    <message>
         <source>Start BIND server</source>
         <translation>BIND-Server starten</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stoppen</translation>
     </message>
     <message>
         <source>Stop BIND server</source>
         <translation>BIND-Server stoppen</translation>
     </message>
     <message>
-        <source>Restart</source>
-        <translation>Neu starten</translation>
-    </message>
-    <message>
         <source>Restart BIND server</source>
         <translation>BIND-Server neu starten</translation>
     </message>
     <message>
-        <source>Check config</source>
-        <translation>Konfiguration prüfen</translation>
-    </message>
-    <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
         <source>Add zone</source>
         <translation>Zone hinzufügen</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Edit zone</source>
@@ -512,10 +468,6 @@
     <message>
         <source>Remove zone</source>
         <translation>Zone entfernen</translation>
-    </message>
-    <message>
-        <source>Check</source>
-        <translation>Prüfen</translation>
     </message>
     <message>
         <source>Check zone</source>
@@ -548,10 +500,6 @@
     <message>
         <source>Del</source>
         <translation>Del</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
@@ -604,20 +552,12 @@ Möchten Sie fortfahren?</translation>
         <translation>Die Zonendatei %1 bleibt erhalten.</translation>
     </message>
     <message>
-        <source>Reload from disk</source>
-        <translation>Neu von der Festplatte laden</translation>
-    </message>
-    <message>
         <source>Read the configuration and every zone again</source>
         <translation>Die Konfiguration und alle Zonen neu lesen</translation>
     </message>
     <message>
         <source>F5</source>
         <translation>F5</translation>
-    </message>
-    <message>
-        <source>Undo last change</source>
-        <translation>Letzte Änderung rückgängig machen</translation>
     </message>
     <message>
         <source>Ctrl+Z</source>
@@ -654,12 +594,124 @@ Give zone %3 a copy of its own in %4 and change that?</source>
 Der Zone %3 eine eigene Kopie in %4 geben und diese ändern?</translation>
     </message>
     <message>
-        <source>Reload</source>
-        <translation>Neu laden</translation>
-    </message>
-    <message>
         <source>Have BIND server read its configuration and changed zones again</source>
         <translation>Den BIND-Server seine Konfiguration und geänderte Zonen neu lesen lassen</translation>
+    </message>
+    <message>
+        <source>Filter zones</source>
+        <translation>Zonen filtern</translation>
+    </message>
+    <message>
+        <source>Filter by name, type or data (Ctrl+F)</source>
+        <translation>Nach Name, Typ oder Daten filtern (Strg+F)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Server</source>
+        <translation>&amp;Server</translation>
+    </message>
+    <message>
+        <source>&amp;Zone</source>
+        <translation>&amp;Zone</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Eintrag</translation>
+    </message>
+    <message>
+        <source>Tool bar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;toppen</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Neu starten</translation>
+    </message>
+    <message>
+        <source>Re&amp;load</source>
+        <translation>Neu &amp;laden</translation>
+    </message>
+    <message>
+        <source>Check the configuration</source>
+        <translation>Die Konfiguration prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Check configuration</source>
+        <translation>Konfiguration &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Bearbeiten…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Reload from disk</source>
+        <translation>Von der Festplatte neu &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Undo last change</source>
+        <translation>Letzte Änderung &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Find records</source>
+        <translation>Einträge &amp;suchen</translation>
+    </message>
+    <message>
+        <source>Show only the records whose name, type or data holds a text</source>
+        <translation>Nur die Einträge zeigen, deren Name, Typ oder Daten einen Text enthalten</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Zones read: %v of %m</source>
+        <translation>Zonen gelesen: %v von %m</translation>
+    </message>
+    <message>
+        <source>Reading the records of zone %1…</source>
+        <translation>Die Einträge der Zone %1 werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Records: %1</source>
+        <translation>Einträge: %1</translation>
+    </message>
+    <message>
+        <source>Records: %1 of %2</source>
+        <translation>Einträge: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Some zones could not be read. They stay listed, and their records can be changed once their files are mended and read again.</source>
+        <translation>Einige Zonen konnten nicht gelesen werden. Sie bleiben aufgeführt, und ihre Einträge lassen sich ändern, sobald ihre Dateien repariert und neu gelesen sind.</translation>
     </message>
 </context>
 <context>
@@ -1173,8 +1225,16 @@ Verwaltung des DNS-Servers BIND</translation>
         <translation>Typ</translation>
     </message>
     <message>
-        <source>Content</source>
-        <translation>Inhalt</translation>
+        <source>TTL</source>
+        <translation>TTL</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1514,18 @@ Verwaltung des DNS-Servers BIND</translation>
         <source>named loads the configuration and the changed zones again</source>
         <translation>named lädt die Konfiguration und die geänderten Zonen neu</translation>
     </message>
+    <message>
+        <source>Zone %1 could not be read: %2</source>
+        <translation>Die Zone %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The records of zone %1 are still being read; change them once they are listed.</source>
+        <translation>Die Einträge der Zone %1 werden noch gelesen; ändern Sie sie, sobald sie aufgeführt sind.</translation>
+    </message>
+    <message>
+        <source>Zone %1 could not be read, so its records cannot be changed: %2</source>
+        <translation>Die Zone %1 konnte nicht gelesen werden, daher lassen sich ihre Einträge nicht ändern: %2</translation>
+    </message>
 </context>
 <context>
     <name>SystemCtl</name>
@@ -1536,6 +1608,25 @@ Verwaltung des DNS-Servers BIND</translation>
     <message>
         <source>named did not freeze dynamic zone %1 for the change, so nothing was written: %2</source>
         <translation>named hat die dynamische Zone %1 für die Änderung nicht eingefroren, daher wurde nichts geschrieben: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneModel</name>
+    <message>
+        <source>Could not be read: %1</source>
+        <translation>Konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Reading the records…</source>
+        <translation>Die Einträge werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
     </message>
 </context>
 <context>
