@@ -17,8 +17,10 @@
 #include "zonefreeze.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QSet>
+#include <QThread>
 
 #include <algorithm>
 #include <vector>
@@ -400,6 +402,17 @@ void ServerZones::refuseReadOnly(const Zone &zone, const QList<PRecord> &touched
 // the records were read would be lost with the old file.
 void ServerZones::refuseUpdatedSinceRead(const PZone &zone)
 {
+    // named may still be writing the journal's updates into the file when rndc has answered the
+    // freeze; the file is read once it has stopped changing.
+    QFileInfo file(zone->filePath());
+    for (int poll = 0; poll < 30; ++poll) {
+        const QDateTime modified = file.lastModified();
+        const qint64 size = file.size();
+        QThread::msleep(100);
+        file.refresh();
+        if (file.lastModified() == modified && file.size() == size)
+            break;
+    }
     const PZone current = PZone::create();
     current->setName(zone->name());
     current->setZoneClass(zone->zoneClass());
