@@ -38,7 +38,7 @@ ServerPanel::~ServerPanel()
 
 void ServerPanel::checkZone(const PZone &zone)
 {
-    m_zoneChecker.requestCheckZone(zone->name(), zone->filePath());
+    m_zoneChecker.requestCheckZone(zone->name(), zone->filePath(), zone->checkNames());
 }
 
 void ServerPanel::onServiceActiveChanged(bool active)

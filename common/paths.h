@@ -6,6 +6,9 @@
 namespace Paths {
 const QString &serverConfiguration(); // /etc/bind/named.conf
 const QString &managedIncludeFile();  // /etc/bind/tamzor.conf
-const QString &zoneDirectory();       // /etc/bind/tamzor
-const QString &backupDirectory();     // /var/backups/tamzor
+// The managed file of the zones in a view, included in that view's block:
+// /etc/bind/tamzor-VIEW.conf; tamzor.conf for no view.
+QString managedIncludeFile(const QString &view);
+const QString &zoneDirectory();   // /etc/bind/tamzor
+const QString &backupDirectory(); // /var/backups/tamzor
 } // namespace Paths

@@ -22,23 +22,78 @@ const QString journalKey = QStringLiteral("journal");
 // The policy that turns signing off, and the address list that lets no update in.
 const QString noPolicy = QStringLiteral("none");
 const QString noAddress = QStringLiteral("none");
-const QString masterType = QStringLiteral("master");
-const QString slaveType = QStringLiteral("slave");
+const QString viewKey = QStringLiteral("view");
+const QString inViewKey = QStringLiteral("in-view");
+const QString databaseKey = QStringLiteral("database");
+const QString checkNamesKey = QStringLiteral("check-names");
+const QString typeField = QStringLiteral("type");
+const QString modeField = QStringLiteral("mode");
 // systemd starts named in the root directory, so that is where a relative `directory` points.
 const QString serverWorkingDirectory = QStringLiteral("/");
 
 bool isAuthoritative(const QString &type)
 {
-    return type == masterType || type == slaveType;
+    return Zone::isPrimaryType(type) || Zone::isSecondaryType(type);
 }
 
-// The zone's own setting, or the server's default from the options block.
-PISCType setting(const QString &key, const ISCMap &zoneOptions, const ISCMap *serverOptions)
+// Where a zone's settings come from, nearest first: its own statement, its view, the server's
+// options block.
+struct Scopes
 {
-    if (zoneOptions.contains(key))
-        return zoneOptions.get(key);
-    if (serverOptions && serverOptions->contains(key))
-        return serverOptions->get(key);
+    const ISCMap *zone;
+    const ISCMap *view;
+    const ISCMap *server;
+
+    PISCType setting(const QString &key, bool inherited = true) const
+    {
+        if (zone->contains(key))
+            return zone->get(key);
+        if (!inherited)
+            return {};
+        for (const ISCMap *scope : {view, server}) {
+            if (scope && scope->contains(key))
+                return scope->get(key);
+        }
+        return {};
+    }
+};
+
+// The block under the key, or nothing; the handle keeps the block's wrapper alive.
+PISCType blockOf(const ISCMap &map, const QString &key)
+{
+    return map.contains(key) ? map.get(key) : PISCType();
+}
+
+const ISCMap *asMap(const PISCType &block)
+{
+    return block ? &iscCast<ISCMap>(block) : nullptr;
+}
+
+// A view or the options block says check-names per zone type: `check-names primary ignore;`.
+QString checkNamesFor(const QString &zoneType, const ISCMap *scope)
+{
+    if (!scope || !scope->contains(checkNamesKey))
+        return {};
+    // Each wrapper lives only as long as its handle.
+    const PISCType entries = scope->get(checkNamesKey);
+    const auto *list = dynamic_cast<const ISCList *>(entries.get());
+    if (!list)
+        return {};
+    for (const PISCType &element : list->items()) {
+        const auto *entry = dynamic_cast<const ISCTuple *>(element.get());
+        if (!entry || !entry->contains(typeField) || !entry->contains(modeField))
+            continue;
+        const PISCType type = entry->get(typeField);
+        const PISCType mode = entry->get(modeField);
+        const auto *typeWord = dynamic_cast<const ISCString *>(type.get());
+        const auto *modeWord = dynamic_cast<const ISCString *>(mode.get());
+        if (!typeWord || !modeWord)
+            continue;
+        const QString word = typeWord->value();
+        if ((Zone::isPrimaryType(word) && Zone::isPrimaryType(zoneType)) ||
+            (Zone::isSecondaryType(word) && Zone::isSecondaryType(zoneType)))
+            return modeWord->value().toLower();
+    }
     return {};
 }
 
@@ -54,36 +109,80 @@ bool letsNoUpdateIn(const PISCType &addresses)
     }
     return true;
 }
+
+QString text(const PISCType &value)
+{
+    return iscCast<ISCString>(value).value();
+}
+
+void readServerSettings(Zone &zone, const Scopes &scopes)
+{
+    const PISCType allowUpdate = scopes.setting(allowUpdateKey);
+    zone.setDynamic(scopes.zone->contains(updatePolicyKey) ||
+                    (allowUpdate && !letsNoUpdateIn(allowUpdate)));
+    const PISCType policy = scopes.setting(dnssecPolicyKey);
+    const bool policySigns = policy && text(policy).compare(noPolicy, Qt::CaseInsensitive) != 0;
+    const PISCType inlineSigning = scopes.setting(inlineSigningKey, false);
+    const auto *inlineSigningFlag = dynamic_cast<const ISCBool *>(inlineSigning.get());
+    zone.setSignedByServer(policySigns || (inlineSigningFlag && inlineSigningFlag->value()));
+    if (const PISCType format = scopes.setting(fileFormatKey))
+        zone.setFileFormat(text(format).toLower());
+    if (const PISCType journal = scopes.setting(journalKey, false))
+        zone.setJournal(text(journal));
+    QString checkNames;
+    if (const PISCType level = scopes.setting(checkNamesKey, false))
+        checkNames = text(level).toLower();
+    for (const ISCMap *scope : {scopes.view, scopes.server}) {
+        if (checkNames.isEmpty())
+            checkNames = checkNamesFor(zone.type(), scope);
+    }
+    zone.setCheckNames(checkNames);
+}
 } // namespace
 
 PNamedConf HParser::parseZones(const PISCType &root)
 {
     PNamedConf result = PNamedConf::create();
     const ISCMap &map = iscCast<ISCMap>(root);
-    if (!map.contains(zoneKey))
-        return result;
-    parseZoneList(result, map.get(zoneKey), map);
+    QList<PZone> zones;
+    if (map.contains(zoneKey))
+        parseZoneList(&zones, map.get(zoneKey), map, QString(), nullptr);
+    // named refuses top-level zones beside views, so the two never mix in a configuration it runs.
+    QStringList views;
+    if (map.contains(viewKey)) {
+        for (const PISCType &element : iscCast<ISCList>(map.get(viewKey)).items()) {
+            const ISCTuple &view = iscCast<ISCTuple>(element);
+            const QString name = asString(view.get(nameField));
+            views.append(name);
+            const PISCType block = view.get(optionsField);
+            const ISCMap &options = iscCast<ISCMap>(block);
+            if (options.contains(zoneKey))
+                parseZoneList(&zones, options.get(zoneKey), map, name, &options);
+        }
+    }
+    result->setZones(zones);
+    result->setViews(views);
     return result;
 }
 
 // Only the statements are read: the zones' files are read afterwards, in the background where
 // the window asks for it.
-void HParser::parseZoneList(const PNamedConf &result, const PISCType &list, const ISCMap &root)
+void HParser::parseZoneList(QList<PZone> *zones, const PISCType &list, const ISCMap &root,
+                            const QString &view, const ISCMap *viewOptions)
 {
-    QList<PZone> zones;
     for (const PISCType &element : iscCast<ISCList>(list).items()) {
         try {
-            const PZone zone = parseZone(element, root);
+            const PZone zone = parseZone(element, root, viewOptions);
+            zone->setView(view);
             if (isAuthoritative(zone->type()))
-                zones.append(zone);
+                zones->append(zone);
         } catch (const ErrorStackException &e) {
             emit error(tr("Failed to parse zone. %1").arg(e.text()));
         }
     }
-    result->setZones(zones);
 }
 
-PZone HParser::parseZone(const PISCType &element, const ISCMap &root)
+PZone HParser::parseZone(const PISCType &element, const ISCMap &root, const ISCMap *viewOptions)
 {
     const ISCTuple &statement = iscCast<ISCTuple>(element);
     PZone zone = PZone::create();
@@ -94,38 +193,35 @@ PZone HParser::parseZone(const PISCType &element, const ISCMap &root)
 
     const PISCType optionsValue = statement.get(optionsField);
     const ISCMap &options = iscCast<ISCMap>(optionsValue);
+    // A zone of another view, shared into this one, is listed once, in the view that declares it.
+    if (options.contains(inViewKey)) {
+        zone->setType(QString());
+        return zone;
+    }
     if (!options.contains(typeKey))
         throw ErrorStackException(tr("Expected type key"));
     zone->setType(asString(options.get(typeKey)));
     // Forward, static-stub and mirror zones rightly go without a file; they are left out anyway.
     if (!isAuthoritative(zone->type()))
         return zone;
-    if (!options.contains(fileKey))
-        throw ErrorStackException(tr("Expected file key"));
-    zone->setFile(asString(options.get(fileKey)));
     zone->setDirectory(serverDirectory(root));
-    readServerSettings(*zone, options, root);
-    zone->setLoaded(false);
+    const PISCType serverOptions = blockOf(root, optionsKey);
+    readServerSettings(*zone, {&options, viewOptions, asMap(serverOptions)});
+    if (options.contains(fileKey)) {
+        zone->setFile(asString(options.get(fileKey)));
+        zone->setLoaded(false);
+        return zone;
+    }
+    // named serves such a zone from memory or from a database of its own: it is listed.
+    zone->setFile(QString());
+    if (options.contains(databaseKey))
+        zone->setReadProblem(tr("The zone has no file: named serves it from the database %1")
+                                 .arg(asString(options.get(databaseKey))));
+    else if (zone->isSecondary())
+        zone->setReadProblem(tr("The zone has no file: named keeps its records in memory only"));
+    else
+        throw ErrorStackException(tr("Expected file key"));
     return zone;
-}
-
-void HParser::readServerSettings(Zone &zone, const ISCMap &options, const ISCMap &root)
-{
-    const PISCType serverOptionsValue = root.contains(optionsKey) ? root.get(optionsKey) : nullptr;
-    const ISCMap *serverOptions =
-        serverOptionsValue ? &iscCast<ISCMap>(serverOptionsValue) : nullptr;
-    const PISCType allowUpdate = setting(allowUpdateKey, options, serverOptions);
-    zone.setDynamic(options.contains(updatePolicyKey) ||
-                    (allowUpdate && !letsNoUpdateIn(allowUpdate)));
-    const PISCType policy = setting(dnssecPolicyKey, options, serverOptions);
-    const bool policySigns = policy && asString(policy).compare(noPolicy, Qt::CaseInsensitive) != 0;
-    const PISCType inlineSigning = setting(inlineSigningKey, options, nullptr);
-    const auto *inlineSigningFlag = dynamic_cast<const ISCBool *>(inlineSigning.get());
-    zone.setSignedByServer(policySigns || (inlineSigningFlag && inlineSigningFlag->value()));
-    if (const PISCType format = setting(fileFormatKey, options, serverOptions))
-        zone.setFileFormat(asString(format).toLower());
-    if (options.contains(journalKey))
-        zone.setJournal(asString(options.get(journalKey)));
 }
 
 QString HParser::asString(const PISCType &value)

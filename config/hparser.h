@@ -5,7 +5,8 @@
 
 #include <QObject>
 
-// Walks the configuration tree: one zone per usable top-level zone statement.
+// Walks the configuration tree: one zone per primary or secondary zone statement, at the top
+// level or in a view, with the settings it takes from its view and the server's options.
 class HParser : public QObject
 {
     Q_OBJECT
@@ -19,9 +20,9 @@ signals:
     void error(QString message);
 
 private:
-    void parseZoneList(const PNamedConf &result, const PISCType &list, const ISCMap &root);
-    PZone parseZone(const PISCType &element, const ISCMap &root);
-    static void readServerSettings(Zone &zone, const ISCMap &options, const ISCMap &root);
+    void parseZoneList(QList<PZone> *zones, const PISCType &list, const ISCMap &root,
+                       const QString &view, const ISCMap *viewOptions);
+    PZone parseZone(const PISCType &element, const ISCMap &root, const ISCMap *viewOptions);
     static QString asString(const PISCType &value);
     static QString serverDirectory(const ISCMap &root);
 };

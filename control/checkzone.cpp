@@ -5,22 +5,27 @@ const QString checkZoneProgram = QStringLiteral("/usr/bin/named-checkzone");
 const QString fullCheckOption = QStringLiteral("-i");
 const QString fullCheckMode = QStringLiteral("full");
 
-QStringList checkZoneArguments(const QString &zoneName, const QString &fileName)
+QStringList checkZoneArguments(const QString &zoneName, const QString &fileName,
+                               const QString &checkNames)
 {
-    return {fullCheckOption, fullCheckMode, zoneName, fileName};
+    QStringList arguments{fullCheckOption, fullCheckMode};
+    if (!checkNames.isEmpty())
+        arguments << QStringLiteral("-k") << checkNames;
+    return arguments << zoneName << fileName;
 }
 } // namespace
 
 CheckZone::CheckZone(QObject *parent) : Checker(checkZoneProgram, parent) {}
 
-CheckResult CheckZone::checkZone(const QString &zoneName, const QString &fileName)
+CheckResult CheckZone::checkZone(const QString &zoneName, const QString &fileName,
+                                 const QString &checkNames)
 {
-    return check(checkZoneArguments(zoneName, fileName));
+    return check(checkZoneArguments(zoneName, fileName, checkNames));
 }
 
-void CheckZone::requestCheckZone(QString domain, QString filename)
+void CheckZone::requestCheckZone(QString domain, QString filename, QString checkNames)
 {
-    request(checkZoneArguments(domain, filename));
+    request(checkZoneArguments(domain, filename, checkNames));
 }
 
 void CheckZone::emitVerdict(bool noerror, const QString &report)

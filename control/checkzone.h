@@ -10,10 +10,12 @@ class CheckZone : public Checker
 public:
     explicit CheckZone(QObject *parent = nullptr);
 
-    CheckResult checkZone(const QString &zoneName, const QString &fileName);
+    // checkNames: the zone's check-names level as named applies it; empty for the checker's own.
+    CheckResult checkZone(const QString &zoneName, const QString &fileName,
+                          const QString &checkNames = QString());
 
 public slots:
-    void requestCheckZone(QString domain, QString filename);
+    void requestCheckZone(QString domain, QString filename, QString checkNames = QString());
 
 signals:
     void zoneChecked(bool noerror, QString report);

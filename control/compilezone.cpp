@@ -55,6 +55,8 @@ QStringList compilerArguments(const ZoneReadJob &job)
     QStringList arguments{QStringLiteral("-f"), fileFormatOf(job.fileFormat, job.filePath)};
     if (QFileInfo::exists(job.journalPath))
         arguments << QStringLiteral("-j") << QStringLiteral("-J") << job.journalPath;
+    if (!job.checkNames.isEmpty())
+        arguments << QStringLiteral("-k") << job.checkNames;
     return arguments + compilerArguments(job.name, job.filePath);
 }
 
@@ -241,6 +243,7 @@ ZoneReadJob ZoneReadJob::of(const PZone &zone)
             zone->directory(),
             zone->fileFormat(),
             zone->journalPath(),
+            zone->checkNames(),
             zone->isSecondary()};
 }
 

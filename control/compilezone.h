@@ -46,6 +46,8 @@ struct ZoneReadJob
     QString directory;
     QString fileFormat;
     QString journalPath;
+    // named's check-names level for the zone: names it serves must not make the read fail.
+    QString checkNames;
     bool secondary = false;
 
     static ZoneReadJob of(const PZone &zone);

@@ -104,7 +104,7 @@ private:
 } // namespace
 
 CheckResult ZoneJudge::judge(const QString &zoneName, const QString &fileName,
-                             const QString &workingDirectory,
+                             const QString &workingDirectory, const QString &checkNames,
                              const std::function<void()> &meanwhile, const LineSink &takeLine)
 {
     // The checks that can only warn would add their cost and not change the verdict.
@@ -113,7 +113,8 @@ CheckResult ZoneJudge::judge(const QString &zoneName, const QString &fileName,
                                      QStringLiteral("-r"), ignore, QStringLiteral("-W"), ignore,
                                      QStringLiteral("-T"), ignore};
     ProgramRun compiler(compilerProgram,
-                        warningsOff + QStringList{QStringLiteral("-i"), QStringLiteral("full"),
+                        warningsOff + QStringList{QStringLiteral("-k"), checkNames,
+                                                  QStringLiteral("-i"), QStringLiteral("full"),
                                                   QStringLiteral("-s"), QStringLiteral("full"),
                                                   QStringLiteral("-o"), QStringLiteral("-"),
                                                   zoneName, fileName},

@@ -18,8 +18,9 @@ public:
 
     // Not completed when the compiler did not run to its end; not ok when it refuses the zone,
     // with its words in the report. A relative $INCLUDE is resolved against workingDirectory.
-    // `meanwhile` runs while the compiler loads the zone, before it prints a line.
+    // `meanwhile` runs while the compiler loads the zone, before it prints a line. Names that are
+    // no host names are judged at the zone's check-names level (fail, warn, ignore).
     static CheckResult judge(const QString &zoneName, const QString &fileName,
-                             const QString &workingDirectory,
+                             const QString &workingDirectory, const QString &checkNames,
                              const std::function<void()> &meanwhile, const LineSink &takeLine);
 };

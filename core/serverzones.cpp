@@ -13,6 +13,7 @@
 #include "storage/changebackup.h"
 #include "storage/filestore.h"
 #include "storage/recordsources.h"
+#include "storage/zonerename.h"
 #include "storage/zonestorage.h"
 #include "zonefreeze.h"
 
@@ -26,11 +27,12 @@
 #include <vector>
 
 namespace {
-// named tells zones apart by name and class.
-bool isSameZone(const QString &name, const QString &zoneClass, const Zone &other)
+// named tells zones apart by name and class, within a view.
+bool isSameZone(const QString &name, const QString &zoneClass, const QString &view,
+                const Zone &other)
 {
     return Zone::isSameName(name, other.name()) &&
-           zoneClass.compare(other.zoneClass(), Qt::CaseInsensitive) == 0;
+           zoneClass.compare(other.zoneClass(), Qt::CaseInsensitive) == 0 && view == other.view();
 }
 
 // The records as zone file lines in one order, whatever order they were read or added in.
@@ -97,7 +99,9 @@ void ServerZones::readConfiguration()
     FileStamps::forgetAll();
     rememberConfigurationFiles();
     const PISCType root = m_iscParser.parse(Paths::serverConfiguration());
-    m_zones = m_hParser.parseZones(root)->zones();
+    const PNamedConf configuration = m_hParser.parseZones(root);
+    m_zones = configuration->zones();
+    m_views = configuration->views();
     rememberConfigurationFiles();
     emit zonesReset();
 }
@@ -156,6 +160,8 @@ void ServerZones::refuseUnloaded(const Zone &zone)
 QSet<QString> ServerZones::configurationFiles() const
 {
     QSet<QString> files{Paths::serverConfiguration(), Paths::managedIncludeFile()};
+    for (const QString &view : m_views)
+        files.insert(Paths::managedIncludeFile(view));
     for (const PZone &zone : m_zones)
         files.insert(zone->conf());
     return files;
@@ -167,10 +173,10 @@ void ServerZones::rememberConfigurationFiles() const
         FileStamps::remember(file);
 }
 
-PZone ServerZones::find(const QString &name, const QString &zoneClass) const
+PZone ServerZones::find(const QString &name, const QString &view, const QString &zoneClass) const
 {
     for (const PZone &zone : m_zones) {
-        if (isSameZone(name, zoneClass, *zone))
+        if (isSameZone(name, zoneClass, view, *zone))
             return zone;
     }
     return PZone();
@@ -183,6 +189,7 @@ bool ServerZones::isManaged(const PZone &zone)
 
 void ServerZones::addZone(const PZone &zone)
 {
+    refuseOutsideViews(*zone);
     refuseNamesake(zone, zone->name());
     const bool running = serverRuns();
     ChangeBackup backup(tr("Add zone %1").arg(zone->name()));
@@ -206,20 +213,36 @@ void ServerZones::editZone(const PZone &zone, const ZoneSettings &settings)
     if (settings == before)
         return;
     refuseNamesake(zone, settings.name);
+    const bool renamed = !Zone::isSameName(settings.name, before.name);
+    if (renamed)
+        refuseRename(*zone);
     const bool running = serverRuns();
     ChangeBackup backup(tr("Edit zone %1").arg(zone->name()));
+    const QList<PRecord> records = zone->records();
     settings.applyTo(*zone);
     try {
-        store([zone, zones = m_zones, name = before.name] {
-            ZoneStorage::saveZone(zone, zones, name);
-        });
+        if (renamed) {
+            // The records move with the zone; a secondary's come anew from its primary.
+            if (!zone->isSecondary())
+                zone->setRecords(ZoneRename(before.name, settings.name).records(records));
+            store([zone, name = before.name] { ZoneStorage::renameZone(zone, name); });
+        } else {
+            store([zone, zones = m_zones, name = before.name] {
+                ZoneStorage::saveZone(zone, zones, name);
+            });
+        }
     } catch (const ErrorStackException &) {
         before.applyTo(*zone);
+        zone->setRecords(records);
         readAgainIfChanged(PZone());
         throw;
     }
+    for (const PRecord &record : zone->records())
+        record->setZone(zone.data());
     commit(backup);
     emit zoneChanged(zone);
+    if (renamed)
+        emit recordsChanged(zone);
     reconfigure(running);
 }
 
@@ -496,7 +519,7 @@ void ServerZones::validate(const Record &record)
 PZone ServerZones::namesake(const PZone &zone, const QString &name) const
 {
     for (const PZone &other : m_zones) {
-        if (other != zone && isSameZone(name, zone->zoneClass(), *other))
+        if (other != zone && isSameZone(name, zone->zoneClass(), zone->view(), *other))
             return other;
     }
     return PZone();
@@ -506,6 +529,35 @@ void ServerZones::refuseNamesake(const PZone &zone, const QString &name) const
 {
     if (const PZone twin = namesake(zone, name))
         throw ErrorStackException(tr("Zone %1 already exists").arg(twin->name()));
+}
+
+// The records must be known to move them, and named's journal of updates names the old zone.
+void ServerZones::refuseRename(const Zone &zone) const
+{
+    if (!zone.isSecondary())
+        refuseUnloaded(zone);
+    if (QFileInfo::exists(zone.journalPath()))
+        throw ErrorStackException(
+            tr("Zone %1 has a journal of dynamic updates (%2), which holds the old name. Let "
+               "named write the updates into the file and remove the journal (rndc sync -clean "
+               "%1), then rename the zone.")
+                .arg(zone.name(), zone.journalPath()));
+}
+
+// named takes zones either all in views or none in one.
+void ServerZones::refuseOutsideViews(const Zone &zone) const
+{
+    if (m_views.isEmpty() && !zone.view().isEmpty())
+        throw ErrorStackException(
+            tr("The configuration has no views, so zone %1 can't go into view %2")
+                .arg(zone.name(), zone.view()));
+    if (!m_views.isEmpty() && !m_views.contains(zone.view()))
+        throw ErrorStackException(
+            zone.view().isEmpty()
+                ? tr("The configuration has views, so zone %1 must go into one of them: %2")
+                      .arg(zone.name(), m_views.join(QStringLiteral(", ")))
+                : tr("The configuration has no view %1; its views are %2")
+                      .arg(zone.view(), m_views.join(QStringLiteral(", "))));
 }
 
 void ServerZones::readAgainIfChanged(const PZone &zone)
@@ -607,7 +659,8 @@ void ServerZones::checkPutBack(const QList<ChangeBackup::Entry> &entries) const
         for (const PZone &zone : m_zones) {
             if (entry.action == ChangeBackup::Created || zone->filePath() != entry.path)
                 continue;
-            const CheckResult check = CheckZone().checkZone(zone->name(), entry.path);
+            const CheckResult check =
+                CheckZone().checkZone(zone->name(), entry.path, zone->checkNames());
             if (!check.ok)
                 throw ErrorStackException(
                     tr("Zone %1 contains errors: %2").arg(zone->name(), check.report));

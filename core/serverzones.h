@@ -52,12 +52,18 @@ public:
     bool isLoading() const { return m_loading; }
 
     QList<PZone> zones() const { return m_zones; }
-    // The held zone of that name (with or without the final dot, in any case) and class.
-    PZone find(const QString &name, const QString &zoneClass = QStringLiteral("IN")) const;
+    // The held zone of that name (with or without the final dot, in any case), view and class.
+    PZone find(const QString &name, const QString &view = QString(),
+               const QString &zoneClass = QStringLiteral("IN")) const;
+    // The configuration's views, in their order; empty when it has none, and then no zone is in
+    // a view.
+    QStringList views() const { return m_views; }
     static bool isManaged(const PZone &zone);
 
     void addZone(const PZone &zone);
-    // Gives the zone the settings; a zone declared outside the managed file moves into it.
+    // Gives the zone the settings; a zone declared outside the managed file moves into it. A new
+    // name moves the records: names at or below the old one go below the new one, in memory and
+    // in the zone's file, which BIND must read as exactly the renamed records.
     void editZone(const PZone &zone, const ZoneSettings &settings);
     void removeZone(const PZone &zone);
 
@@ -105,6 +111,8 @@ private:
     // Another held zone that the server would take for one named so.
     PZone namesake(const PZone &zone, const QString &name) const;
     void refuseNamesake(const PZone &zone, const QString &name) const;
+    void refuseOutsideViews(const Zone &zone) const;
+    void refuseRename(const Zone &zone) const;
     void saveRecords(const PZone &zone, const QList<PRecord> &records);
     static QList<PRecord> withRaisedSerial(const QList<PRecord> &before, QList<PRecord> records);
     static void refuseReadOnly(const Zone &zone, const QList<PRecord> &touched);
@@ -128,6 +136,7 @@ private:
     ISCParser m_iscParser;
     HParser m_hParser;
     QList<PZone> m_zones;
+    QStringList m_views;
     std::unique_ptr<ZoneLoader> m_loader;
     bool m_loading = false;
     int m_loaded = 0;

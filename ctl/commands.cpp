@@ -72,7 +72,7 @@ void Commands::zones()
     QList<PZone> listed;
     const QString view = m_line.value(Grammar::viewOption);
     for (const PZone &zone : server().zones()) {
-        if (OutputFormat::viewOf(*zone) == view)
+        if (!m_line.isSet(Grammar::viewOption) || zone->view() == view)
             listed.append(zone);
     }
     m_print(m_format->zones(listed));
@@ -121,8 +121,6 @@ void Commands::editRecord()
 
 void Commands::addZone()
 {
-    if (!m_line.value(Grammar::viewOption).isEmpty())
-        throw ErrorStackException(tr("Zones in views are not yet supported"));
     ZoneBlueprint blueprint;
     blueprint.name = m_line.arguments().first();
     if (m_line.isSet(Grammar::typeOption))
@@ -132,6 +130,7 @@ void Commands::addZone()
     blueprint.email = m_line.value(Grammar::emailOption);
     blueprint.primaries = m_line.values(Grammar::primaryOption);
     const PZone zone = blueprint.build();
+    zone->setView(m_line.value(Grammar::viewOption));
     server().addZone(zone);
 }
 
@@ -180,7 +179,7 @@ void Commands::check()
         refusal = tr("named-checkconf refuses the configuration");
     } else {
         const PZone target = zone(m_line.arguments().first());
-        result = CheckZone().checkZone(target->name(), target->filePath());
+        result = CheckZone().checkZone(target->name(), target->filePath(), target->checkNames());
         refusal = tr("named-checkzone refuses zone %1").arg(target->name());
     }
     if (!result.completed)
@@ -227,11 +226,26 @@ ServerZones &Commands::server()
 // A zone that could not be read is not held; its read problems tell why it is missing.
 PZone Commands::zone(const QString &name)
 {
-    const QString view = m_line.value(Grammar::viewOption);
-    if (!view.isEmpty())
+    if (m_line.isSet(Grammar::viewOption)) {
+        const QString view = m_line.value(Grammar::viewOption);
+        if (const PZone found = server().find(name, view))
+            return found;
         throw ErrorStackException(tr("no zone %1 in view %2").arg(name, view));
-    if (const PZone found = server().find(name))
-        return found;
+    }
+    QList<PZone> named;
+    QStringList views;
+    for (const PZone &zone : server().zones()) {
+        if (Zone::isSameName(zone->name(), name)) {
+            named.append(zone);
+            views.append(zone->view());
+        }
+    }
+    if (named.size() > 1)
+        throw ErrorStackException(
+            tr("zone %1 is in the views %2: name one with %3")
+                .arg(name, views.join(QStringLiteral(", ")), Grammar::viewOption));
+    if (!named.isEmpty())
+        return named.first();
     QStringList messages;
     for (const QString &problem : qAsConst(m_readProblems)) {
         if (problem.contains(nameWithoutRoot(name), Qt::CaseInsensitive))

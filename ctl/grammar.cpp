@@ -36,7 +36,8 @@ const QList<Grammar::Option> &Grammar::options()
         {viewOption,
          Value,
          QStringLiteral("VIEW"),
-         tr("The view that declares the zone; none by default"),
+         tr("The view of the zone: needed to add one to a configuration with views, and to "
+            "name one whose name is in several views"),
          {}},
         {toOption, Separator, recordWords, tr("What the record becomes"), {}},
         {typeOption, Value, QStringLiteral("TYPE"), tr("master or slave"), {}},

@@ -36,7 +36,7 @@ QByteArray JsonFormat::zones(const QList<PZone> &zones) const
         list.append(QJsonObject{{nameKey, zone->name()},
                                 {classKey, zone->zoneClass()},
                                 {typeKey, zone->type()},
-                                {viewKey, viewOf(*zone)},
+                                {viewKey, zone->view()},
                                 {fileKey, zone->filePath()},
                                 {managedKey, ServerZones::isManaged(zone)},
                                 {readableKey, true},
@@ -52,7 +52,7 @@ QByteArray JsonFormat::records(const Zone &zone) const
         list.append(recordObject(*record));
     return document({{zoneKey, zone.name()},
                      {classKey, zone.zoneClass()},
-                     {viewKey, viewOf(zone)},
+                     {viewKey, zone.view()},
                      {recordsKey, list}});
 }
 

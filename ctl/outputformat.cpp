@@ -11,8 +11,3 @@ std::unique_ptr<OutputFormat> OutputFormat::create(bool json)
         return std::make_unique<JsonFormat>();
     return std::make_unique<TextFormat>();
 }
-
-QString OutputFormat::viewOf(const Zone &)
-{
-    return QString();
-}

@@ -19,6 +19,4 @@ public:
     virtual QByteArray record(const Record &record) const = 0;
 
     static std::unique_ptr<OutputFormat> create(bool json);
-    // Zones in views are not read yet: every zone is in none.
-    static QString viewOf(const Zone &zone);
 };

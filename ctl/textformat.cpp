@@ -18,8 +18,8 @@ QByteArray TextFormat::zones(const QList<PZone> &zones) const
 {
     QByteArray text;
     for (const PZone &zone : zones)
-        text += line({zone->name(), zone->zoneClass(), zone->type(), viewOf(*zone),
-                      zone->filePath(), ServerZones::isManaged(zone) ? managedWord : foreignWord});
+        text += line({zone->name(), zone->zoneClass(), zone->type(), zone->view(), zone->filePath(),
+                      ServerZones::isManaged(zone) ? managedWord : foreignWord});
     return text;
 }
 

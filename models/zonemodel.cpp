@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QStyle>
 
+#include <algorithm>
+
 ZoneModel::ZoneModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 ZoneModel::~ZoneModel() = default;
@@ -19,7 +21,9 @@ int ZoneModel::rowCount(const QModelIndex &parent) const
 
 int ZoneModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    if (parent.isValid())
+        return 0;
+    return m_showsViews ? ColumnCount : ViewColumn;
 }
 
 QVariant ZoneModel::data(const QModelIndex &index, int role) const
@@ -29,7 +33,14 @@ QVariant ZoneModel::data(const QModelIndex &index, int role) const
     const Zone &zone = *m_zones.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return index.column() == NameColumn ? zone.name() : zone.type();
+        switch (index.column()) {
+        case NameColumn:
+            return zone.name();
+        case TypeColumn:
+            return zone.type();
+        default:
+            return zone.view();
+        }
     case Qt::ToolTipRole:
         if (!zone.readProblem().isEmpty())
             return tr("Could not be read: %1").arg(zone.readProblem());
@@ -51,7 +62,14 @@ QVariant ZoneModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return section == NameColumn ? tr("Zone") : tr("Type");
+    switch (section) {
+    case NameColumn:
+        return tr("Zone");
+    case TypeColumn:
+        return tr("Type");
+    default:
+        return tr("View");
+    }
 }
 
 PZone ZoneModel::zone(const QModelIndex &index) const
@@ -65,6 +83,8 @@ void ZoneModel::setZones(const QList<PZone> &zones)
 {
     beginResetModel();
     m_zones = zones;
+    m_showsViews = std::any_of(zones.cbegin(), zones.cend(),
+                               [](const PZone &zone) { return !zone->view().isEmpty(); });
     endResetModel();
 }
 
@@ -101,7 +121,7 @@ void ZoneModel::changed(const PZone &zone)
 {
     const int row = m_zones.indexOf(zone);
     if (row >= 0)
-        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 bool ZoneModel::isRow(const QModelIndex &index) const

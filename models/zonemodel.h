@@ -8,14 +8,14 @@ class ServerZones;
 #include <QList>
 
 // The zones of the zone table, one row per zone, in the order they were set or appended: the
-// name and the type; greyed while the records are on their way, marked when they could not be
-// read.
+// name, the type and, for a configuration with views, the view; greyed while the records are on
+// their way, marked when they could not be read.
 class ZoneModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Column { NameColumn, TypeColumn, ColumnCount };
+    enum Column { NameColumn, TypeColumn, ViewColumn, ColumnCount };
 
     explicit ZoneModel(QObject *parent = nullptr);
     ~ZoneModel() override;
@@ -40,4 +40,6 @@ private:
     void changed(const PZone &zone);
 
     QList<PZone> m_zones;
+    // Without views the view column would stay empty, so it is left out.
+    bool m_showsViews = false;
 };

@@ -6,12 +6,26 @@
 #include <QDir>
 #include <QUuid>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 const QString zoneFilePattern = QStringLiteral("%1/%2.%3");
 const QString zoneFileExtension = QStringLiteral("db");
 const QString journalExtension = QStringLiteral(".jnl");
 const QString signatureType = QStringLiteral("RRSIG");
-const QString secondaryType = QStringLiteral("slave");
+const QString primaryTypes[] = {QStringLiteral("master"), QStringLiteral("primary")};
+const QString secondaryTypes[] = {QStringLiteral("slave"), QStringLiteral("secondary")};
+// named's defaults: a primary's bad names keep it from loading, a secondary's are only logged.
+const QString failLevel = QStringLiteral("fail");
+const QString warnLevel = QStringLiteral("warn");
+
+bool isOneOf(const QString &type, const QString (&types)[2])
+{
+    return std::any_of(std::begin(types), std::end(types), [&](const QString &word) {
+        return type.compare(word, Qt::CaseInsensitive) == 0;
+    });
+}
 const QString statementPattern =
     QStringLiteral("zone \"%1\" %2 {\n\ttype %3;\n\tfile \"%4\";\n};\n");
 } // namespace
@@ -43,9 +57,26 @@ QString Zone::journalPath() const
     return QDir(m_directory).filePath(m_journal);
 }
 
+bool Zone::isPrimaryType(const QString &type)
+{
+    return isOneOf(type, primaryTypes);
+}
+
+bool Zone::isSecondaryType(const QString &type)
+{
+    return isOneOf(type, secondaryTypes);
+}
+
 bool Zone::isSecondary() const
 {
-    return m_type.compare(secondaryType, Qt::CaseInsensitive) == 0;
+    return isSecondaryType(m_type);
+}
+
+QString Zone::checkNames() const
+{
+    if (!m_checkNames.isEmpty())
+        return m_checkNames;
+    return isSecondary() ? warnLevel : failLevel;
 }
 
 QString Zone::recordsReadOnlyReason() const

@@ -26,6 +26,19 @@ public:
 
     QString type() const { return m_type; }
     void setType(const QString &type) { m_type = type; }
+    // named takes "primary" for "master" and "secondary" for "slave".
+    static bool isPrimaryType(const QString &type);
+    static bool isSecondaryType(const QString &type);
+
+    // The view whose block declares the zone; empty for a configuration without views. One name
+    // in two views is two zones.
+    QString view() const { return m_view; }
+    void setView(const QString &view) { m_view = view; }
+
+    // How named treats names that are no valid host names in this zone (the check-names level
+    // of the zone, its view or the server's options): fail, warn or ignore.
+    QString checkNames() const;
+    void setCheckNames(const QString &level) { m_checkNames = level; }
 
     QString file() const { return m_file; }
     void setFile(const QString &file) { m_file = file; }
@@ -85,6 +98,8 @@ private:
     QString m_name;
     QString m_zoneClass;
     QString m_type;
+    QString m_view;
+    QString m_checkNames;
     QString m_file;
     QString m_directory;
     QString m_conf;

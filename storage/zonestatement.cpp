@@ -8,6 +8,7 @@
 
 namespace {
 const QString zoneKeyword = QStringLiteral("zone");
+const QString viewKeyword = QStringLiteral("view");
 const QString typeKeyword = QStringLiteral("type");
 const QString fileKeyword = QStringLiteral("file");
 const QString defaultZoneClass = QStringLiteral("IN");
@@ -16,7 +17,7 @@ bool isStatementOf(const ConfScanner::Statement &statement, const QString &name,
                    const QString &zoneClass)
 {
     const QStringList &head = statement.head;
-    if (statement.depth != 0 || !statement.hasBlock || head.size() < 2 || head.size() > 3)
+    if (!statement.hasBlock || head.size() < 2 || head.size() > 3)
         return false;
     const QString declaredClass = head.size() == 3 ? head.at(2) : defaultZoneClass;
     return head.first().compare(zoneKeyword, Qt::CaseInsensitive) == 0 &&
@@ -38,7 +39,7 @@ struct Edit
 } // namespace
 
 ZoneStatement::ZoneStatement(const QByteArray &text, const QString &path, const QString &name,
-                             const QString &zoneClass)
+                             const QString &zoneClass, const QString &view)
     : m_text(text), m_path(path)
 {
     QList<ConfScanner::Statement> statements;
@@ -47,13 +48,30 @@ ZoneStatement::ZoneStatement(const QByteArray &text, const QString &path, const 
             tr("Can't read the statements of file %1: it does not end as it should (a string, "
                "comment or block is not closed); nothing was written")
                 .arg(path));
+    // A file included inside a view's block holds its zones at its own top level.
+    const auto enclosingView = [&](const ConfScanner::Statement &zone) -> const QString * {
+        for (const ConfScanner::Statement &outer : qAsConst(statements)) {
+            if (outer.depth == 0 && outer.begin <= zone.begin && zone.end <= outer.end)
+                return outer.head.size() >= 2 &&
+                               outer.head.first().compare(viewKeyword, Qt::CaseInsensitive) == 0
+                           ? &outer.head.at(1)
+                           : nullptr;
+        }
+        return nullptr;
+    };
     for (const ConfScanner::Statement &statement : qAsConst(statements)) {
-        if (isStatementOf(statement, name, zoneClass)) {
+        if (!isStatementOf(statement, name, zoneClass))
+            continue;
+        const QString *enclosing = statement.depth == 1 ? enclosingView(statement) : nullptr;
+        if (statement.depth == 0 || (enclosing && !view.isEmpty() && *enclosing == view)) {
             m_begin = statement.begin;
             m_end = statement.end;
             return;
         }
     }
+    if (!view.isEmpty())
+        throw ErrorStackException(
+            tr("Can't find zone %1 of view %2 in file %3").arg(name, view, path));
     throw ErrorStackException(tr("Can't find zone %1 in file %2").arg(name, path));
 }
 

@@ -12,10 +12,11 @@ class ZoneStatement
     Q_DECLARE_TR_FUNCTIONS(ZoneStatement)
 
 public:
-    // Finds the top-level statement of the zone named so (with or without the final dot, in any
-    // case) and of that class. Throws when the text does not scan or holds no such statement.
+    // Finds the statement of the zone named so (with or without the final dot, in any case), of
+    // that class and view: at the top level, or in the block of that view. Throws when the text
+    // does not scan or holds no such statement.
     ZoneStatement(const QByteArray &text, const QString &path, const QString &name,
-                  const QString &zoneClass);
+                  const QString &zoneClass, const QString &view = QString());
 
     int begin() const { return m_begin; }
     int end() const { return m_end; }

@@ -11,12 +11,14 @@
 #include "filestore.h"
 #include "records/record.h"
 #include "recordtally.h"
+#include "zonerename.h"
 #include "zonestatement.h"
 #include "zonetextedit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryFile>
@@ -26,23 +28,34 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
 namespace {
 
 const QString lineSeparator = QStringLiteral("\n");
-const QByteArray header =
-    "// Zones managed by Tamzor, included by /etc/bind/named.conf.\n"
-    "// Tamzor adds, changes and removes one zone statement at a time and keeps everything else\n"
-    "// in this file as it is, comments and options included.\n"
-    "\n";
 const QString includeKeyword = QStringLiteral("include");
+const QString viewKeyword = QStringLiteral("view");
+
+QByteArray header(const QString &view)
+{
+    const QString includer = view.isEmpty() ? QStringLiteral("/etc/bind/named.conf")
+                                            : QStringLiteral("the block of view \"%1\"").arg(view);
+    return QStringLiteral(
+               "// Zones managed by Tamzor, included by %1.\n"
+               "// Tamzor adds, changes and removes one zone statement at a time and keeps "
+               "everything else\n"
+               "// in this file as it is, comments and options included.\n"
+               "\n")
+        .arg(includer)
+        .toUtf8();
+}
 const QString zoneFileName = QStringLiteral("%1/%2.db");
 
-QByteArray includeLine()
+QByteArray includeLine(const QString &path = Paths::managedIncludeFile())
 {
-    return QStringLiteral("include \"%1\";\n").arg(Paths::managedIncludeFile()).toUtf8();
+    return QStringLiteral("include \"%1\";\n").arg(path).toUtf8();
 }
 
 // Messages oldest first, as they are pushed.
@@ -96,13 +109,12 @@ void checkStatementValues(const Zone &zone)
         fail({ZoneStorage::tr("Zone type %1 is not a single word").arg(zone.type()), saveZones});
 }
 
-bool isManagedIncludeFile(const QString &path)
+bool isSameFile(const QString &path, const QString &other)
 {
-    if (path == Paths::managedIncludeFile())
+    if (path == other)
         return true;
     const QString canonical = QFileInfo(path).canonicalFilePath();
-    return !canonical.isEmpty() &&
-           canonical == QFileInfo(Paths::managedIncludeFile()).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(other).canonicalFilePath();
 }
 
 // BIND expands wildcards in include paths.
@@ -127,30 +139,78 @@ bool isIncludeStatement(const ConfScanner::Statement &statement)
            statement.head.first().compare(includeKeyword, Qt::CaseInsensitive) == 0;
 }
 
-// Follows the include statements, wherever they stand, as the server does.
-bool includesManagedFile(const QByteArray &text, QSet<QString> *visited)
+bool isViewStatement(const ConfScanner::Statement &statement, const QString &view)
 {
+    return statement.depth == 0 && statement.hasBlock && statement.head.size() >= 2 &&
+           statement.head.first().compare(viewKeyword, Qt::CaseInsensitive) == 0 &&
+           statement.head.at(1) == view;
+}
+
+// Walks a configuration file and the files it includes, wherever the include stands, as the
+// server does; `visit` gets each file's path, text and statements and stops the walk by
+// returning true. `read` gives a file's bytes as they are to be written.
+using FileVisit = std::function<bool(const QString &path, const QByteArray &text,
+                                     const QList<ConfScanner::Statement> *statements)>;
+bool walkConfiguration(const QString &path,
+                       const std::function<bool(const QString &, QByteArray *)> &read,
+                       const FileVisit &visit, QSet<QString> *visited)
+{
+    QByteArray text;
+    const QString key = QFileInfo(path).absoluteFilePath();
+    if (visited->contains(key) || !read(path, &text))
+        return false;
+    visited->insert(key);
     QList<ConfScanner::Statement> statements;
-    // A text that does not scan is searched as plain text: a second include of the managed file
-    // would make the server refuse the whole configuration.
-    if (!ConfScanner::scan(text, &statements))
-        return text.contains(includeLine().trimmed());
+    const bool scanned = ConfScanner::scan(text, &statements);
+    if (visit(path, text, scanned ? &statements : nullptr))
+        return true;
     for (const ConfScanner::Statement &statement : qAsConst(statements)) {
         if (!isIncludeStatement(statement))
             continue;
-        for (const QString &path : expandIncludePath(statement.head.at(1))) {
-            if (isManagedIncludeFile(path))
-                return true;
-            const QString key = QFileInfo(path).absoluteFilePath();
-            QByteArray included;
-            if (visited->contains(key) || !FileStore::read(path, &included))
-                continue;
-            visited->insert(key);
-            if (includesManagedFile(included, visited))
+        for (const QString &included : expandIncludePath(statement.head.at(1))) {
+            if (walkConfiguration(included, read, visit, visited))
                 return true;
         }
     }
     return false;
+}
+
+// Whether the configuration includes the managed file anywhere.
+bool includesFile(const std::function<bool(const QString &, QByteArray *)> &read,
+                  const QString &managed)
+{
+    QSet<QString> visited;
+    return walkConfiguration(
+        Paths::serverConfiguration(), read,
+        [&](const QString &, const QByteArray &text,
+            const QList<ConfScanner::Statement> *statements) {
+            // A text that does not scan is searched as plain text: a second include of the
+            // managed file would make the server refuse the whole configuration.
+            if (!statements)
+                return text.contains(includeLine(managed).trimmed());
+            for (const ConfScanner::Statement &statement : *statements) {
+                if (!isIncludeStatement(statement))
+                    continue;
+                const QStringList paths = expandIncludePath(statement.head.at(1));
+                if (std::any_of(paths.cbegin(), paths.cend(),
+                                [&](const QString &path) { return isSameFile(path, managed); }))
+                    return true;
+            }
+            return false;
+        },
+        &visited);
+}
+
+// The text with an include of the managed file as the last statement of the view's block.
+QByteArray withIncludeInView(const QByteArray &text, const ConfScanner::Statement &view,
+                             const QString &managed)
+{
+    const int brace = text.lastIndexOf('}', view.end - 1);
+    const int lineStart = text.lastIndexOf('\n', brace - 1) + 1;
+    const bool braceOpensLine = text.mid(lineStart, brace - lineStart).trimmed().isEmpty();
+    const int at = braceOpensLine ? lineStart : brace;
+    const QByteArray line = '\t' + includeLine(managed);
+    return text.left(at) + (braceOpensLine ? line : '\n' + line) + text.mid(at);
 }
 
 // Line by line straight into UTF-8: a big zone's text is never held a second time in UTF-16.
@@ -212,7 +272,7 @@ void judgeChangedText(const Zone &zone, const QByteArray &bytes)
         fail({ZoneStorage::tr("Can't write file %1").arg(temporary.fileName()), saveRecords});
     RecordTally tally(zone.records());
     const CheckResult result = ZoneJudge::judge(
-        zone.name(), temporary.fileName(), zone.directory(),
+        zone.name(), temporary.fileName(), zone.directory(), zone.checkNames(),
         [&] {
             FileStore::refuseChanged(zone.filePath());
             tally.prepare();
@@ -249,10 +309,10 @@ QByteArray withoutStatement(const ZoneStatement &statement, const QByteArray &te
     return text.left(begin) + text.mid(end);
 }
 
-QByteArray withStatement(QByteArray text, const QByteArray &statement)
+QByteArray withStatement(QByteArray text, const QByteArray &statement, const QString &view)
 {
     if (text.isEmpty())
-        text = header;
+        text = header(view);
     if (!text.endsWith('\n'))
         text.append('\n');
     return text + statement + (statement.endsWith('\n') ? "\n" : "\n\n");
@@ -272,10 +332,18 @@ public:
                 return file.bytes;
         }
         QByteArray bytes;
-        if (FileStore::read(path, &bytes) ||
-            (path == Paths::managedIncludeFile() && !QFileInfo::exists(path)))
+        if (FileStore::read(path, &bytes) || (isManagedFile(path) && !QFileInfo::exists(path)))
             return bytes;
         throw ErrorStackException(ZoneStorage::tr("Can't open file %1").arg(path));
+    }
+
+    // Puts the statement into the managed file of the zone's view, which the configuration is
+    // made to include on commit.
+    void addToManagedFile(const QString &view, const QByteArray &statement)
+    {
+        const QString managed = Paths::managedIncludeFile(view);
+        m_managed.insert(managed, view);
+        set(managed, withStatement(current(managed), statement, view));
     }
 
     bool isPlanned(const QString &path) const
@@ -297,14 +365,14 @@ public:
 
     void commit()
     {
-        const QByteArray server = current(Paths::serverConfiguration());
-        QSet<QString> visited{QFileInfo(Paths::serverConfiguration()).absoluteFilePath()};
         // Without the managed file an include of it would make the server refuse everything.
-        const bool managedFileThere = isPlanned(Paths::managedIncludeFile()) ||
-                                      QFileInfo::exists(Paths::managedIncludeFile());
-        if (managedFileThere && !includesManagedFile(server, &visited))
-            set(Paths::serverConfiguration(),
-                server + (server.isEmpty() || server.endsWith('\n') ? "" : "\n") + includeLine());
+        if (isPlanned(Paths::managedIncludeFile()) ||
+            QFileInfo::exists(Paths::managedIncludeFile()))
+            include(Paths::managedIncludeFile(), QString());
+        for (auto it = m_managed.cbegin(); it != m_managed.cend(); ++it) {
+            if (!it.value().isEmpty())
+                include(it.key(), it.value());
+        }
         std::vector<Previous> written;
         try {
             for (const Planned &file : m_files) {
@@ -327,6 +395,58 @@ private:
         QString path;
         QByteArray bytes;
     };
+
+    bool isManagedFile(const QString &path) const
+    {
+        return path == Paths::managedIncludeFile() || m_managed.contains(path);
+    }
+
+    bool read(const QString &path, QByteArray *bytes)
+    {
+        try {
+            *bytes = current(path);
+            return true;
+        } catch (const ErrorStackException &) {
+            return false;
+        }
+    }
+
+    // Includes the managed file at the end of named.conf, or of the view's block, unless the
+    // configuration includes it already.
+    void include(const QString &managed, const QString &view)
+    {
+        const auto reader = [this](const QString &path, QByteArray *bytes) {
+            return read(path, bytes);
+        };
+        if (includesFile(reader, managed))
+            return;
+        if (view.isEmpty()) {
+            const QByteArray server = current(Paths::serverConfiguration());
+            set(Paths::serverConfiguration(),
+                server + (server.isEmpty() || server.endsWith('\n') ? "" : "\n") +
+                    includeLine(managed));
+            return;
+        }
+        QSet<QString> visited;
+        const bool found = walkConfiguration(
+            Paths::serverConfiguration(), reader,
+            [&](const QString &path, const QByteArray &text,
+                const QList<ConfScanner::Statement> *statements) {
+                if (!statements)
+                    return false;
+                for (const ConfScanner::Statement &statement : *statements) {
+                    if (isViewStatement(statement, view)) {
+                        set(path, withIncludeInView(text, statement, managed));
+                        return true;
+                    }
+                }
+                return false;
+            },
+            &visited);
+        if (!found)
+            fail({ZoneStorage::tr("Can't find view %1 in the configuration").arg(view),
+                  ZoneStorage::tr("Can't save zones")});
+    }
     struct Previous
     {
         QString path;
@@ -361,13 +481,15 @@ private:
     }
 
     std::vector<Planned> m_files;
+    // The managed files planned here, by path, with their views.
+    QMap<QString, QString> m_managed;
 };
 
 } // namespace
 
 bool ZoneStorage::isManaged(const PZone &zone)
 {
-    return zone->conf() == Paths::managedIncludeFile();
+    return zone->conf() == Paths::managedIncludeFile(zone->view());
 }
 
 void ZoneStorage::addZone(const PZone &zone, const QList<PZone> &)
@@ -380,9 +502,9 @@ void ZoneStorage::addZone(const PZone &zone, const QList<PZone> &)
     try {
         saveZoneRecords(zone);
         ConfigurationEdit edit;
-        const QString managed = Paths::managedIncludeFile();
-        edit.set(managed, withStatement(edit.current(managed), zone->statement().toUtf8()));
+        edit.addToManagedFile(zone->view(), zone->statement().toUtf8());
         edit.commit();
+        zone->setConf(Paths::managedIncludeFile(zone->view()));
     } catch (const ErrorStackException &) {
         try {
             if (fileExisted)
@@ -397,24 +519,54 @@ void ZoneStorage::addZone(const PZone &zone, const QList<PZone> &)
     }
 }
 
-void ZoneStorage::saveZone(const PZone &zone, const QList<PZone> &, const QString &declaredName)
+namespace {
+// Plans the statement's change: rewritten in place in the managed file, or moved into it.
+void planStatement(ConfigurationEdit &edit, const Zone &zone, const QString &declaredName)
 {
-    checkStatementValues(*zone);
-    ConfigurationEdit edit;
-    const QString from = zone->conf();
+    checkStatementValues(zone);
+    const QString from = zone.conf();
     const QByteArray text = edit.current(from);
-    const ZoneStatement statement(text, from, declaredName.isEmpty() ? zone->name() : declaredName,
-                                  zone->zoneClass());
-    const QByteArray rewritten = statement.rewritten(*zone);
-    if (isManaged(zone)) {
+    const ZoneStatement statement(text, from, declaredName.isEmpty() ? zone.name() : declaredName,
+                                  zone.zoneClass(), zone.view());
+    const QByteArray rewritten = statement.rewritten(zone);
+    if (zone.conf() == Paths::managedIncludeFile(zone.view())) {
         edit.set(from, text.left(statement.begin()) + rewritten + text.mid(statement.end()));
     } else {
-        const QString managed = Paths::managedIncludeFile();
         edit.set(from, withoutStatement(statement, text));
-        edit.set(managed, withStatement(edit.current(managed), rewritten));
+        edit.addToManagedFile(zone.view(), rewritten);
+    }
+}
+} // namespace
+
+void ZoneStorage::saveZone(const PZone &zone, const QList<PZone> &, const QString &declaredName)
+{
+    ConfigurationEdit edit;
+    planStatement(edit, *zone, declaredName);
+    edit.commit();
+    zone->setConf(Paths::managedIncludeFile(zone->view()));
+}
+
+void ZoneStorage::renameZone(const PZone &zone, const QString &previousName)
+{
+    ConfigurationEdit edit;
+    planStatement(edit, *zone, previousName);
+    // A secondary's file is named's copy of the primary's zone, which it transfers anew.
+    if (!zone->isSecondary()) {
+        QByteArray text;
+        try {
+            text = FileStore::read(zone->filePath());
+        } catch (ErrorStackException &error) {
+            error.push(tr("Can't save zone records"));
+            throw;
+        }
+        const QByteArray renamed =
+            ZoneRename(previousName, zone->name()).text(text, zone->directory());
+        judgeChangedText(*zone, renamed);
+        if (renamed != text)
+            edit.set(zone->filePath(), renamed);
     }
     edit.commit();
-    zone->setConf(Paths::managedIncludeFile());
+    zone->setConf(Paths::managedIncludeFile(zone->view()));
 }
 
 void ZoneStorage::removeZone(const PZone &zone, const QList<PZone> &)
@@ -423,7 +575,8 @@ void ZoneStorage::removeZone(const PZone &zone, const QList<PZone> &)
     const QString from = zone->conf();
     const QByteArray text = edit.current(from);
     edit.set(from,
-             withoutStatement(ZoneStatement(text, from, zone->name(), zone->zoneClass()), text));
+             withoutStatement(
+                 ZoneStatement(text, from, zone->name(), zone->zoneClass(), zone->view()), text));
     edit.commit();
 }
 
@@ -487,7 +640,8 @@ void ZoneStorage::saveZoneRecords(const PZone &zone)
     if (!FileReplacer::writeAll(temporary.handle(), bytes))
         fail({tr("Can't write file %1").arg(temporary.fileName()), saveRecords});
 
-    const CheckResult result = CheckZone().checkZone(zone->name(), temporary.fileName());
+    const CheckResult result =
+        CheckZone().checkZone(zone->name(), temporary.fileName(), zone->checkNames());
     if (!result.completed)
         fail({tr("Can't check zone %1: %2").arg(zone->name(), result.report), saveRecords});
     if (!result.ok)

@@ -22,6 +22,10 @@ public:
     // file with every option and comment it holds.
     static void saveZone(const PZone &zone, const QList<PZone> &zones,
                          const QString &declaredName = QString());
+    // Renames the statement, and in the zone's file the names at or below previousName, token
+    // by token: zone holds the new name and the renamed records, which BIND must read from the
+    // changed text. A secondary's file is left to named.
+    static void renameZone(const PZone &zone, const QString &previousName);
     // Takes the statement out; the file stays for removeZoneFile(), once named let the zone go.
     static void removeZone(const PZone &zone, const QList<PZone> &zones);
     // Deletes the zone's file and its journal.

@@ -82,8 +82,9 @@ private slots:
     }
 
     // The statements alone are read: a zone file that is missing or that the compiler would
-    // refuse does not keep its zone from the list, while a statement without a type or a file
-    // is reported in its place and other types are left out.
+    // refuse does not keep its zone from the list, nor does a secondary's missing file; a
+    // statement without a type, or a primary without a file, is reported in its place, and
+    // types other than primary and secondary (in either spelling) are left out.
     void parseZones_statementsOnly_problemsInStatementOrder()
     {
         const QByteArray conf =
@@ -91,6 +92,7 @@ private slots:
             masterZone("refused", head + "@ IN SRV 0 0 53 ns.example.\n") +
             "zone \"nofile\" { type slave; masters { 192.0.2.1; }; };\n"
             "zone \"u\" { file \"db.u\"; };\n"
+            "zone \"pf\" { type primary; };\n"
             "zone \".\" { type hint; file \"/nonexistent/root.hints\"; };\n"
             "zone \"p\" { type primary; file \"/nonexistent/db.p\"; };\n"
             "zone \"m\" { type MASTER; file \"/nonexistent/db.m\"; };\n"
@@ -100,12 +102,12 @@ private slots:
 
         const QList<PZone> zones = read(conf);
 
-        QCOMPARE(m_errors, QStringList({"Failed to parse zone. Expected file key",
-                                        "Failed to parse zone. Expected type key"}));
+        QCOMPARE(m_errors, QStringList({"Failed to parse zone. Expected type key",
+                                        "Failed to parse zone. Expected file key"}));
         QStringList listed;
         for (const PZone &zone : zones)
             listed << zone->name() + (zone->records().isEmpty() ? "" : " with records");
-        QCOMPARE(listed, QStringList({"gone", "refused", "last"}));
+        QCOMPARE(listed, QStringList({"gone", "refused", "nofile", "p", "m", "last", "v"}));
     }
 
     // What the statement, or the options block for it, says of updates, signing, the file's format
