@@ -385,7 +385,7 @@ void ServerZones::saveRecords(const PZone &zone, const QList<PRecord> &records)
     if (freeze.isFrozen())
         return;
     if (running)
-        report(Rndc::reload(zone->name(), zone->zoneClass()),
+        report(Rndc::reload(zone->name(), zone->zoneClass(), zone->view()),
                tr("named loads zone %1 again").arg(zone->name()));
     else
         reportServerStopped();

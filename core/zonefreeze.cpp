@@ -7,7 +7,7 @@ ZoneFreeze::ZoneFreeze(const PZone &zone, bool freeze, const Thawed &thawed)
 {
     if (!freeze)
         return;
-    const Rndc::Result result = Rndc::freeze(zone->name(), zone->zoneClass());
+    const Rndc::Result result = Rndc::freeze(zone->name(), zone->zoneClass(), zone->view());
     if (!result.ok())
         throw ErrorStackException(
             tr("named did not freeze dynamic zone %1 for the change, so nothing was written: %2")
@@ -18,5 +18,5 @@ ZoneFreeze::ZoneFreeze(const PZone &zone, bool freeze, const Thawed &thawed)
 ZoneFreeze::~ZoneFreeze()
 {
     if (m_frozen)
-        m_thawed(Rndc::thaw(m_zone->name(), m_zone->zoneClass()));
+        m_thawed(Rndc::thaw(m_zone->name(), m_zone->zoneClass(), m_zone->view()));
 }

@@ -65,8 +65,14 @@ QStringList Record::validate() const
 }
 
 void Record::checkName(QStringList *messages, const QString &name, NameRule rule,
-                       const char *message)
+                       const char *message) const
 {
+    if (m_zone && m_zone->checkNames() != QLatin1String("fail")) {
+        if (rule == NameRule::Host)
+            rule = NameRule::Any;
+        else if (rule == NameRule::HostOwner)
+            rule = NameRule::AnyOwner;
+    }
     const ValidationResult result = validateDomainName(name, rule);
     if (!result.valid)
         messages->append(QObject::tr(message).arg(result.message));

@@ -75,8 +75,10 @@ protected:
     // BIND's check-names holds the owners of address and mail records to host names.
     virtual NameRule ownerRule() const { return NameRule::AnyOwner; }
     // The message for a name that the rule refuses, after the given one; none for a valid name.
-    static void checkName(QStringList *messages, const QString &name, NameRule rule,
-                          const char *message);
+    // A zone whose check-names level lets bad host names in holds host names to the rule for any
+    // name, as named does.
+    void checkName(QStringList *messages, const QString &name, NameRule rule,
+                   const char *message) const;
     static void checkRange(QStringList *messages, const QString &field, quint64 value,
                            quint64 maximum);
 

@@ -365,9 +365,10 @@ public:
 
     void commit()
     {
-        // Without the managed file an include of it would make the server refuse everything.
-        if (isPlanned(Paths::managedIncludeFile()) ||
-            QFileInfo::exists(Paths::managedIncludeFile()))
+        // A managed file that this change writes must be included; one that it leaves alone is
+        // left as the administrator has it, included or not (with views, a top-level include
+        // would make the server refuse everything).
+        if (isPlanned(Paths::managedIncludeFile()))
             include(Paths::managedIncludeFile(), QString());
         for (auto it = m_managed.cbegin(); it != m_managed.cend(); ++it) {
             if (!it.value().isEmpty())

@@ -25,6 +25,17 @@ quint32 serialOf(const QStringList &answer)
     return answer.isEmpty() ? 0 : answer.first().section(QLatin1Char(' '), 6, 6).toUInt();
 }
 
+// What tamzorctl printed on standard error; empty when it succeeded without a word.
+QString shell(const QStringList &arguments)
+{
+    QProcess program;
+    program.start(QStringLiteral(TAMZORCTL_PROGRAM), arguments);
+    if (!program.waitForFinished(30000))
+        return QStringLiteral("tamzorctl did not finish");
+    const QString error = QString::fromUtf8(program.readAllStandardError());
+    return program.exitCode() == 0 ? error : QStringLiteral("status %1: %2").arg(program.exitCode()).arg(error);
+}
+
 bool serviceActive()
 {
     return QProcess::execute(QStringLiteral("systemctl"),
@@ -277,6 +288,46 @@ private slots:
                  QStringList("www.dyn.test. 300 IN A 127.0.0.80"));
         // The update raised the serial once, the window's change again, to today's date.
         QVERIFY(serialOf(server->query("dyn.test.", "SOA")) >= 2024010102u);
+    }
+
+    // Split horizon: the same name in two views, each with its own records, added and changed
+    // through the shell into the views' managed files, which named includes in each view's
+    // block; a client sees the zone of the view that matches its address.
+    void zonesInViews_sameNameTwice_eachClientGetsItsViewsZone()
+    {
+        server->installConfiguration();
+        const QString inside = QStringLiteral("127.0.0.1"), outside = QStringLiteral("127.0.0.3");
+        QString reason;
+        QVERIFY2(Sandbox::addLoopbackAddress(outside, &reason), qPrintable(reason));
+        Sandbox::writeFile(QStringLiteral("/etc/bind/named.conf"),
+                           "include \"/etc/bind/named.conf.options\";\n"
+                           "view \"inside\" {\n\tmatch-clients { 127.0.0.1; };\n"
+                           "\tinclude \"/etc/bind/named.conf.default-zones\";\n};\n"
+                           "view \"outside\" {\n\tmatch-clients { any; };\n"
+                           "\tinclude \"/etc/bind/named.conf.default-zones\";\n};\n");
+        QCOMPARE(QProcess::execute(QStringLiteral("systemctl"), {"start", "bind9"}), 0);
+        for (const auto &[view, address] : {std::pair{"inside", "127.0.0.81"},
+                                            std::pair{"outside", "127.0.0.82"}}) {
+            QCOMPARE(shell({"add-zone", "shop.test", "--view", view, "--ns-address", address}),
+                     QString());
+            QCOMPARE(shell({"add-record", "--view", view, "shop.test", "www", "A", address}),
+                     QString());
+        }
+        QVERIFY(shell({"add-record", "shop.test", "ftp", "A", "127.0.0.9"})
+                    .contains("zone shop.test is in the views inside, outside"));
+        QCOMPARE(QProcess::execute(QStringLiteral("/usr/bin/named-checkconf"),
+                                   {"-z", "/etc/bind/named.conf"}),
+                 0);
+        QTRY_COMPARE(server->query("www.shop.test.", "A", false, inside),
+                     QStringList("www.shop.test. 3600 IN A 127.0.0.81"));
+        QTRY_COMPARE(server->query("www.shop.test.", "A", false, outside),
+                     QStringList("www.shop.test. 3600 IN A 127.0.0.82"));
+
+        QCOMPARE(shell({"remove-zone", "shop.test", "--view", "outside"}), QString());
+        QTRY_COMPARE(server->query("shop.test.", "SOA", false, outside), QStringList());
+        QCOMPARE(server->query("www.shop.test.", "A", false, inside),
+                 QStringList("www.shop.test. 3600 IN A 127.0.0.81"));
+        QCOMPARE(server->outgoingQueryLog(), QStringList());
     }
 };
 

@@ -457,7 +457,7 @@ private slots:
         QTest::newRow("zone file relative to the directory option")
             << QString("example.net") << "/usr/bin/named-checkzone"
             << QByteArray("#!/bin/sh\nprintf '%s\\n' \"$*\"\n")
-            << "info: Zone file syntax and integrity is ok.\n-i full example.net "
+            << "info: Zone file syntax and integrity is ok.\n-i full -k fail example.net "
                "/etc/bind/zones/db.example.net\n";
     }
 

@@ -61,9 +61,9 @@ QString held(const ServerZones &zones, bool identities)
     QStringList blocks;
     for (const PZone &zone : zones.zones()) {
         QStringList lines;
-        lines << QStringLiteral("%1 %2 %3 %4 %5")
-                     .arg(zone->name(), zone->zoneClass(), zone->type(), zone->conf(),
-                          zone->file());
+        lines << QStringLiteral("%1 %2 %3 %4 %5 view %6")
+                     .arg(zone->name(), zone->zoneClass(), zone->type(), zone->conf(), zone->file(),
+                          zone->view());
         for (const PRecord &record : zone->records())
             lines << QStringLiteral("  %1 %2").arg(
                 identities ? QString::number(quintptr(record.data()), 16) : QString(),
@@ -210,6 +210,26 @@ private slots:
             Sandbox::mountTmpfs(backups, 8);
             Sandbox::writeFile(backups + "/filler", QByteArray(8192, 'x'));
         };
+        // Split horizon: example.com in both views, the outside one's names checked as named
+        // checks them there, and a zone in a file included in a view.
+        const Fault inViews = [](ServerZones &zones) {
+            Sandbox::writeFile(
+                namedConf, "options { directory \"/var/cache/bind\"; };\n"
+                           "view \"inside\" {\n\tmatch-clients { 127.0.0.1; };\n"
+                           "\tzone \"example.com\" { type master; file "
+                           "\"/etc/bind/db.example.com\"; };\n};\n"
+                           "view \"outside\" {\n\tcheck-names primary ignore;\n"
+                           "\tzone \"example.com\" { type master; file \"/etc/bind/db.outside\"; "
+                           "};\n\tinclude \"/etc/bind/outside.conf\";\n};\n");
+            Sandbox::writeFile(
+                "/etc/bind/outside.conf",
+                "zone \"extra.test\" { type master; file \"/etc/bind/db.extra\"; };\n");
+            Sandbox::writeFile("/etc/bind/db.outside", zoneText + "PC_01 IN A 192.0.2.7\n");
+            Sandbox::writeFile("/etc/bind/db.extra", zoneText);
+            zones.setBackgroundWork(false);
+            zones.load();
+            zones.setBackgroundWork(true);
+        };
         const Fault doesNotScan = [](ServerZones &) {
             Sandbox::writeFile(localConf, Sandbox::readFile(localConf) + "/* never closed\n");
         };
@@ -263,6 +283,44 @@ private slots:
             << removeRecord << fullBackup << "Can't keep a copy of";
         QTest::newRow("record removed twice")
             << removeRecord << Fault(removeRecord) << "no longer in zone example.com";
+
+        const auto inView = [](ServerZones &zones, const char *name, const char *view) {
+            return zones.find(QString::fromLatin1(name), QString::fromLatin1(view));
+        };
+        const auto addToView = [](const char *view) {
+            return Change([=](ServerZones &zones) {
+                const PZone zone = newZone("new.test.");
+                zone->setView(QString::fromLatin1(view));
+                zones.addZone(zone);
+            });
+        };
+        QTest::newRow("views: zone added in one") << addToView("inside") << inViews << QString();
+        QTest::newRow("views: zone added in none")
+            << addToView("") << inViews << "must go into one of them: inside, outside";
+        QTest::newRow("views: zone added in one that does not exist")
+            << addToView("guests") << inViews << "has no view guests";
+        QTest::newRow("views: zone of one renamed, its namesake kept") << Change([=](ServerZones
+                                                                                         &zones) {
+            zones.editZone(inView(zones, "example.com", "outside"), {"example.org", "master"});
+        }) << inViews << QString();
+        QTest::newRow("views: zone removed from one") << Change([=](ServerZones &zones) {
+            zones.removeZone(inView(zones, "example.com", "inside"));
+        }) << inViews << QString();
+        QTest::newRow("views: zone removed from a file included in one")
+            << Change([=](ServerZones &zones) {
+                   zones.removeZone(inView(zones, "extra.test", "outside"));
+               })
+            << inViews << QString();
+        QTest::newRow("views: record added beside a name only that view lets pass")
+            << Change([=](ServerZones &zones) {
+                   zones.addRecord(inView(zones, "example.com", "outside"),
+                                   parseRecordLine("PC_02.example.com. 60 IN A 192.0.2.8"));
+               })
+            << inViews << QString();
+        QTest::newRow("views: name the other view refuses") << Change([=](ServerZones &zones) {
+            zones.addRecord(inView(zones, "example.com", "inside"),
+                            parseRecordLine("PC_02.example.com. 60 IN A 192.0.2.8"));
+        }) << inViews << "bad owner name";
 
         const auto addTo = [=](const char *name) {
             return Change([=](ServerZones &zones) {
@@ -368,8 +426,8 @@ private slots:
             QCOMPARE(folders(), foldersBefore);
             return;
         }
-        QCOMPARE(ChangeBackup::folders().size(), changes.size() + 1);
         QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(ChangeBackup::folders().size(), changes.size() + 1);
         QVERIFY(added.count() + changed.count() + removed.count() + records.count() > 0);
         QCOMPARE(QProcess::execute(checkConf, {QStringLiteral("-z"), namedConf}), 0);
         ServerZones reread;

@@ -201,14 +201,23 @@ void NamedServer::startPeer(const QStringList &secondaryZones,
         fail(QStringLiteral("the peer did not start: ") + reason);
 }
 
-QStringList NamedServer::query(const QString &name, const QString &type, bool ofPeer) const
+QStringList NamedServer::query(const QString &name, const QString &type, bool ofPeer,
+                               const QString &source) const
 {
+    QStringList arguments{QLatin1Char('@') + (ofPeer ? peerAddress : QStringLiteral("127.0.0.1")),
+                          QStringLiteral("-p"),
+                          QString::number(serverPort),
+                          QStringLiteral("+noall"),
+                          QStringLiteral("+answer"),
+                          QStringLiteral("+norecurse"),
+                          QStringLiteral("+time=2"),
+                          QStringLiteral("+tries=1"),
+                          name,
+                          type};
+    if (!source.isEmpty())
+        arguments << QStringLiteral("-b") << source;
     QProcess dig;
-    dig.start(QStringLiteral("dig"),
-              {QLatin1Char('@') + (ofPeer ? peerAddress : QStringLiteral("127.0.0.1")),
-               QStringLiteral("-p"), QString::number(serverPort), QStringLiteral("+noall"),
-               QStringLiteral("+answer"), QStringLiteral("+norecurse"), QStringLiteral("+time=2"),
-               QStringLiteral("+tries=1"), name, type});
+    dig.start(QStringLiteral("dig"), arguments);
     const bool finished = dig.waitForFinished(10000);
     if (!finished || dig.exitStatus() != QProcess::NormalExit || dig.exitCode() != 0) {
         dig.kill();

@@ -38,8 +38,10 @@ public:
 
     // The answer section of `dig NAME TYPE` asked of this server, or of the peer, one record a
     // line with its fields (owner, TTL, class, type, data) separated by single spaces. Empty,
-    // with a warning, when dig gets no reply within two seconds.
-    QStringList query(const QString &name, const QString &type, bool ofPeer = false) const;
+    // with a warning, when dig gets no reply within two seconds. A source address (of 127/8)
+    // picks the view that matches it.
+    QStringList query(const QString &name, const QString &type, bool ofPeer = false,
+                      const QString &source = QString()) const;
     // What `nsupdate` prints for the commands, sent to this server; empty when it succeeded.
     QString update(const QByteArray &commands) const;
 
