@@ -7,5 +7,7 @@ namespace Paths {
 const QString &serverConfiguration(); // /etc/bind/named.conf
 const QString &managedIncludeFile();  // /etc/bind/tamzor.conf
 const QString &zoneDirectory();       // /etc/bind/tamzor
-const QString &backupDirectory();     // /var/backups/tamzor
+// Where named writes the files of the secondaries Tamzor adds: /var/cache/bind/tamzor
+const QString &secondaryZoneDirectory();
+const QString &backupDirectory(); // /var/backups/tamzor
 } // namespace Paths

@@ -14,6 +14,7 @@
 #include "storage/filestore.h"
 #include "storage/recordsources.h"
 #include "storage/zonestorage.h"
+#include "zoneblueprint.h"
 #include "zonefreeze.h"
 
 #include <QDate>
@@ -184,6 +185,8 @@ bool ServerZones::isManaged(const PZone &zone)
 void ServerZones::addZone(const PZone &zone)
 {
     refuseNamesake(zone, zone->name());
+    const ZoneSettings settings = withCheckedServers(ZoneSettings::of(*zone));
+    settings.applyTo(*zone);
     const bool running = serverRuns();
     ChangeBackup backup(tr("Add zone %1").arg(zone->name()));
     m_zones.append(zone);
@@ -199,9 +202,12 @@ void ServerZones::addZone(const PZone &zone)
     reconfigure(running);
 }
 
-void ServerZones::editZone(const PZone &zone, const ZoneSettings &settings)
+void ServerZones::editZone(const PZone &zone, const ZoneSettings &wanted)
 {
     const ZoneSettings before = ZoneSettings::of(*zone);
+    // A zone keeps servers it was read with, whatever this reader makes of them, while they stay.
+    const bool serversChange = wanted.type != before.type || wanted.primaries != before.primaries;
+    const ZoneSettings settings = serversChange ? withCheckedServers(wanted) : wanted;
     // Nothing to store: a foreign zone stays where it is declared, and no file is touched.
     if (settings == before)
         return;
@@ -491,6 +497,13 @@ void ServerZones::validate(const Record &record)
     for (auto problem = problems.crbegin(); problem != problems.crend(); ++problem)
         error.push(*problem);
     throw error;
+}
+
+ZoneSettings ServerZones::withCheckedServers(ZoneSettings settings)
+{
+    settings.type = ZoneBlueprint::typeWord(settings.type);
+    settings.primaries = ZoneBlueprint::checkedPrimaries(settings.type, settings.primaries);
+    return settings;
 }
 
 PZone ServerZones::namesake(const PZone &zone, const QString &name) const

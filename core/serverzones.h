@@ -56,9 +56,11 @@ public:
     PZone find(const QString &name, const QString &zoneClass = QStringLiteral("IN")) const;
     static bool isManaged(const PZone &zone);
 
+    // A slave zone comes with its primaries and without records, which named transfers.
     void addZone(const PZone &zone);
-    // Gives the zone the settings; a zone declared outside the managed file moves into it.
-    void editZone(const PZone &zone, const ZoneSettings &settings);
+    // Gives the zone the settings; a zone declared outside the managed file moves into it. A slave
+    // zone needs its primaries, a master none.
+    void editZone(const PZone &zone, const ZoneSettings &wanted);
     void removeZone(const PZone &zone);
 
     // The other zones whose statements name this zone's file: their records are the same text,
@@ -124,6 +126,9 @@ private:
     void rememberConfigurationFiles() const;
     void checkPutBack(const QList<ChangeBackup::Entry> &entries) const;
     static void validate(const Record &record);
+    // The type in a statement's word and the primaries as they are written; throws unless a slave
+    // has primaries and a master none.
+    static ZoneSettings withCheckedServers(ZoneSettings settings);
 
     ISCParser m_iscParser;
     HParser m_hParser;

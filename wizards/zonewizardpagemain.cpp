@@ -1,5 +1,6 @@
 #include "zonewizardpagemain.h"
 
+#include "core/zoneblueprint.h"
 #include "wizards/zonewizard.h"
 
 #include "ui_zonewizardpagemain.h"
@@ -14,14 +15,14 @@ ZoneWizardPageMain::~ZoneWizardPageMain() = default;
 
 QString ZoneWizardPageMain::zoneType() const
 {
-    if (ui->comboBoxType->currentIndex() == 0)
-        return QStringLiteral("master");
-    return QStringLiteral("slave");
+    return ui->comboBoxType->currentIndex() == 0 ? ZoneBlueprint::masterType()
+                                                 : ZoneBlueprint::slaveType();
 }
 
+// In the order of the lookup types.
 int ZoneWizardPageMain::nextId() const
 {
-    if (ui->comboBoxLookupType->currentIndex() == 0)
-        return ZoneWizard::NamePage;
-    return ZoneWizard::ReverseNamePage;
+    static const int namePages[] = {ZoneWizard::NamePage, ZoneWizard::ReverseNamePage,
+                                    ZoneWizard::ReverseIPv6NamePage};
+    return namePages[ui->comboBoxLookupType->currentIndex()];
 }

@@ -8,7 +8,7 @@ namespace Ui {
 class ZoneWizardPageMain;
 }
 
-// Lookup type of the new zone; type and class are fixed to master and IN.
+// Type and lookup type of the new zone; the class is fixed to IN.
 class ZoneWizardPageMain : public QWizardPage
 {
     Q_OBJECT
