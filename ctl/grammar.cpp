@@ -61,9 +61,9 @@ const QList<Grammar::Option> &Grammar::options()
          {}},
         {primaryOption,
          Value,
-         QStringLiteral("'ADDRESS [port N] [key NAME]'"),
-         tr("A server the slave zone transfers from, one argument each; may be given more than "
-            "once"),
+         QStringLiteral("PRIMARY"),
+         tr("A server the slave zone transfers from, as one argument 'ADDRESS [port N] [key "
+            "NAME]'; may be given more than once"),
          {}},
         {nameOption, Value, QStringLiteral("NEW"), tr("The zone's new name"), {}},
     };
