@@ -21,10 +21,11 @@ const QString fileFormatKey = QStringLiteral("masterfile-format");
 const QString journalKey = QStringLiteral("journal");
 // named 9.18 takes either word for a secondary's servers.
 const QStringList primariesKeys = {QStringLiteral("primaries"), QStringLiteral("masters")};
-const QString blockPortField = QStringLiteral("port");
+// The fields of the block and of its entries; the port's, key's and TLS's are also the words of an
+// entry as PrimaryServer reads it.
+const QString portField = QStringLiteral("port");
 const QString addressesField = QStringLiteral("addresses");
 const QString serverField = QStringLiteral("remoteselement");
-const QString portWord = QStringLiteral("port");
 const QStringList entryNameFields = {QStringLiteral("key"), QStringLiteral("tls")};
 // The policy that turns signing off, and the address list that lets no update in.
 const QString noPolicy = QStringLiteral("none");
@@ -61,6 +62,7 @@ bool letsNoUpdateIn(const PISCType &addresses)
     }
     return true;
 }
+
 // Each entry as PrimaryServer reads it. A port given for the whole block is the port of every
 // address that gives none, as named takes it.
 QStringList primariesOf(const ISCMap &options)
@@ -71,7 +73,7 @@ QStringList primariesOf(const ISCMap &options)
             continue;
         const PISCType blockValue = options.get(key);
         const ISCTuple &block = iscCast<ISCTuple>(blockValue);
-        const PISCType blockPort = block.get(blockPortField);
+        const PISCType blockPort = block.get(portField);
         const auto *defaultPort = dynamic_cast<const ISCUInt32 *>(blockPort.get());
         for (const PISCType &element : iscCast<ISCList>(block.get(addressesField)).items()) {
             const ISCTuple &entry = iscCast<ISCTuple>(element);
@@ -83,7 +85,7 @@ QStringList primariesOf(const ISCMap &options)
                                      : defaultPort        ? defaultPort->value()
                                                           : 0;
                 if (port != 0)
-                    words << portWord << QString::number(port);
+                    words << portField << QString::number(port);
             } else {
                 words << iscCast<ISCString>(server).value();
             }

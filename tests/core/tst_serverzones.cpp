@@ -401,6 +401,8 @@ private slots:
         ServerZones reread;
         reread.load();
         QCOMPARE(reread.find(name)->primaries(), newPrimaries);
+        // The file named writes for it is Tamzor's to delete with the zone.
+        QVERIFY(zones.removalDeletesFile(changed));
     }
 
     // The serial on disk after a record change of example.com, whose file starts with `serial`.
