@@ -116,6 +116,7 @@ void MainWindow::showCriticalErrorAndQuit(QString error)
 void MainWindow::addZone()
 {
     ZoneWizard wizard;
+    wizard.setViews(serverZones.views());
     wizard.setChange(tr("Zone save error"), [&] { serverZones.addZone(wizard.zone()); });
     wizard.exec();
     offerUndo();

@@ -30,6 +30,12 @@ const QString &zoneDirectory()
     return path;
 }
 
+const QString &secondaryZoneDirectory()
+{
+    static const QString path = QStringLiteral("/var/cache/bind/tamzor");
+    return path;
+}
+
 const QString &backupDirectory()
 {
     static const QString path = QStringLiteral("/var/backups/tamzor");

@@ -9,6 +9,8 @@ const QString &managedIncludeFile();  // /etc/bind/tamzor.conf
 // The managed file of the zones in a view, included in that view's block:
 // /etc/bind/tamzor-VIEW.conf; tamzor.conf for no view.
 QString managedIncludeFile(const QString &view);
-const QString &zoneDirectory();   // /etc/bind/tamzor
+const QString &zoneDirectory(); // /etc/bind/tamzor
+// Where named writes the files of the secondaries Tamzor adds: /var/cache/bind/tamzor
+const QString &secondaryZoneDirectory();
 const QString &backupDirectory(); // /var/backups/tamzor
 } // namespace Paths

@@ -197,6 +197,11 @@ bool bindbridge_address_text(const cfg_obj_t *obj, char *buffer, size_t size)
     return false;
 }
 
+uint16_t bindbridge_sockaddr_port(const cfg_obj_t *obj)
+{
+    return bindbridge_issockaddr(obj) ? isc_sockaddr_getport(cfg_obj_assockaddr(obj)) : 0;
+}
+
 bool bindbridge_map_get(const cfg_obj_t *map, const char *key, const cfg_obj_t **result)
 {
     if (!bindbridge_ismap(map))

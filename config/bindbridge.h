@@ -56,6 +56,8 @@ bool bindbridge_asboolean(const cfg_obj_t *obj);
  * buffer; false when the object holds no IPv4 or IPv6 address or the buffer is too small.
  */
 bool bindbridge_address_text(const cfg_obj_t *obj, char *buffer, size_t size);
+/* The port of a socket address; 0 when it gives none. */
+uint16_t bindbridge_sockaddr_port(const cfg_obj_t *obj);
 
 /* True when the lookup succeeded; *result is then the clause's value. */
 bool bindbridge_map_get(const cfg_obj_t *map, const char *key, const cfg_obj_t **result);

@@ -19,6 +19,14 @@ const QString dnssecPolicyKey = QStringLiteral("dnssec-policy");
 const QString inlineSigningKey = QStringLiteral("inline-signing");
 const QString fileFormatKey = QStringLiteral("masterfile-format");
 const QString journalKey = QStringLiteral("journal");
+// named 9.18 takes either word for a secondary's servers.
+const QStringList primariesKeys = {QStringLiteral("primaries"), QStringLiteral("masters")};
+// The fields of the block and of its entries; the port's, key's and TLS's are also the words of an
+// entry as PrimaryServer reads it.
+const QString portField = QStringLiteral("port");
+const QString addressesField = QStringLiteral("addresses");
+const QString serverField = QStringLiteral("remoteselement");
+const QStringList entryNameFields = {QStringLiteral("key"), QStringLiteral("tls")};
 // The policy that turns signing off, and the address list that lets no update in.
 const QString noPolicy = QStringLiteral("none");
 const QString noAddress = QStringLiteral("none");
@@ -138,6 +146,43 @@ void readServerSettings(Zone &zone, const Scopes &scopes)
     }
     zone.setCheckNames(checkNames);
 }
+
+// Each entry as PrimaryServer reads it. A port given for the whole block is the port of every
+// address that gives none, as named takes it.
+QStringList primariesOf(const ISCMap &options)
+{
+    QStringList entries;
+    for (const QString &key : primariesKeys) {
+        if (!options.contains(key))
+            continue;
+        const PISCType blockValue = options.get(key);
+        const ISCTuple &block = iscCast<ISCTuple>(blockValue);
+        const PISCType blockPort = block.get(portField);
+        const auto *defaultPort = dynamic_cast<const ISCUInt32 *>(blockPort.get());
+        for (const PISCType &element : iscCast<ISCList>(block.get(addressesField)).items()) {
+            const ISCTuple &entry = iscCast<ISCTuple>(element);
+            const PISCType server = entry.get(serverField);
+            QStringList words;
+            if (const auto *address = dynamic_cast<const ISCSockAddr *>(server.get())) {
+                words << address->value().toString();
+                const quint32 port = address->port() != 0 ? address->port()
+                                     : defaultPort        ? defaultPort->value()
+                                                          : 0;
+                if (port != 0)
+                    words << portField << QString::number(port);
+            } else {
+                words << iscCast<ISCString>(server).value();
+            }
+            for (const QString &field : entryNameFields) {
+                const PISCType value = entry.get(field);
+                if (const auto *name = dynamic_cast<const ISCString *>(value.get()))
+                    words << field << name->value();
+            }
+            entries << words.join(QLatin1Char(' '));
+        }
+    }
+    return entries;
+}
 } // namespace
 
 PNamedConf HParser::parseZones(const PISCType &root)
@@ -207,6 +252,8 @@ PZone HParser::parseZone(const PISCType &element, const ISCMap &root, const ISCM
     zone->setDirectory(serverDirectory(root));
     const PISCType serverOptions = blockOf(root, optionsKey);
     readServerSettings(*zone, {&options, viewOptions, asMap(serverOptions)});
+    if (zone->isSecondary())
+        zone->setPrimaries(primariesOf(options));
     if (options.contains(fileKey)) {
         zone->setFile(asString(options.get(fileKey)));
         zone->setLoaded(false);

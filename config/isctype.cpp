@@ -150,6 +150,11 @@ QHostAddress ISCSockAddr::value() const
     return addressOf(m_obj);
 }
 
+quint16 ISCSockAddr::port() const
+{
+    return bindbridge_sockaddr_port(m_obj);
+}
+
 QHostAddress ISCNetPrefix::value() const
 {
     return addressOf(m_obj);

@@ -128,11 +128,12 @@ private:
     friend class ISCType;
 };
 
-// The address alone; the port is dropped.
 class ISCSockAddr : public ISCType
 {
 public:
     QHostAddress value() const;
+    // 0 when the address comes without a port.
+    quint16 port() const;
 
 private:
     using ISCType::ISCType;

@@ -15,6 +15,7 @@
 #include "storage/recordsources.h"
 #include "storage/zonerename.h"
 #include "storage/zonestorage.h"
+#include "zoneblueprint.h"
 #include "zonefreeze.h"
 
 #include <QDate>
@@ -191,6 +192,8 @@ void ServerZones::addZone(const PZone &zone)
 {
     refuseOutsideViews(*zone);
     refuseNamesake(zone, zone->name());
+    const ZoneSettings settings = withCheckedServers(ZoneSettings::of(*zone));
+    settings.applyTo(*zone);
     const bool running = serverRuns();
     ChangeBackup backup(tr("Add zone %1").arg(zone->name()));
     m_zones.append(zone);
@@ -206,9 +209,12 @@ void ServerZones::addZone(const PZone &zone)
     reconfigure(running);
 }
 
-void ServerZones::editZone(const PZone &zone, const ZoneSettings &settings)
+void ServerZones::editZone(const PZone &zone, const ZoneSettings &wanted)
 {
     const ZoneSettings before = ZoneSettings::of(*zone);
+    // A zone keeps servers it was read with, whatever this reader makes of them, while they stay.
+    const bool serversChange = wanted.type != before.type || wanted.primaries != before.primaries;
+    const ZoneSettings settings = serversChange ? withCheckedServers(wanted) : wanted;
     // Nothing to store: a foreign zone stays where it is declared, and no file is touched.
     if (settings == before)
         return;
@@ -514,6 +520,13 @@ void ServerZones::validate(const Record &record)
     for (auto problem = problems.crbegin(); problem != problems.crend(); ++problem)
         error.push(*problem);
     throw error;
+}
+
+ZoneSettings ServerZones::withCheckedServers(ZoneSettings settings)
+{
+    settings.type = ZoneBlueprint::typeWord(settings.type);
+    settings.primaries = ZoneBlueprint::checkedPrimaries(settings.type, settings.primaries);
+    return settings;
 }
 
 PZone ServerZones::namesake(const PZone &zone, const QString &name) const

@@ -60,11 +60,13 @@ public:
     QStringList views() const { return m_views; }
     static bool isManaged(const PZone &zone);
 
+    // A slave zone comes with its primaries and without records, which named transfers.
     void addZone(const PZone &zone);
-    // Gives the zone the settings; a zone declared outside the managed file moves into it. A new
-    // name moves the records: names at or below the old one go below the new one, in memory and
-    // in the zone's file, which BIND must read as exactly the renamed records.
-    void editZone(const PZone &zone, const ZoneSettings &settings);
+    // Gives the zone the settings; a zone declared outside the managed file moves into it. A slave
+    // zone needs its primaries, a master none. A new name moves the records: names at or below
+    // the old one go below the new one, in memory and in the zone's file, which BIND must read as
+    // exactly the renamed records.
+    void editZone(const PZone &zone, const ZoneSettings &wanted);
     void removeZone(const PZone &zone);
 
     // The other zones whose statements name this zone's file: their records are the same text,
@@ -132,6 +134,9 @@ private:
     void rememberConfigurationFiles() const;
     void checkPutBack(const QList<ChangeBackup::Entry> &entries) const;
     static void validate(const Record &record);
+    // The type in a statement's word and the primaries as they are written; throws unless a slave
+    // has primaries and a master none.
+    static ZoneSettings withCheckedServers(ZoneSettings settings);
 
     ISCParser m_iscParser;
     HParser m_hParser;

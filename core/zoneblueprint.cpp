@@ -5,6 +5,7 @@
 #include "records/aaaarecord.h"
 #include "records/arecord.h"
 #include "records/nsrecord.h"
+#include "records/primaryserver.h"
 #include "records/soarecord.h"
 #include "records/soaserial.h"
 
@@ -13,7 +14,8 @@
 namespace {
 const QLatin1Char labelSeparator('.');
 const QLatin1Char mailSeparator('@');
-const QString slaveType = QStringLiteral("slave");
+const QString primaryTypeSynonym = QStringLiteral("primary");
+const QString secondaryTypeSynonym = QStringLiteral("secondary");
 const QString defaultNameServerLabel = QStringLiteral("ns1");
 const QString defaultMailbox = QStringLiteral("hostmaster");
 // Within the ranges of RFC 1912 (refresh 20 minutes to 12 hours, retry 2 minutes to 2 hours,
@@ -74,10 +76,19 @@ const QString &ZoneBlueprint::masterType()
     return type;
 }
 
+const QString &ZoneBlueprint::slaveType()
+{
+    static const QString type = QStringLiteral("slave");
+    return type;
+}
+
 PZone ZoneBlueprint::build() const
 {
     const QString zone = zoneName(name);
-    checkType(type, primaries);
+    const QString word = typeWord(type);
+    const QStringList servers = checkedPrimaries(word, primaries);
+    if (word == slaveType())
+        return secondary(zone, servers);
     const QString origin = zone + labelSeparator;
     // The name server of a reverse zone has its name, and its address, in some forward zone.
     if (isReverseName(zone) && nameServer.isEmpty())
@@ -119,7 +130,7 @@ PZone ZoneBlueprint::build() const
 
     PZone result = PZone::create();
     result->setName(zone);
-    result->setType(type);
+    result->setType(word);
     for (const PRecord &record : qAsConst(records))
         record->setZone(result.data());
     result->setRecords(records);
@@ -139,16 +150,45 @@ QString ZoneBlueprint::zoneName(const QString &typed)
     return zone;
 }
 
-void ZoneBlueprint::checkType(const QString &type, const QStringList &primaries)
+QString ZoneBlueprint::typeWord(const QString &typed)
 {
-    if (type == slaveType)
-        throw ErrorStackException(QObject::tr(
-            "Slave zones are not yet supported: their primaries cannot be written yet"));
-    if (type != masterType())
-        throw ErrorStackException(QObject::tr("The zone type %1 is neither %2 nor %3")
-                                      .arg(type, masterType(), slaveType));
-    if (!primaries.isEmpty())
+    const QString word = typed.trimmed().toLower();
+    if (word == masterType() || word == primaryTypeSynonym)
+        return masterType();
+    if (word == slaveType() || word == secondaryTypeSynonym)
+        return slaveType();
+    throw ErrorStackException(
+        QObject::tr("The zone type %1 is none of %2 (or %3) and %4 (or %5)")
+            .arg(typed, masterType(), primaryTypeSynonym, slaveType(), secondaryTypeSynonym));
+}
+
+QStringList ZoneBlueprint::checkedPrimaries(const QString &type, const QStringList &primaries)
+{
+    QStringList checked;
+    for (const QString &entry : primaries)
+        checked.append(PrimaryServer(entry).toString());
+    if (type != slaveType() && !checked.isEmpty())
         throw ErrorStackException(QObject::tr("Only a slave zone has primaries"));
+    if (type == slaveType() && checked.isEmpty())
+        throw ErrorStackException(
+            QObject::tr("A slave zone needs at least one primary server to transfer it from"));
+    return checked;
+}
+
+// named fills a secondary from its primaries and writes its file itself.
+PZone ZoneBlueprint::secondary(const QString &zone, const QStringList &servers) const
+{
+    if (!nameServer.isEmpty() || !nameServerAddress.isEmpty() || !email.isEmpty())
+        throw ErrorStackException(
+            QObject::tr("The records of slave zone %1 come from its primaries: it takes no name "
+                        "server, address or contact of its own")
+                .arg(zone));
+    PZone result = PZone::create();
+    result->setName(zone);
+    result->setType(slaveType());
+    result->setPrimaries(servers);
+    result->takeNewFile();
+    return result;
 }
 
 QString ZoneBlueprint::mailbox(const QString &zone, const QString &nameServer) const

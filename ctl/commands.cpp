@@ -136,19 +136,24 @@ void Commands::addZone()
 
 void Commands::editZone()
 {
-    if (!m_line.isSet(Grammar::nameOption) && !m_line.isSet(Grammar::typeOption))
-        throw UsageError{tr("nothing to change: give --name or --type"), m_line.command()};
+    if (!m_line.isSet(Grammar::nameOption) && !m_line.isSet(Grammar::typeOption) &&
+        !m_line.isSet(Grammar::primaryOption))
+        throw UsageError{tr("nothing to change: give --name, --type or --primary"),
+                         m_line.command()};
     const PZone target = zone(m_line.arguments().first());
     ZoneSettings settings = ZoneSettings::of(*target);
     if (m_line.isSet(Grammar::nameOption))
         settings.name = ZoneBlueprint::zoneName(m_line.value(Grammar::nameOption));
-    // A statement keeps the options it has, a slave zone's primaries too; only a new type must be
-    // one that a statement can be given.
-    const QString type = m_line.value(Grammar::typeOption);
-    if (m_line.isSet(Grammar::typeOption) && type != settings.type) {
-        ZoneBlueprint::checkType(type);
+    // A statement keeps the options it has; a new type drops the primaries, which a master has
+    // none of and a new slave is given.
+    if (m_line.isSet(Grammar::typeOption)) {
+        const QString type = ZoneBlueprint::typeWord(m_line.value(Grammar::typeOption));
+        if ((type == ZoneBlueprint::slaveType()) != target->isSecondary())
+            settings.primaries.clear();
         settings.type = type;
     }
+    if (m_line.isSet(Grammar::primaryOption))
+        settings.primaries = m_line.values(Grammar::primaryOption);
     server().editZone(target, settings);
 }
 

@@ -19,6 +19,7 @@ const QString fileKey = QStringLiteral("file");
 const QString managedKey = QStringLiteral("managed");
 const QString readableKey = QStringLiteral("readable");
 const QString problemKey = QStringLiteral("problem");
+const QString primariesKey = QStringLiteral("primaries");
 const QString ttlKey = QStringLiteral("ttl");
 const QString dataKey = QStringLiteral("data");
 
@@ -40,7 +41,8 @@ QByteArray JsonFormat::zones(const QList<PZone> &zones) const
                                 {fileKey, zone->filePath()},
                                 {managedKey, ServerZones::isManaged(zone)},
                                 {readableKey, true},
-                                {problemKey, QString()}});
+                                {problemKey, QString()},
+                                {primariesKey, QJsonArray::fromStringList(zone->primaries())}});
     return document({{zonesKey, list}});
 }
 

@@ -10,6 +10,7 @@ namespace Ui {
 class ZoneDialog;
 }
 
+// A zone's name and type and, for a slave, the servers it transfers from.
 class ZoneDialog : public QDialog
 {
     Q_OBJECT
@@ -22,6 +23,9 @@ public slots:
     void accept() override;
 
 private:
+    bool takesPrimaries() const;
+    void showPrimaries();
+
     PZone zone;
     std::unique_ptr<Ui::ZoneDialog> ui;
 };

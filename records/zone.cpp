@@ -1,6 +1,7 @@
 #include "zone.h"
 
 #include "common/paths.h"
+#include "records/primaryserver.h"
 #include "records/record.h"
 
 #include <QDir>
@@ -27,15 +28,23 @@ bool isOneOf(const QString &type, const QString (&types)[2])
     });
 }
 const QString statementPattern =
-    QStringLiteral("zone \"%1\" %2 {\n\ttype %3;\n\tfile \"%4\";\n};\n");
+    QStringLiteral("zone \"%1\" %2 {\n\ttype %3;\n\tfile \"%4\";\n%5};\n");
+const QString clauseLinePattern = QStringLiteral("\t%1\n");
 } // namespace
 
 Zone::Zone()
     : m_zoneClass(QStringLiteral("IN")), m_type(QStringLiteral("master")),
       m_conf(Paths::managedIncludeFile())
 {
-    const QString uuid = QUuid::createUuid().toString().mid(1, 36);
-    m_file = zoneFilePattern.arg(Paths::zoneDirectory(), uuid, zoneFileExtension);
+    takeNewFile();
+}
+
+void Zone::takeNewFile()
+{
+    const QString uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    m_file = zoneFilePattern.arg(isSecondary() ? Paths::secondaryZoneDirectory()
+                                               : Paths::zoneDirectory(),
+                                 uuid, zoneFileExtension);
 }
 
 void Zone::setRecords(const QList<PRecord> &records)
@@ -104,7 +113,9 @@ QString Zone::filePath() const
 
 QString Zone::statement() const
 {
-    return statementPattern.arg(m_name, m_zoneClass, m_type, m_file);
+    const QString primaries =
+        isSecondary() ? clauseLinePattern.arg(PrimaryServer::clause(m_primaries)) : QString();
+    return statementPattern.arg(m_name, m_zoneClass, m_type, m_file, primaries);
 }
 
 QString Zone::nameKey(QString name)

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QSharedPointer>
 #include <QString>
+#include <QStringList>
 
 class Record;
 using PRecord = QSharedPointer<Record>;
@@ -42,6 +43,9 @@ public:
 
     QString file() const { return m_file; }
     void setFile(const QString &file) { m_file = file; }
+    // A new file of its own for a new zone: in the application's folder, or for a secondary in
+    // the folder where named writes what it transfers.
+    void takeNewFile();
 
     // named resolves a relative file against its working directory, the `directory` option; the
     // system reads, checks and writes the file at that resolved path while keeping `file` as
@@ -80,6 +84,10 @@ public:
     QString journal() const { return m_journal; }
     void setJournal(const QString &journal) { m_journal = journal; }
     bool isSecondary() const;
+    // The servers a secondary transfers the zone from, the entries of its primaries (or masters)
+    // block as PrimaryServer reads them.
+    QStringList primaries() const { return m_primaries; }
+    void setPrimaries(const QStringList &primaries) { m_primaries = primaries; }
 
     // Why the records of this zone must not be changed here; empty when they may.
     QString recordsReadOnlyReason() const;
@@ -111,6 +119,7 @@ private:
     bool m_holdsSignatures = false;
     QString m_fileFormat;
     QString m_journal;
+    QStringList m_primaries;
 };
 
 using PZone = QSharedPointer<Zone>;

@@ -2,6 +2,7 @@
 
 #include "common/errorstackexception.h"
 #include "confscanner.h"
+#include "records/primaryserver.h"
 
 #include <algorithm>
 #include <vector>
@@ -12,6 +13,8 @@ const QString viewKeyword = QStringLiteral("view");
 const QString typeKeyword = QStringLiteral("type");
 const QString fileKeyword = QStringLiteral("file");
 const QString defaultZoneClass = QStringLiteral("IN");
+const QStringList serversKeywords = {QStringLiteral("primaries"), QStringLiteral("masters")};
+const QString portKeyword = QStringLiteral("port");
 
 bool isStatementOf(const ConfScanner::Statement &statement, const QString &name,
                    const QString &zoneClass)
@@ -36,7 +39,47 @@ struct Edit
     int end;
     QByteArray bytes;
 };
+
+bool isServersClause(const ConfScanner::Statement &part)
+{
+    return part.depth == 1 && part.hasBlock && !part.head.isEmpty() &&
+           serversKeywords.contains(part.head.first().toLower());
+}
+
+// The clause's entries as PrimaryServer writes them, a port of the whole block given to those
+// without one; empty when one of them does not read, so that the clause is written anew.
+QStringList entriesOf(const ConfScanner::Statement &clause,
+                      const QList<ConfScanner::Statement> &parts)
+{
+    const int port = clause.head.indexOf(portKeyword);
+    QStringList entries;
+    try {
+        for (const ConfScanner::Statement &part : parts) {
+            if (part.depth != 2 || part.begin < clause.begin || part.end > clause.end)
+                continue;
+            QStringList words = part.head;
+            if (port > 0 && port + 1 < clause.head.size() && !words.contains(portKeyword))
+                words.insert(1, portKeyword + QLatin1Char(' ') + clause.head.at(port + 1));
+            entries.append(PrimaryServer(words.join(QLatin1Char(' '))).toString());
+        }
+    } catch (const ErrorStackException &) {
+        return {};
+    }
+    return entries;
+}
 } // namespace
+
+QPair<int, int> ZoneStatement::wholeLines(const QByteArray &text, int begin, int end)
+{
+    // lastIndexOf() takes a negative start for the end of the text.
+    const int lineStart = begin == 0 ? 0 : text.lastIndexOf('\n', begin - 1) + 1;
+    int lineEnd = text.indexOf('\n', end);
+    lineEnd = lineEnd < 0 ? text.size() : lineEnd + 1;
+    if (text.mid(lineStart, begin - lineStart).trimmed().isEmpty() &&
+        text.mid(end, lineEnd - end).trimmed().isEmpty())
+        return {lineStart, lineEnd};
+    return {begin, end};
+}
 
 ZoneStatement::ZoneStatement(const QByteArray &text, const QString &path, const QString &name,
                              const QString &zoneClass, const QString &view)
@@ -105,6 +148,17 @@ QByteArray ZoneStatement::rewritten(const Zone &zone) const
     };
     option(typeKeyword, zone.type(), typeKeyword.toUtf8() + ' ' + zone.type().toUtf8() + ';');
     option(fileKeyword, zone.file(), fileKeyword.toUtf8() + ' ' + quoted(zone.file()) + ';');
+    const auto clause = std::find_if(parts.cbegin(), parts.cend(), isServersClause);
+    const QByteArray servers = PrimaryServer::clause(zone.primaries()).toUtf8();
+    if (clause == parts.cend()) {
+        if (zone.isSecondary())
+            edits.push_back({blockStart, blockStart, "\n\t" + servers});
+    } else if (!zone.isSecondary()) {
+        const QPair<int, int> lines = wholeLines(statement, clause->begin, clause->end);
+        edits.push_back({lines.first, lines.second, {}});
+    } else if (entriesOf(*clause, parts) != zone.primaries()) {
+        edits.push_back({clause->begin, clause->end, servers});
+    }
     std::sort(edits.begin(), edits.end(),
               [](const Edit &a, const Edit &b) { return a.begin > b.begin; });
     QByteArray result = statement;

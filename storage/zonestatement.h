@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QPair>
 
 // A zone's statement in the bytes of a configuration file, changed without touching anything
 // around it or inside it but what the zone's settings say: its options, comments and layout stay.
@@ -25,8 +26,14 @@ public:
     // The text without the statement.
     QByteArray textWithout() const;
 
-    // The statement's bytes with the zone's name, type and file; everything else as it was.
+    // The statement's bytes with the zone's name, type, file and a secondary's primaries (in a
+    // primaries clause where they differ from what its primaries or masters clause says, none for
+    // another type); everything else as it was.
     QByteArray rewritten(const Zone &zone) const;
+
+    // The lines from begin to end when nothing but blanks stands beside that text on them; else
+    // just that text.
+    static QPair<int, int> wholeLines(const QByteArray &text, int begin, int end);
 
 private:
     QByteArray m_text;

@@ -6,6 +6,7 @@
 #include "confscanner.h"
 #include "control/checkconf.h"
 #include "control/checkzone.h"
+#include "control/compilezone.h"
 #include "control/zonejudge.h"
 #include "filereplacer.h"
 #include "filestore.h"
@@ -26,6 +27,7 @@
 
 #include <glob.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <functional>
@@ -51,6 +53,7 @@ QByteArray header(const QString &view)
         .arg(includer)
         .toUtf8();
 }
+const QString textFormat = QStringLiteral("text");
 const QString zoneFileName = QStringLiteral("%1/%2.db");
 
 QByteArray includeLine(const QString &path = Paths::managedIncludeFile())
@@ -238,18 +241,31 @@ bool isInZoneDirectory(const Zone &zone)
     return QFileInfo(zone.filePath()).absolutePath() == Paths::zoneDirectory();
 }
 
-// The server must be able to read the zone files in it, whatever the umask.
-bool makeZoneDirectory()
+// The files Tamzor named: those it made, and those named writes for the secondaries it added.
+bool isApplicationFile(const Zone &zone)
 {
-    const QString directory = Paths::zoneDirectory();
+    return isInZoneDirectory(zone) ||
+           QFileInfo(zone.filePath()).absolutePath() == Paths::secondaryZoneDirectory();
+}
+
+// The server must be able to read the zone files in Tamzor's folder, whatever the umask. It runs
+// as a user of its own and must write what it transfers into the secondaries' folder as into its
+// working directory, whose owner, group and mode that folder takes.
+bool makeDirectory(const QString &directory)
+{
     if (QFileInfo(directory).isDir())
         return true;
     if (!QDir().mkpath(directory))
         return false;
     const QByteArray path = QFile::encodeName(directory);
     struct stat status;
-    return stat(path.constData(), &status) == 0 &&
-           chmod(path.constData(), (status.st_mode & 07777) | 0755) == 0;
+    if (directory != Paths::secondaryZoneDirectory())
+        return stat(path.constData(), &status) == 0 &&
+               chmod(path.constData(), (status.st_mode & 07777) | 0755) == 0;
+    const QByteArray parent = QFile::encodeName(QFileInfo(directory).path());
+    return stat(parent.constData(), &status) == 0 &&
+           chown(path.constData(), status.st_uid, status.st_gid) == 0 &&
+           chmod(path.constData(), status.st_mode & 07777) == 0;
 }
 
 // The checker names the scratch file and its lines, which the user never sees.
@@ -295,18 +311,8 @@ void judgeChangedText(const Zone &zone, const QByteArray &bytes)
 // The text with the statement cut out; a statement that stood alone on its lines takes them along.
 QByteArray withoutStatement(const ZoneStatement &statement, const QByteArray &text)
 {
-    int begin = statement.begin();
-    int end = statement.end();
-    // lastIndexOf() takes a negative start for the end of the text.
-    const int lineStart = begin == 0 ? 0 : text.lastIndexOf('\n', begin - 1) + 1;
-    int lineEnd = text.indexOf('\n', end);
-    lineEnd = lineEnd < 0 ? text.size() : lineEnd + 1;
-    if (text.mid(lineStart, begin - lineStart).trimmed().isEmpty() &&
-        text.mid(end, lineEnd - end).trimmed().isEmpty()) {
-        begin = lineStart;
-        end = lineEnd;
-    }
-    return text.left(begin) + text.mid(end);
+    const QPair<int, int> cut = ZoneStatement::wholeLines(text, statement.begin(), statement.end());
+    return text.left(cut.first) + text.mid(cut.second);
 }
 
 QByteArray withStatement(QByteArray text, const QByteArray &statement, const QString &view)
@@ -496,12 +502,18 @@ bool ZoneStorage::isManaged(const PZone &zone)
 void ZoneStorage::addZone(const PZone &zone, const QList<PZone> &)
 {
     checkStatementValues(*zone);
-    // The zone file comes first: a statement must not name a file that the checker refused.
+    // The zone file comes first: a statement must not name a file that the checker refused. A
+    // secondary's file is named's to write once it has transferred the zone.
+    const bool secondary = zone->isSecondary();
+    const QString directory = secondary ? Paths::secondaryZoneDirectory() : Paths::zoneDirectory();
     QByteArray previousFile;
     const bool fileExisted = FileStore::read(zone->filePath(), &previousFile);
-    const bool directoryExisted = QFileInfo(Paths::zoneDirectory()).isDir();
+    const bool directoryExisted = QFileInfo(directory).isDir();
     try {
-        saveZoneRecords(zone);
+        if (!secondary)
+            saveZoneRecords(zone);
+        else if (!makeDirectory(directory))
+            fail({tr("Can't create directory %1").arg(directory), tr("Can't save zones")});
         ConfigurationEdit edit;
         edit.addToManagedFile(zone->view(), zone->statement().toUtf8());
         edit.commit();
@@ -510,12 +522,12 @@ void ZoneStorage::addZone(const PZone &zone, const QList<PZone> &)
         try {
             if (fileExisted)
                 FileStore::replace(zone->filePath(), previousFile);
-            else
+            else if (!secondary)
                 FileStore::remove(zone->filePath());
         } catch (const ErrorStackException &) {
         }
         if (!directoryExisted)
-            QDir().rmdir(Paths::zoneDirectory());
+            QDir().rmdir(directory);
         throw;
     }
 }
@@ -537,12 +549,25 @@ void planStatement(ConfigurationEdit &edit, const Zone &zone, const QString &dec
         edit.addToManagedFile(zone.view(), rewritten);
     }
 }
+
+// named writes a secondary's file in raw format, and reads a primary's as text unless told
+// otherwise: a secondary made primary gets its records written as text.
+void planTextForPrimary(ConfigurationEdit &edit, const Zone &zone)
+{
+    if (zone.isSecondary() || !zone.fileFormat().isEmpty() || zone.file().isEmpty() ||
+        fileFormatOf(zone) == textFormat)
+        return;
+    const QByteArray text = zoneFileBytes(zone);
+    judgeChangedText(zone, text);
+    edit.set(zone.filePath(), text);
+}
 } // namespace
 
 void ZoneStorage::saveZone(const PZone &zone, const QList<PZone> &, const QString &declaredName)
 {
     ConfigurationEdit edit;
     planStatement(edit, *zone, declaredName);
+    planTextForPrimary(edit, *zone);
     edit.commit();
     zone->setConf(Paths::managedIncludeFile(zone->view()));
 }
@@ -551,8 +576,15 @@ void ZoneStorage::renameZone(const PZone &zone, const QString &previousName)
 {
     ConfigurationEdit edit;
     planStatement(edit, *zone, previousName);
-    // A secondary's file is named's copy of the primary's zone, which it transfers anew.
-    if (!zone->isSecondary()) {
+    // A secondary's file is named's copy of the primary's zone, which it transfers anew; a file
+    // named wrote in raw format holds no administrator's text to keep.
+    if (!zone->isSecondary() && fileFormatOf(*zone) != textFormat) {
+        if (!zone->fileFormat().isEmpty())
+            fail({tr("Zone %1 is kept in %2 format, which Tamzor does not write")
+                      .arg(previousName, zone->fileFormat()),
+                  tr("Can't save zones")});
+        planTextForPrimary(edit, *zone);
+    } else if (!zone->isSecondary()) {
         QByteArray text;
         try {
             text = FileStore::read(zone->filePath());
@@ -605,7 +637,7 @@ QList<PZone> ZoneStorage::zonesSharingFile(const PZone &zone, const QList<PZone>
 
 bool ZoneStorage::removalDeletesFile(const PZone &zone, const QList<PZone> &zones)
 {
-    return isInZoneDirectory(*zone) && zonesSharingFile(zone, zones).isEmpty();
+    return isApplicationFile(*zone) && zonesSharingFile(zone, zones).isEmpty();
 }
 
 void ZoneStorage::giveOwnFile(const PZone &zone, const QList<PZone> &zones)
@@ -615,7 +647,7 @@ void ZoneStorage::giveOwnFile(const PZone &zone, const QList<PZone> &zones)
                                           QUuid::createUuid().toString(QUuid::WithoutBraces));
     const QByteArray bytes = FileStore::read(zone->filePath());
     const bool directoryExisted = QFileInfo(Paths::zoneDirectory()).isDir();
-    if (!makeZoneDirectory())
+    if (!makeDirectory(Paths::zoneDirectory()))
         fail({tr("Can't create directory %1").arg(Paths::zoneDirectory())});
     try {
         FileStore::replace(copy, bytes);
@@ -648,7 +680,7 @@ void ZoneStorage::saveZoneRecords(const PZone &zone)
     if (!result.ok)
         fail({tr("Zone contains errors: %1")
                   .arg(reportOnZone(result.report, temporary.fileName(), zone->name()))});
-    if (isInZoneDirectory(*zone) && !makeZoneDirectory())
+    if (isInZoneDirectory(*zone) && !makeDirectory(Paths::zoneDirectory()))
         fail({tr("Can't create directory %1").arg(Paths::zoneDirectory()), saveRecords});
     try {
         FileStore::replace(zone->filePath(), bytes);

@@ -16,6 +16,7 @@ class ZoneStorage : public QObject
 public:
     using QObject::QObject;
 
+    // A secondary's file is left to named, which writes it once it has transferred the zone.
     static void addZone(const PZone &zone, const QList<PZone> &zones);
     // A zone declared outside the managed file is found there by declaredName, its name as the
     // statement has it, when the zone was renamed since; its statement moves into the managed
@@ -41,7 +42,7 @@ public:
     // The other zones whose statements name the zone's file.
     static QList<PZone> zonesSharingFile(const PZone &zone, const QList<PZone> &zones);
     // Whether removing the zone deletes its file: only a file the application made, in its own
-    // folder, and that no other zone uses.
+    // folder, or named made for a secondary the application added, and that no other zone uses.
     static bool removalDeletesFile(const PZone &zone, const QList<PZone> &zones);
     // Gives the zone a copy of its file in the application's folder; its statement names the copy
     // and moves into the managed file.

@@ -107,10 +107,6 @@
         <translation>Zonen in Sichten werden noch nicht unterstützt</translation>
     </message>
     <message>
-        <source>nothing to change: give --name or --type</source>
-        <translation>nichts zu ändern: --name oder --type angeben</translation>
-    </message>
-    <message>
         <source>named-checkconf refuses the configuration</source>
         <translation>named-checkconf lehnt die Konfiguration ab</translation>
     </message>
@@ -137,6 +133,10 @@
     <message>
         <source>Undone: %1</source>
         <translation>Rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>nothing to change: give --name, --type or --primary</source>
+        <translation>nichts zu ändern: --name, --type oder --primary angeben</translation>
     </message>
 </context>
 <context>
@@ -239,10 +239,6 @@
         <translation>Was aus dem Eintrag wird</translation>
     </message>
     <message>
-        <source>master or slave</source>
-        <translation>master oder slave</translation>
-    </message>
-    <message>
         <source>The name server, relative to the zone or absolute; ns1.ZONE. by default</source>
         <translation>Der Nameserver, relativ zur Zone oder absolut; ohne Angabe ns1.ZONE.</translation>
     </message>
@@ -253,10 +249,6 @@
     <message>
         <source>The zone&apos;s contact; hostmaster@ZONE by default</source>
         <translation>Der Kontakt der Zone; ohne Angabe hostmaster@ZONE</translation>
-    </message>
-    <message>
-        <source>A primary server of a slave zone; may be given more than once</source>
-        <translation>Ein Primärserver einer Slave-Zone; darf mehrmals angegeben werden</translation>
     </message>
     <message>
         <source>The zone&apos;s new name</source>
@@ -285,10 +277,6 @@
     <message>
         <source>Add a zone</source>
         <translation>Eine Zone hinzufügen</translation>
-    </message>
-    <message>
-        <source>Rename a zone or change its type</source>
-        <translation>Eine Zone umbenennen oder ihren Typ ändern</translation>
     </message>
     <message>
         <source>Check the configuration, or one zone&apos;s file</source>
@@ -338,6 +326,18 @@
         <source>Put back the files of the last change</source>
         <translation>Die Dateien der letzten Änderung zurücklegen</translation>
     </message>
+    <message>
+        <source>master or slave, which primary and secondary also name</source>
+        <translation>master oder slave, auch primary und secondary genannt</translation>
+    </message>
+    <message>
+        <source>A server the slave zone transfers from, as one argument &apos;ADDRESS [port N] [key NAME]&apos;; may be given more than once</source>
+        <translation>Ein Server, von dem die Slave-Zone überträgt, als ein Argument &apos;ADRESSE [port N] [key NAME]&apos;; darf mehrmals angegeben werden</translation>
+    </message>
+    <message>
+        <source>Rename a zone, change its type or a slave zone&apos;s primaries</source>
+        <translation>Eine Zone umbenennen, ihren Typ oder die Primärserver einer Slave-Zone ändern</translation>
+    </message>
 </context>
 <context>
     <name>HParser</name>
@@ -364,6 +364,21 @@
     <message>
         <source>Expected list</source>
         <translation>Liste erwartet</translation>
+    </message>
+</context>
+<context>
+    <name>IPv6Prefix</name>
+    <message>
+        <source>%1 is not an IPv6 address</source>
+        <translation>%1 ist keine IPv6-Adresse</translation>
+    </message>
+    <message>
+        <source>%1 needs a prefix length after a slash that is a multiple of %2 from %3 to %4, such as %5/48: reverse zones are cut at whole hexadecimal digits</source>
+        <translation>%1 braucht nach einem Schrägstrich eine Präfixlänge, die ein Vielfaches von %2 von %3 bis %4 ist, etwa %5/48: Rückwärtszonen werden an ganzen Hexadezimalziffern geschnitten</translation>
+    </message>
+    <message>
+        <source>%1 sets bits past its first %2: the network is %3/%2</source>
+        <translation>%1 setzt Bits nach den ersten %2: das Netzwerk ist %3/%2</translation>
     </message>
 </context>
 <context>
@@ -773,6 +788,37 @@ Der Zone %3 eine eigene Kopie in %4 geben und diese ändern?</translation>
     </message>
 </context>
 <context>
+    <name>PrimaryServer</name>
+    <message>
+        <source>The %1 name %2 is invalid: %3</source>
+        <translation>Der %1-Name %2 ist ungültig: %3</translation>
+    </message>
+    <message>
+        <source>A primary server is empty</source>
+        <translation>Ein Primärserver ist leer</translation>
+    </message>
+    <message>
+        <source>%1 is neither an IPv4 nor an IPv6 address, nor the name of a primaries list</source>
+        <translation>%1 ist weder eine IPv4- noch eine IPv6-Adresse noch der Name einer primaries-Liste</translation>
+    </message>
+    <message>
+        <source>%1 in %2 lacks its value</source>
+        <translation>%1 in %2 fehlt der Wert</translation>
+    </message>
+    <message>
+        <source>%1 in %2 is none of port, key and tls</source>
+        <translation>%1 in %2 ist keines von port, key und tls</translation>
+    </message>
+    <message>
+        <source>The primaries list %1 takes no port; its entries give theirs</source>
+        <translation>Die primaries-Liste %1 nimmt keinen Port; ihre Einträge geben ihre eigenen an</translation>
+    </message>
+    <message>
+        <source>Port %1 is not a number from 1 to %2</source>
+        <translation>Port %1 ist keine Zahl von 1 bis %2</translation>
+    </message>
+</context>
+<context>
     <name>ProgramResult</name>
     <message>
         <source>%1 could not be started: %2</source>
@@ -1051,14 +1097,6 @@ Verwaltung des DNS-Servers BIND</translation>
         <translation>Der Zonenname %1 ist ungültig</translation>
     </message>
     <message>
-        <source>Slave zones are not yet supported: their primaries cannot be written yet</source>
-        <translation>Slave-Zonen werden noch nicht unterstützt: ihre Primärserver können noch nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>The zone type %1 is neither %2 nor %3</source>
-        <translation>Der Zonentyp %1 ist weder %2 noch %3</translation>
-    </message>
-    <message>
         <source>Only a slave zone has primaries</source>
         <translation>Nur eine Slave-Zone hat Primärserver</translation>
     </message>
@@ -1205,6 +1243,18 @@ Verwaltung des DNS-Servers BIND</translation>
     <message>
         <source>it holds no string</source>
         <translation>er enthält keine Zeichenkette</translation>
+    </message>
+    <message>
+        <source>The zone type %1 is none of %2 (or %3) and %4 (or %5)</source>
+        <translation>Der Zonentyp %1 ist keiner von %2 (oder %3) und %4 (oder %5)</translation>
+    </message>
+    <message>
+        <source>A slave zone needs at least one primary server to transfer it from</source>
+        <translation>Eine Slave-Zone braucht mindestens einen Primärserver, von dem sie übertragen wird</translation>
+    </message>
+    <message>
+        <source>The records of slave zone %1 come from its primaries: it takes no name server, address or contact of its own</source>
+        <translation>Die Einträge der Slave-Zone %1 kommen von ihren Primärservern: sie nimmt keinen eigenen Nameserver, keine Adresse und keinen Kontakt</translation>
     </message>
 </context>
 <context>
@@ -1602,6 +1652,14 @@ Verwaltung des DNS-Servers BIND</translation>
         <source>Type:</source>
         <translation>Typ:</translation>
     </message>
+    <message>
+        <source>Primaries:</source>
+        <translation>Primärserver:</translation>
+    </message>
+    <message>
+        <source>The servers a slave zone transfers from, separated by semicolons: an address, optionally followed by port N and key NAME</source>
+        <translation>Die Server, von denen eine Slave-Zone überträgt, durch Semikolons getrennt: eine Adresse, wahlweise gefolgt von port N und key NAME</translation>
+    </message>
 </context>
 <context>
     <name>ZoneFreeze</name>
@@ -1766,12 +1824,16 @@ Verwaltung des DNS-Servers BIND</translation>
         <translation>Vorwärts</translation>
     </message>
     <message>
-        <source>Reverse</source>
-        <translation>Rückwärts</translation>
-    </message>
-    <message>
         <source>Class:</source>
         <translation>Klasse:</translation>
+    </message>
+    <message>
+        <source>Reverse IPv4</source>
+        <translation>Rückwärts IPv4</translation>
+    </message>
+    <message>
+        <source>Reverse IPv6</source>
+        <translation>Rückwärts IPv6</translation>
     </message>
 </context>
 <context>
@@ -1794,6 +1856,25 @@ Verwaltung des DNS-Servers BIND</translation>
     </message>
 </context>
 <context>
+    <name>ZoneWizardPagePrimaries</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>Primary Servers</source>
+        <translation>Primärserver</translation>
+    </message>
+    <message>
+        <source>Specify the servers the slave zone transfers its records from, separated by semicolons: an address, optionally followed by port N and key NAME</source>
+        <translation>Geben Sie die Server an, von denen die Slave-Zone ihre Einträge überträgt, durch Semikolons getrennt: eine Adresse, wahlweise gefolgt von port N und key NAME</translation>
+    </message>
+    <message>
+        <source>Primaries:</source>
+        <translation>Primärserver:</translation>
+    </message>
+</context>
+<context>
     <name>ZoneWizardPageReverseIPv4Name</name>
     <message>
         <source>WizardPage</source>
@@ -1810,6 +1891,29 @@ Verwaltung des DNS-Servers BIND</translation>
     <message>
         <source>IPv4 address:</source>
         <translation>IPv4-Adresse:</translation>
+    </message>
+    <message>
+        <source>Zone name:</source>
+        <translation>Zonenname:</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneWizardPageReverseIPv6Name</name>
+    <message>
+        <source>WizardPage</source>
+        <translation>Assistentenseite</translation>
+    </message>
+    <message>
+        <source>IPv6 Reverse Lookup Zone Name</source>
+        <translation>Name der IPv6-Rückwärtszone</translation>
+    </message>
+    <message>
+        <source>Specify the IPv6 network of the reverse lookup zone, its prefix length a multiple of 4</source>
+        <translation>Geben Sie das IPv6-Netzwerk der Rückwärtszone an, seine Präfixlänge ein Vielfaches von 4</translation>
+    </message>
+    <message>
+        <source>IPv6 network:</source>
+        <translation>IPv6-Netzwerk:</translation>
     </message>
     <message>
         <source>Zone name:</source>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWizardPage>
 
 #include <memory>
@@ -8,7 +9,7 @@ namespace Ui {
 class ZoneWizardPageMain;
 }
 
-// Lookup type of the new zone; type and class are fixed to master and IN.
+// Type and lookup type of the new zone; the class is fixed to IN.
 class ZoneWizardPageMain : public QWizardPage
 {
     Q_OBJECT
@@ -19,6 +20,9 @@ public:
 
     // The zone type word of the chosen type: "master" or "slave".
     QString zoneType() const;
+    // The views to choose from; none, and no choice shown, for a configuration without views.
+    void setViews(const QStringList &views);
+    QString view() const;
 
     void initializePage() override {}
     void cleanupPage() override {}

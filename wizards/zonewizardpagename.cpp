@@ -19,5 +19,5 @@ bool ZoneWizardPageName::validatePage()
 
 int ZoneWizardPageName::nextId() const
 {
-    return ZoneWizard::SOAPage;
+    return qobject_cast<const ZoneWizard *>(wizard())->pageAfterName();
 }

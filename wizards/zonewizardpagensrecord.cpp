@@ -29,5 +29,5 @@ void ZoneWizardPageNSRecord::initializePage()
 
 int ZoneWizardPageNSRecord::nextId() const
 {
-    return isReverseName(form()->zone()->name()) ? ZoneWizard::PTRPage : ZoneWizard::APage;
+    return ZoneWizard::serverAddressPage(form()->zone()->name());
 }

@@ -22,7 +22,7 @@ bool ZoneWizardPageReverseIPv4Name::validatePage()
 
 int ZoneWizardPageReverseIPv4Name::nextId() const
 {
-    return ZoneWizard::SOAPage;
+    return qobject_cast<const ZoneWizard *>(wizard())->pageAfterName();
 }
 
 void ZoneWizardPageReverseIPv4Name::updateZoneName()

@@ -2,6 +2,7 @@
 #include "tests/support/testmain.h"
 #include "windowdriver.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -33,7 +34,9 @@ QString shell(const QStringList &arguments)
     if (!program.waitForFinished(30000))
         return QStringLiteral("tamzorctl did not finish");
     const QString error = QString::fromUtf8(program.readAllStandardError());
-    return program.exitCode() == 0 ? error : QStringLiteral("status %1: %2").arg(program.exitCode()).arg(error);
+    return program.exitCode() == 0
+               ? error
+               : QStringLiteral("status %1: %2").arg(program.exitCode()).arg(error);
 }
 
 bool serviceActive()
@@ -214,6 +217,35 @@ private slots:
         QCOMPARE(serialOf(server->query("legacy.test.", "SOA", true)), 5u);
     }
 
+    // A secondary that the shell adds is transferred by named from its primary, the peer, at the
+    // port it was given, into the folder Tamzor named for it.
+    void secondaryAddedFromShell_transferredFromItsPrimary()
+    {
+        server->installConfiguration();
+        server->startPeer({}, {{QStringLiteral("fresh.test"),
+                                "$TTL 600\n@ SOA ns.fresh.test. hostmaster.fresh.test. 3 600 600 "
+                                "86400 600\n@ NS ns\nns A 127.0.0.2\nwww A 127.0.0.22\n"}});
+        QCOMPARE(QProcess::execute(QStringLiteral("systemctl"),
+                                   {QStringLiteral("start"), QStringLiteral("bind9")}),
+                 0);
+
+        QProcess shell;
+        shell.start(QStringLiteral(TAMZORCTL_PROGRAM),
+                    {"add-zone", "fresh.test", "--type", "secondary", "--primary",
+                     NamedServer::peerAddress + " port " + QString::number(server->port())});
+        QVERIFY(shell.waitForFinished(30000));
+        QVERIFY2(shell.exitCode() == 0 && shell.readAllStandardError().isEmpty(),
+                 qPrintable(QString::fromUtf8(shell.readAllStandardError())));
+
+        QTRY_COMPARE_WITH_TIMEOUT(server->query("www.fresh.test.", "A"),
+                                  QStringList("www.fresh.test. 600 IN A 127.0.0.22"),
+                                  secondaryDelay);
+        QCOMPARE(serialOf(server->query("fresh.test.", "SOA")), 3u);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            QDir(QStringLiteral("/var/cache/bind/tamzor")).entryList(QDir::Files).size(), 1,
+            secondaryDelay);
+    }
+
     // An update that nsupdate sent and a change through the window both outlive named's stop and
     // a new start: with named running the zone is frozen for the change; with named halted, its
     // journal holds the update, which the new file takes in.
@@ -306,8 +338,8 @@ private slots:
                            "view \"outside\" {\n\tmatch-clients { any; };\n"
                            "\tinclude \"/etc/bind/named.conf.default-zones\";\n};\n");
         QCOMPARE(QProcess::execute(QStringLiteral("systemctl"), {"start", "bind9"}), 0);
-        for (const auto &[view, address] : {std::pair{"inside", "127.0.0.81"},
-                                            std::pair{"outside", "127.0.0.82"}}) {
+        for (const auto &[view, address] :
+             {std::pair{"inside", "127.0.0.81"}, std::pair{"outside", "127.0.0.82"}}) {
             QCOMPARE(shell({"add-zone", "shop.test", "--view", view, "--ns-address", address}),
                      QString());
             QCOMPARE(shell({"add-record", "--view", view, "shop.test", "www", "A", address}),

@@ -71,7 +71,7 @@ inline Answer wizard(const QStringList &pages)
 inline Answer zoneWizard(const QString &name, const QString &nameServer, const QString &address)
 {
     const bool reverse = !QHostAddress(name).isNull();
-    return wizard({reverse ? "comboBoxLookupType=Reverse" : "comboBoxLookupType=Forward",
+    return wizard({reverse ? "comboBoxLookupType=Reverse IPv4" : "comboBoxLookupType=Forward",
                    (reverse ? "kivoHostAddress=" : "lineEditName=") + name,
                    "lineEditMName=" + nameServer + "|lineEditRName=hostmaster." + nameServer, "",
                    "lineEditAddress=" + address});

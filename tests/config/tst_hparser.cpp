@@ -163,6 +163,33 @@ private slots:
                  settings);
     }
 
+    // A secondary's servers from its primaries or masters block, each entry as PrimaryServer
+    // reads it, "|" between them.
+    void primaries_eachEntryAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("zoneOptions");
+        QTest::addColumn<QString>("primaries");
+        QTest::newRow("port, key, tls and a list's name")
+            << QByteArray("type slave; primaries { 192.0.2.1; 2001:DB8::1 port 5353 key \"k\"; "
+                          "upstream; 192.0.2.3 key k tls ephemeral; };")
+            << "192.0.2.1|2001:db8::1 port 5353 key k|upstream|192.0.2.3 key k tls ephemeral";
+        QTest::newRow("masters with a port for the block")
+            << QByteArray("type slave; masters port 5353 { 192.0.2.1; 192.0.2.2 port 53; };")
+            << "192.0.2.1 port 5353|192.0.2.2 port 53";
+        QTest::newRow("a master has none") << QByteArray("type master;") << QString();
+    }
+
+    void primaries_eachEntryAsWritten()
+    {
+        QFETCH(QByteArray, zoneOptions);
+        QFETCH(QString, primaries);
+        const QList<PZone> zones =
+            read("zone \"example\" { " + zoneOptions + " file \"/nonexistent/db\"; };\n");
+        QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
+        QCOMPARE(zones.size(), 1);
+        QCOMPARE(zones.first()->primaries().join('|'), primaries);
+    }
+
     // systemd starts named in the root directory, where a relative directory therefore begins.
     void serverDirectory_givenToZones_data()
     {

@@ -1,5 +1,6 @@
 #include "common/paths.h"
 #include "core/serverzones.h"
+#include "core/zoneblueprint.h"
 #include "records/recordparser.h"
 #include "records/soarecord.h"
 #include "storage/changebackup.h"
@@ -41,6 +42,21 @@ const QByteArray otherZones =
     "zone \"secondary.test\" { type slave; masters { 192.0.2.1; }; file "
     "\"db.secondary.test\"; };\n";
 
+// A transfer key for the secondaries' primaries.
+const QByteArray transferKey =
+    "key \"xfer-key\" { algorithm hmac-sha256; secret \"c2VjcmV0\"; };\n";
+const QStringList newPrimaries = {QStringLiteral("192.0.2.1"),
+                                  QStringLiteral("2001:db8::1 port 5353 key xfer-key")};
+
+PZone newSecondary(const QString &name)
+{
+    ZoneBlueprint blueprint;
+    blueprint.name = name;
+    blueprint.type = QStringLiteral("secondary");
+    blueprint.primaries = newPrimaries;
+    return blueprint.build();
+}
+
 PZone newZone(const QString &name)
 {
     const PZone zone = PZone::create();
@@ -61,9 +77,9 @@ QString held(const ServerZones &zones, bool identities)
     QStringList blocks;
     for (const PZone &zone : zones.zones()) {
         QStringList lines;
-        lines << QStringLiteral("%1 %2 %3 %4 %5 view %6")
+        lines << QStringLiteral("%1 %2 %3 %4 %5 %6 view %7")
                      .arg(zone->name(), zone->zoneClass(), zone->type(), zone->conf(), zone->file(),
-                          zone->view());
+                          zone->primaries().join(','), zone->view());
         for (const PRecord &record : zone->records())
             lines << QStringLiteral("  %1 %2").arg(
                 identities ? QString::number(quintptr(record.data()), 16) : QString(),
@@ -133,8 +149,9 @@ private slots:
         Sandbox::installDebianDefaults();
         Sandbox::writeFile(namedConf,
                            Sandbox::readFile(namedConf) + "include \"/etc/bind/tamzor.conf\";\n");
-        Sandbox::writeFile(localConf, "zone \"example.com\" { type master; allow-transfer { none; "
-                                      "}; file \"/etc/bind/db.example.com\"; };\n" +
+        Sandbox::writeFile(localConf, transferKey +
+                                          "zone \"example.com\" { type master; allow-transfer { "
+                                          "none; }; file \"/etc/bind/db.example.com\"; };\n" +
                                           otherZones);
         Sandbox::writeFile(managedConf, TestSupport::managedHeader +
                                             "zone \"managed.test\" IN {\n\ttype master;\n\tfile "
@@ -263,6 +280,33 @@ private slots:
             << removeForeign << fullBackup << "Can't keep a copy of";
         QTest::newRow("foreign zone removed, its file does not scan")
             << removeForeign << doesNotScan << "Can't read the statements of file " + localConf;
+        const auto editSecondary = [=](const QString &name, const QString &type,
+                                       const QStringList &primaries) {
+            return Change([=](ServerZones &zones) {
+                zones.editZone(zone(zones, "secondary.test"), {name, type, primaries});
+            });
+        };
+        const Change addSecondary = [](ServerZones &zones) {
+            zones.addZone(newSecondary("secondary.new"));
+        };
+        QTest::newRow("secondary added") << addSecondary << none << QString();
+        QTest::newRow("secondary added, statement refused")
+            << addSecondary << confCheckerRefuses << confRefused;
+        QTest::newRow("secondary's primaries replaced")
+            << editSecondary("secondary.test", "slave", {"192.0.2.7 port 5353"}) << none
+            << QString();
+        QTest::newRow("secondary given a bad primary")
+            << editSecondary("secondary.test", "slave", {"192.0.2.1", "192.0.2.300"}) << none
+            << "192.0.2.300 is neither an IPv4 nor an IPv6 address";
+        QTest::newRow("secondary given a port out of range")
+            << editSecondary("secondary.test", "slave", {"192.0.2.1 port 70000"}) << none
+            << "Port 70000 is not a number from 1 to 65535";
+        QTest::newRow("secondary without primaries")
+            << editSecondary("secondary.test", "slave", {}) << none
+            << "A slave zone needs at least one primary server";
+        QTest::newRow("master given primaries") << Change([=](ServerZones &zones) {
+            zones.editZone(zone(zones, "managed.test"), {"managed.test", "master", {"192.0.2.1"}});
+        }) << none << "Only a slave zone has primaries";
         QTest::newRow("record added") << addRecord << none << QString();
         QTest::newRow("record added, refused") << addRecord << zoneCompilerRefuses << refused;
         QTest::newRow("record added, read-only") << addRecord << readOnly << "Can't";
@@ -320,7 +364,7 @@ private slots:
         QTest::newRow("views: name the other view refuses") << Change([=](ServerZones &zones) {
             zones.addRecord(inView(zones, "example.com", "inside"),
                             parseRecordLine("PC_02.example.com. 60 IN A 192.0.2.8"));
-        }) << inViews << "bad owner name";
+        }) << inViews << "a host name takes letters, digits and inner hyphens only";
 
         const auto addTo = [=](const char *name) {
             return Change([=](ServerZones &zones) {
@@ -346,6 +390,77 @@ private slots:
                             parseRecordLine(QStringLiteral(
                                 "example.com. 60 IN DNSKEY 257 3 8 AwEAAaz/tAm8yTn4Mfeh")));
         }) << none << "DNSKEY records are made by DNSSEC signing";
+    }
+
+    // The statement in the managed file after the change: only a secondary's servers are written
+    // anew, in a clause that replaces or joins the old text or goes with its line; named is left
+    // to write a new secondary's file, in a folder it may write as it writes its own.
+    void secondaryStatement_onlyItsServersWrittenAnew_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("statement");
+        const auto edit = [](const char *name, const ZoneSettings &settings) {
+            return Change([=](ServerZones &zones) { zones.editZone(zones.find(name), settings); });
+        };
+        QTest::newRow("added, with a port and a key")
+            << Change([](ServerZones &zones) { zones.addZone(newSecondary("new.test")); })
+            << "new.test"
+            << QByteArray("zone \"new.test\" IN {\n\ttype slave;\n\tfile \"FILE\";\n\tprimaries { "
+                          "192.0.2.1; 2001:db8::1 port 5353 key \"xfer-key\"; };\n};");
+        QTest::newRow("primaries replace the masters of a foreign statement")
+            << edit("secondary.test", {"secondary.test", "slave", {"192.0.2.7 port 5353"}})
+            << "secondary.test"
+            << QByteArray("zone \"secondary.test\" { type slave; primaries { 192.0.2.7 port "
+                          "5353; }; file \"db.secondary.test\"; };");
+        QTest::newRow("renamed: the masters kept as written")
+            << edit("secondary.test", {"secondary.org", "secondary", {"192.0.2.1"}})
+            << "secondary.org"
+            << QByteArray("zone \"secondary.org\" { type slave; masters { 192.0.2.1; }; file "
+                          "\"db.secondary.test\"; };");
+        QTest::newRow("a master made a secondary, then a master again")
+            << Change([=](ServerZones &zones) {
+                   edit("managed.test", {"managed.test", "slave", {"192.0.2.1"}})(zones);
+                   QVERIFY(Sandbox::readFile(managedConf)
+                               .contains("IN {\n\tprimaries { 192.0.2.1; };\n\ttype slave;"));
+                   edit("managed.test", {"managed.test", "master", {}})(zones);
+               })
+            << "managed.test"
+            << QByteArray("zone \"managed.test\" IN {\n\ttype master;\n\tfile "
+                          "\"/etc/bind/db.managed.test\";\n};");
+    }
+
+    void secondaryStatement_onlyItsServersWrittenAnew()
+    {
+        QFETCH(Change, change);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, statement);
+        ServerZones zones;
+        zones.load();
+
+        change(zones);
+
+        const PZone changed = zones.find(name);
+        QVERIFY(Sandbox::readFile(managedConf)
+                    .contains(QByteArray(statement).replace("FILE", changed->file().toUtf8())));
+        QCOMPARE(QProcess::execute(checkConf, {QStringLiteral("-z"), namedConf}), 0);
+        if (!statement.contains("FILE"))
+            return;
+        QVERIFY(!QFileInfo::exists(changed->filePath()));
+        const QFileInfo folder(QFileInfo(changed->filePath()).path());
+        const QFileInfo cache(QStringLiteral("/var/cache/bind"));
+        QCOMPARE(folder.filePath(), Paths::secondaryZoneDirectory());
+        QCOMPARE(
+            QString("%1 %2 %3")
+                .arg(folder.ownerId())
+                .arg(folder.groupId())
+                .arg(folder.permissions()),
+            QString("%1 %2 %3").arg(cache.ownerId()).arg(cache.groupId()).arg(cache.permissions()));
+        ServerZones reread;
+        reread.load();
+        QCOMPARE(reread.find(name)->primaries(), newPrimaries);
+        // The file named writes for it is Tamzor's to delete with the zone.
+        QVERIFY(zones.removalDeletesFile(changed));
     }
 
     // The serial on disk after a record change of example.com, whose file starts with `serial`.
@@ -375,6 +490,62 @@ private slots:
             << QByteArray("1") << editSoa([](SOARecord &soa) { soa.setSerial(77); }) << "77";
         QTest::newRow("SOA edited without its serial: raised")
             << QByteArray("41") << editSoa([](SOARecord &soa) { soa.setRefresh(7201); }) << "42";
+    }
+
+    // example.com renamed example.org: its file changes in the names that held the old name and
+    // nowhere else, or, where BIND would read other records from it, nothing changes at all.
+    void rename_fileChangesInTheOldNamesOnly_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("relative names only: the file stays") << zoneText << zoneText << QString();
+        const QByteArray absolute =
+            "$TTL 1h ; default\r\n$ORIGIN example.com.\r\n"
+            "@ IN SOA ns.example.com. hostmaster.example.com. (\r\n\t1 7200 3600 1209600 3600 "
+            ") ; apex\r\n"
+            "\tIN NS ns\r\nns IN A 192.0.2.1\r\nwww.Example.COM. IN CNAME ns.example.com.\r\n"
+            "@ IN MX 10 mail.example.com.\r\nmail IN A 192.0.2.3\r\n"
+            "@ IN TXT \"see www.example.com.\" ; example.com. stays in comments\r\n"
+            "_sip._tcp IN SRV 0 5 5060 ns.example.com.\r\n"
+            "$ORIGIN sub.example.com.\r\nhost IN A 192.0.2.4\r\nalias IN CNAME www.example.net.";
+        QTest::newRow("absolute names, CRLF, no final line feed")
+            << absolute
+            << QByteArray(absolute)
+                   .replace("$ORIGIN example.com.", "$ORIGIN example.org.")
+                   .replace("ns.example.com. hostmaster.example.com.",
+                            "ns.example.org. hostmaster.example.org.")
+                   .replace("www.Example.COM. IN CNAME ns.example.com.",
+                            "www.example.org. IN CNAME ns.example.org.")
+                   .replace("10 mail.example.com.", "10 mail.example.org.")
+                   .replace("5060 ns.example.com.", "5060 ns.example.org.")
+                   .replace("$ORIGIN sub.example.com.", "$ORIGIN sub.example.org.")
+            << QString();
+        QTest::newRow("an included file names the old zone: refused")
+            << zoneText + "$INCLUDE /etc/bind/db.include\n"
+            << zoneText + "$INCLUDE /etc/bind/db.include\n"
+            << "otherwise than intended";
+    }
+
+    void rename_fileChangesInTheOldNamesOnly()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, expected);
+        QFETCH(QString, failure);
+        Sandbox::writeFile(exampleFile, text);
+        Sandbox::writeFile("/etc/bind/db.include", "mail.example.com. IN A 192.0.2.3\n");
+        ServerZones zones;
+        zones.load();
+        const QString error = TestSupport::failureOf([&] {
+            zones.editZone(zones.find("example.com"), {"example.org", "master"});
+        });
+        QVERIFY2(failure.isEmpty() ? error.isEmpty() : error.contains(failure), qPrintable(error));
+        QCOMPARE(Sandbox::readFile(exampleFile), expected);
+        ServerZones reread;
+        reread.load();
+        const PZone zone = reread.find(failure.isEmpty() ? "example.org" : "example.com");
+        QVERIFY(zone && zone->readProblem().isEmpty());
+        QCOMPARE(held(reread, false), held(zones, false));
     }
 
     void recordChange_serialOnDisk()

@@ -244,13 +244,41 @@ private slots:
             QStringLiteral("\tA\t"));
         row("add-zone: name server inside without address", Debian, {},
             words("add-zone example.net"), 1, {}, "needs an address");
-        row("add-zone: slave", Debian, {},
-            words("add-zone example.net --type slave --primary 192.0.2.53"), 1, {},
-            "not yet supported");
+        row("add-zone: secondary, its primaries one argument each", Debian,
+            {words("add-zone example.net --type secondary --primary 192.0.2.53") +
+             QStringList{"--primary", "2001:DB8::53 port 5353"}},
+            words("zones --json"), 0,
+            QJsonObject{
+                {"zones", QJsonArray{QJsonObject{
+                              {"name", "example.net"},
+                              {"type", "slave"},
+                              {"primaries", QJsonArray{"192.0.2.53", "2001:db8::53 port 5353"}}}}}},
+            {}, true);
+        row("add-zone: slave with a bad primary", Debian, {},
+            QStringList{"add-zone", "example.net", "--type", "slave", "--primary",
+                        "192.0.2.53 port 0"},
+            1, {}, "Port 0 is not a number from 1 to 65535");
+        row("add-zone: slave with a name server", Debian, {},
+            words("add-zone example.net --type slave --primary 192.0.2.53 --ns ns1"), 1, {},
+            "takes no name server");
+        row("add-zone: unknown type", Debian, {}, words("add-zone example.net --type stub"), 1, {},
+            "The zone type stub is none of master");
         row("add-zone: existing", Debian, {}, words("add-zone EXAMPLE.com. --ns ns1.example.org."),
             1, {}, "already exists");
-        row("edit-zone: to slave", Debian, {}, words("edit-zone example.com --type slave"), 1, {},
-            "not yet supported");
+        row("edit-zone: to slave without primaries", Debian, {},
+            words("edit-zone example.com --type slave"), 1, {},
+            "A slave zone needs at least one primary server");
+        row("edit-zone: to slave, then its primary replaced", Debian,
+            {words("edit-zone example.com --type slave --primary 192.0.2.1"),
+             words("edit-zone example.com --primary 192.0.2.2")},
+            words("zones --json"), 0,
+            QJsonObject{{"zones", QJsonArray{QJsonObject{{"name", "example.com"},
+                                                         {"type", "slave"},
+                                                         {"primaries", QJsonArray{"192.0.2.2"}}}}}},
+            {}, true);
+        row("edit-zone: a master given a primary", Debian, {},
+            words("edit-zone example.com --primary 192.0.2.1"), 1, {},
+            "Only a slave zone has primaries");
         row("remove-zone", Debian, {words("remove-zone example.com")}, words("zones"), 0,
             "localhost", {}, true, QStringLiteral("example.com"));
         row("undo: the added record gone again", Debian,
@@ -310,6 +338,12 @@ private slots:
         row("sample: the slave zone renamed, its type given again", Sample,
             {words("edit-zone example.org --name example.info --type slave")}, words("check"), 0,
             {}, {}, true);
+        row("sample: the slave zone made a master drops its primaries", Sample,
+            {words("edit-zone example.org --type primary")}, words("zones --json"), 0,
+            QJsonObject{{"zones", QJsonArray{QJsonObject{{"name", "example.org"},
+                                                         {"type", "master"},
+                                                         {"primaries", QJsonArray{}}}}}},
+            {}, true, QStringLiteral("192.0.2.53"));
         row("sample: add-record, a dash in the data after --", Sample, {},
             words("add-record example.com spf TXT -- v=spf1 -all"), 0, "\"v=spf1 -all\"", {}, true);
         row("sample: edit-record of the SOA", Sample, {},

@@ -1,4 +1,5 @@
 #include "dialogs/zonedialog.h"
+#include "records/primaryserver.h"
 #include "tests/dialogs/formdriver.h"
 #include "tests/support/testmain.h"
 
@@ -17,8 +18,9 @@ class TestZoneDialog : public QObject
     Q_OBJECT
 
 private slots:
-    // The zone "example.com." of the given type and class is opened, edited and the button pressed;
-    // "fields" is then its name, type and class.
+    // The zone "example.com." of the given type and class (and a slave's primaries after them) is
+    // opened, edited and the button pressed; "fields" is then its name, type, class and
+    // primaries.
     void press_edits_zoneTakesNameAndTypeOrStaysUnchanged_data()
     {
         QTest::addColumn<QString>("typeAndClass");
@@ -27,13 +29,20 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("fields");
         const auto ok = QDialogButtonBox::Ok;
-        zoneRow("slave shown, underscores and case taken as typed", "slave IN",
-                "?comboBoxType=slave|?comboBoxClass=IN|lineEditName=_Exa_mple.ORG.", ok, {},
-                "_Exa_mple.ORG. slave IN");
+        zoneRow("slave shown, underscores and case taken as typed", "slave IN 192.0.2.1",
+                "?comboBoxType=slave|?comboBoxClass=IN|?lineEditPrimaries=192.0.2.1|"
+                "lineEditName=_Exa_mple.ORG.",
+                ok, {}, "_Exa_mple.ORG. slave IN 192.0.2.1");
         zoneRow("unknown type shows master and becomes it", "stub CH", "?comboBoxType=master", ok,
                 {}, "example.com. master CH");
-        zoneRow("class word shown in upper case and kept, type changed", "master hs",
-                "?comboBoxClass=HS|comboBoxType=slave", ok, {}, "example.com. slave hs");
+        zoneRow("class word shown in upper case and kept, type changed with its primary",
+                "master hs", "?comboBoxClass=HS|comboBoxType=slave|lineEditPrimaries=192.0.2.1", ok,
+                {}, "example.com. slave hs 192.0.2.1");
+        zoneRow("slave's primaries replaced, as BIND writes them", "slave IN 192.0.2.1",
+                "lineEditPrimaries=2001:DB8::1 port 5353 key xfer-key; 192.0.2.7;", ok, {},
+                "example.com. slave IN 2001:db8::1 port 5353 key xfer-key; 192.0.2.7");
+        zoneRow("slave made a master drops its primaries", "slave IN 192.0.2.1",
+                "comboBoxType=master", ok, {}, "example.com. master IN");
         zoneRow("cancel after edits", "master IN", "lineEditName=example.net.|comboBoxType=slave",
                 QDialogButtonBox::Cancel, {}, "example.com. master IN");
         zoneRow("name without final dot, blanks around it", "master IN",
@@ -43,6 +52,12 @@ private slots:
         zoneRow("refused: a blank inside the name", "master IN", "lineEditName=exa mple.net", ok,
                 "The zone name exa mple.net is invalid\nDomain label exa mple is invalid",
                 "example.com. master IN");
+        zoneRow("refused: made a slave without primaries", "master IN", "comboBoxType=slave", ok,
+                "A slave zone needs at least one primary server to transfer it from",
+                "example.com. master IN");
+        zoneRow("refused: a primary's port out of range", "slave IN 192.0.2.1",
+                "lineEditPrimaries=192.0.2.1 port 0", ok, "Port 0 is not a number from 1 to 65535",
+                "example.com. slave IN 192.0.2.1");
     }
 
     void press_edits_zoneTakesNameAndTypeOrStaysUnchanged()
@@ -56,6 +71,7 @@ private slots:
         zone->setName(QStringLiteral("example.com."));
         zone->setType(typeAndClass.section(' ', 0, 0));
         zone->setZoneClass(typeAndClass.section(' ', 1, 1));
+        zone->setPrimaries(PrimaryServer::entries(typeAndClass.section(' ', 2)));
         zone->setFile(QStringLiteral("db.example"));
         zone->setConf(QStringLiteral("/etc/bind/named.conf.local"));
         ZoneDialog dialog(zone);
@@ -66,7 +82,11 @@ private slots:
         QCOMPARE(clickAndReadBoxes(dialog.findChild<QDialogButtonBox *>()->button(which)),
                  refused(message));
 
-        QCOMPARE(QString(zone->name() + ' ' + zone->type() + ' ' + zone->zoneClass()), fields);
+        const QString primaries = PrimaryServer::line(zone->primaries());
+        QCOMPARE(QStringList({zone->name(), zone->type(), zone->zoneClass(), primaries})
+                     .join(' ')
+                     .trimmed(),
+                 fields);
         QCOMPARE(QString(zone->file() + ' ' + zone->conf()),
                  "db.example /etc/bind/named.conf.local");
     }

@@ -1,9 +1,12 @@
+#include "common/errorstackexception.h"
 #include "records/aaaarecord.h"
 #include "records/arecord.h"
 #include "records/cnamerecord.h"
 #include "records/customrecord.h"
+#include "records/ipv6prefix.h"
 #include "records/mxrecord.h"
 #include "records/nsrecord.h"
+#include "records/primaryserver.h"
 #include "records/ptrrecord.h"
 #include "records/recordparser.h"
 #include "records/soarecord.h"
@@ -28,6 +31,16 @@ template <class T> Record *make()
 void row(const char *name, const char *line, const QStringList &messages)
 {
     QTest::newRow(name) << QString::fromUtf8(line) << messages;
+}
+
+// What the text reads as, or the message it is refused with: "error: ...".
+template <class Reading> QString readingOf(const Reading &read)
+{
+    try {
+        return read();
+    } catch (const ErrorStackException &error) {
+        return QStringLiteral("error: ") + error.text();
+    }
 }
 
 } // namespace
@@ -112,6 +125,99 @@ private slots:
         QFETCH(QString, line);
         QFETCH(QStringList, messages);
         QCOMPARE(parseRecordLine(line)->validate(), messages);
+    }
+
+    // A line of primaries as the zone wizard and dialog take it: each entry as it is kept, and the
+    // block a statement gets; or why the line is refused.
+    void primaries_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<QString>("clause");
+        const auto primaries = [](const char *name, const QString &line, const QString &entries,
+                                  const QString &clause = {}) {
+            QTest::newRow(name) << line << entries << clause;
+        };
+        primaries("IPv4 address", "192.0.2.1", "192.0.2.1", "primaries { 192.0.2.1; };");
+        primaries("IPv6 with port and key, blanks and case folded",
+                  " 2001:DB8:0::1   PORT 5353 key xfer-key ;; 192.0.2.2;",
+                  "2001:db8::1 port 5353 key xfer-key|192.0.2.2",
+                  "primaries { 2001:db8::1 port 5353 key \"xfer-key\"; 192.0.2.2; };");
+        primaries("key before port, tls, a list's name", "192.0.2.1 key k. port 1 tls t; upstream",
+                  "192.0.2.1 port 1 key k. tls t|upstream",
+                  "primaries { 192.0.2.1 port 1 key \"k.\" tls \"t\"; upstream; };");
+        primaries("highest port", "192.0.2.1 port 65535", "192.0.2.1 port 65535");
+        primaries("none", " ; ", "");
+        primaries("address short of an octet", "192.0.2",
+                  "error: 192.0.2 is neither an IPv4 nor an IPv6 address, nor the name of a "
+                  "primaries list");
+        primaries("IPv6 with a group too many", "2001:db8:1:2:3:4:5:6:7",
+                  "error: 2001:db8:1:2:3:4:5:6:7 is neither an IPv4 nor an IPv6 address, nor the "
+                  "name of a primaries list");
+        primaries("port 0", "192.0.2.1 port 0", "error: Port 0 is not a number from 1 to 65535");
+        primaries("port past the last", "192.0.2.1 port 65536",
+                  "error: Port 65536 is not a number from 1 to 65535");
+        primaries("port without its number", "192.0.2.1 port",
+                  "error: port in 192.0.2.1 port lacks its value");
+        primaries("unknown word", "192.0.2.1 via k",
+                  "error: via in 192.0.2.1 via k is none of port, key and tls");
+        primaries("key name with a quote", "192.0.2.1 key \"k\"",
+                  "error: The key name \"k\" is invalid: Domain label \"k\" is invalid");
+        primaries("a list given a port", "upstream port 53",
+                  "error: The primaries list upstream takes no port; its entries give theirs");
+    }
+
+    void primaries()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, entries);
+        QFETCH(QString, clause);
+        QCOMPARE(readingOf([&] { return PrimaryServer::entries(line).join('|'); }), entries);
+        if (!clause.isEmpty())
+            QCOMPARE(PrimaryServer::clause(PrimaryServer::entries(line)), clause);
+    }
+
+    // The reverse zone of an IPv6 network, or why there is none.
+    void ipv6ReverseZone_data()
+    {
+        QTest::addColumn<QString>("network");
+        QTest::addColumn<QString>("zone");
+        QTest::newRow("/48") << "2001:db8:1::/48"
+                             << "1.0.0.0.8.b.d.0.1.0.0.2.ip6.arpa.";
+        QTest::newRow("/32, upper case and blanks") << " 2001:DB8::/32 "
+                                                    << "8.b.d.0.1.0.0.2.ip6.arpa.";
+        QTest::newRow("/4, the shortest") << "2000::/4"
+                                          << "2.ip6.arpa.";
+        QTest::newRow("/124, the longest")
+            << "2001:db8::ab0/124"
+            << "b.a.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.8.b.d.0.1.0.0.2."
+               "ip6.arpa.";
+        QTest::newRow("/44, inside a group") << "2001:db8:abc0::/44"
+                                             << "c.b.a.8.b.d.0.1.0.0.2.ip6.arpa.";
+        const QString cut = "error: %1 needs a prefix length after a slash that is a multiple of 4 "
+                            "from 4 to 124, such as %2/48: reverse zones are cut at whole "
+                            "hexadecimal digits";
+        QTest::newRow("no length") << "2001:db8::" << cut.arg("2001:db8::", "2001:db8::");
+        QTest::newRow("between nibbles")
+            << "2001:db8::/33" << cut.arg("2001:db8::/33", "2001:db8::");
+        QTest::newRow("a single address")
+            << "2001:db8::/128" << cut.arg("2001:db8::/128", "2001:db8::");
+        QTest::newRow("the whole space") << "::/0" << cut.arg("::/0", "::");
+        QTest::newRow("length not a number")
+            << "2001:db8::/x" << cut.arg("2001:db8::/x", "2001:db8::");
+        QTest::newRow("IPv4") << "192.0.2.0/24"
+                              << "error: 192.0.2.0 is not an IPv6 address";
+        QTest::newRow("host bits set")
+            << "2001:db8:1::5/48"
+            << "error: 2001:db8:1::5/48 sets bits past its first 48: the network is "
+               "2001:db8:1::/48";
+    }
+
+    void ipv6ReverseZone()
+    {
+        QFETCH(QString, network);
+        QFETCH(QString, zone);
+        QCOMPARE(readingOf([&] { return IPv6Prefix(network).reverseZoneName(); }), zone);
     }
 };
 

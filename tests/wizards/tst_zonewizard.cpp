@@ -1,4 +1,5 @@
 #include "common/validation.h"
+#include "records/primaryserver.h"
 #include "records/record.h"
 #include "records/zone.h"
 #include "tests/dialogs/formdriver.h"
@@ -8,18 +9,22 @@
 using namespace FormDriver;
 
 namespace {
-void start(ZoneWizard &wizard, bool reverse)
+void flowRow(const char *name, const QString &main, const QStringList &pages,
+             const QString &message, const QStringList &records = {})
 {
-    wizard.show();
-    qobject_cast<QComboBox *>(editor(&wizard, QStringLiteral("comboBoxLookupType")))
-        ->setCurrentIndex(reverse ? 1 : 0);
-    pressForward(wizard);
+    QTest::newRow(name) << main << pages << message << records;
 }
 
-void flowRow(const char *name, bool reverse, const QStringList &pages, const QString &message,
-             const QStringList &records = {})
+// A master's records as zone file lines; a slave as its name, type and primaries.
+QStringList linesOf(const Zone &zone)
 {
-    QTest::newRow(name) << reverse << pages << message << records;
+    if (zone.isSecondary())
+        return {absoluteName(zone.name(), ".") + ' ' + zone.type() + ' ' +
+                PrimaryServer::line(zone.primaries())};
+    QStringList lines;
+    for (const PRecord &record : zone.records())
+        lines.append(record->toString());
+    return lines;
 }
 } // namespace
 
@@ -33,19 +38,25 @@ private slots:
     // takes what it offers.
     void finish_pages_zoneWithItsRecordsOrFirstMessage_data()
     {
-        QTest::addColumn<bool>("reverse");
+        // What the first page is given.
+        QTest::addColumn<QString>("main");
         QTest::addColumn<QStringList>("pages");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("records");
         const QString name = QStringLiteral("lineEditName=example.com");
+        const QString forward, reverse = "comboBoxLookupType=Reverse IPv4",
+                               reverse6 = "comboBoxLookupType=Reverse IPv6",
+                               slave = "comboBoxType=Slave";
         const QString network = QStringLiteral("kivoHostAddress=10.20.30.40");
+        const QString network6 = QStringLiteral("lineEditPrefix=2001:db8:1::/48");
+        const QString zone6 = "1.0.0.0.8.b.d.0.1.0.0.2.ip6.arpa.";
         const QString serial = QDate::currentDate().toString("yyyyMMdd") + "01";
         const QString soa = "lineEditMName=ns.example.com.|lineEditRName=hostmaster@example.com";
         // RFC 1912's and RFC 2308's ranges, and the serial of the day's first change.
         const QString timers = serial + " 3600 900 1209600 3600";
 
         flowRow(
-            "forward zone: ns1 and hostmaster offered, the name server's address", false,
+            "forward zone: ns1 and hostmaster offered, the name server's address", forward,
             {name,
              "?lineEditMName=ns1|?lineEditRName=hostmaster@example.com|?spinBoxSerial=" + serial +
                  "|?spinBoxTTL=3600",
@@ -53,12 +64,17 @@ private slots:
             {},
             {"example.com. 3600 IN SOA ns1.example.com. hostmaster.example.com. " + timers,
              "example.com. 3600 IN NS ns1.example.com.", "ns1.example.com. 3600 IN A 192.0.2.53"});
-        flowRow("forward zone whose name server lies outside it takes no address", false,
+        // A configuration with views offers them, and the zone goes into the one chosen.
+        flowRow("forward zone in a view", "comboBoxView=outside",
+                {name, "lineEditMName=ns.example.net.", "", "lineEditAddress=192.0.2.1"}, {},
+                {"example.com. 3600 IN SOA ns.example.net. hostmaster.example.com. " + timers,
+                 "example.com. 3600 IN NS ns.example.net."});
+        flowRow("forward zone whose name server lies outside it takes no address", forward,
                 {name, "lineEditMName=ns.example.net.", "", "lineEditAddress=192.0.2.1"}, {},
                 {"example.com. 3600 IN SOA ns.example.net. hostmaster.example.com. " + timers,
                  "example.com. 3600 IN NS ns.example.net."});
         flowRow(
-            "reverse zone: SOA, NS and the pointer to the name server", true,
+            "reverse zone: SOA, NS and the pointer to the name server", reverse,
             {network + "|?lineEditName=30.20.10.in-addr.arpa.", soa, "",
              "?lineEditPTRDName=ns.example.com.|lineEditAddress=10.20.30.5"},
             {},
@@ -71,35 +87,70 @@ private slots:
             {"172.16", "16.172.in-addr.arpa."},
             {"10..30", "10.in-addr.arpa."}};
         for (const auto &[address, zone] : networks)
-            flowRow(qPrintable("reverse zone named after network " + address), true,
+            flowRow(qPrintable("reverse zone named after network " + address), reverse,
                     {network + "|kivoHostAddress=" + address + "|?lineEditName=" + zone}, {});
 
-        flowRow("back and forward keep the input, the NS page offers the SOA's server again", false,
+        flowRow(
+            "reverse IPv6 zone: the pointer starts at the network's address", reverse6,
+            {network6 + "|?lineEditName=" + zone6, soa, "",
+             "?lineEditPTRDName=ns.example.com.|?lineEditAddress=2001:db8:1::|"
+             "lineEditAddress=2001:db8:1::53"},
+            {},
+            {zone6 + " 3600 IN SOA ns.example.com. hostmaster.example.com. " + timers,
+             zone6 + " 3600 IN NS ns.example.com.",
+             "3.5.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0." + zone6 + " 3600 IN PTR ns.example.com."});
+        flowRow("slave: its primaries, no records", slave,
+                {name, "lineEditPrimaries=192.0.2.1; 2001:DB8::1 port 5353 key xfer-key"}, {},
+                {"example.com. slave 192.0.2.1; 2001:db8::1 port 5353 key xfer-key"});
+        flowRow("slave of an IPv6 network", slave + '|' + reverse6,
+                {network6, "lineEditPrimaries=192.0.2.1"}, {}, {zone6 + " slave 192.0.2.1"});
+        flowRow("slave without primaries", slave, {name, "lineEditPrimaries= ; "},
+                "A slave zone needs at least one primary server to transfer it from");
+        flowRow("slave with a key name that is none", slave,
+                {name, "lineEditPrimaries=192.0.2.1 key a..b"},
+                "The key name a..b is invalid: Domain name should not contain double dots");
+        flowRow("IPv6 network between two hexadecimal digits", reverse6,
+                {"lineEditPrefix=2001:db8::/33|?lineEditName="},
+                "2001:db8::/33 needs a prefix length after a slash that is a multiple of 4 from 4 "
+                "to 124, such as 2001:db8::/48: reverse zones are cut at whole hexadecimal digits");
+        flowRow("IPv6 pointer outside the zone", reverse6,
+                {network6, soa, "", "lineEditAddress=2001:db8:2::53"},
+                "3.5.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.2.0.0.0.8.b.d.0.1.0.0.2.ip6.arpa. lies "
+                "outside zone " +
+                    zone6 + ", whose file named would not take it");
+        flowRow("back and forward keep the input, the NS page offers the SOA's server again",
+                forward,
                 {name, soa, "<", "?" + name, "?" + QString(soa).replace("|", "|?"),
                  "lineEditNSDName=other.example.net.", "<", "", "?lineEditNSDName=ns"},
                 {});
-        flowRow("no zone name", false, {"lineEditName="}, "Domain name should not be empty");
-        flowRow("reverse zone without network", true, {network + "|kivoHostAddress="},
+        flowRow("no zone name", forward, {"lineEditName="}, "Domain name should not be empty");
+        flowRow("reverse zone without network", reverse, {network + "|kivoHostAddress="},
                 "Domain name should not be empty");
-        flowRow("reverse zone: no name server offered", true, {network, ""},
+        flowRow("reverse zone: no name server offered", reverse, {network, ""},
                 "Name server name is not valid.\nDomain name should not be empty");
-        flowRow("NS name cleared", false, {name, "", "lineEditNSDName="},
+        flowRow("NS name cleared", forward, {name, "", "lineEditNSDName="},
                 "Name server name is invalid.\nDomain name should not be empty");
-        flowRow("name server address incomplete", false, {name, "", "", "lineEditAddress=192.0.2"},
-                "192.0.2 is not a valid IPv4 address");
-        flowRow("pointer outside the zone", true, {network, soa, "", "lineEditAddress=10.20.31.5"},
+        flowRow("name server address incomplete", forward,
+                {name, "", "", "lineEditAddress=192.0.2"}, "192.0.2 is not a valid IPv4 address");
+        flowRow("pointer outside the zone", reverse,
+                {network, soa, "", "lineEditAddress=10.20.31.5"},
                 "5.31.20.10.in-addr.arpa. lies outside zone 30.20.10.in-addr.arpa., whose file "
                 "named would not take it");
     }
 
     void finish_pages_zoneWithItsRecordsOrFirstMessage()
     {
-        QFETCH(bool, reverse);
+        QFETCH(QString, main);
         QFETCH(QStringList, pages);
         QFETCH(QString, message);
         QFETCH(QStringList, records);
         ZoneWizard wizard;
-        start(wizard, reverse);
+        const QString view = main.section("comboBoxView=", 1);
+        if (!view.isEmpty())
+            wizard.setViews({"inside", "outside"});
+        wizard.show();
+        fill(wizard.currentPage(), main);
+        pressForward(wizard);
         for (int i = 0; i < pages.size(); ++i) {
             if (pages.at(i) == "<")
                 wizard.back();
@@ -115,10 +166,8 @@ private slots:
             return;
         QCOMPARE(wizard.result(), int(QDialog::Accepted));
         const PZone zone = wizard.zone();
-        QStringList lines;
-        for (const PRecord &record : zone->records())
-            lines.append(record->toString());
-        QCOMPARE(lines, records);
+        QCOMPARE(linesOf(*zone), records);
+        QCOMPARE(zone->view(), view);
         QCOMPARE(absoluteName(zone->name(), "."), records.first().section(' ', 0, 0));
     }
 };
