@@ -103,10 +103,6 @@
         <translation>was aus dem Eintrag wird, folgt auf --to</translation>
     </message>
     <message>
-        <source>Zones in views are not yet supported</source>
-        <translation>Zonen in Sichten werden noch nicht unterstützt</translation>
-    </message>
-    <message>
         <source>named-checkconf refuses the configuration</source>
         <translation>named-checkconf lehnt die Konfiguration ab</translation>
     </message>
@@ -137,6 +133,10 @@
     <message>
         <source>nothing to change: give --name, --type or --primary</source>
         <translation>nichts zu ändern: --name, --type oder --primary angeben</translation>
+    </message>
+    <message>
+        <source>zone %1 is in the views %2: name one with %3</source>
+        <translation>Zone %1 liegt in den Sichten %2: nennen Sie eine mit %3</translation>
     </message>
 </context>
 <context>
@@ -229,10 +229,6 @@
     <message>
         <source>Print one JSON document</source>
         <translation>Ein JSON-Dokument ausgeben</translation>
-    </message>
-    <message>
-        <source>The view that declares the zone; none by default</source>
-        <translation>Die Sicht, die die Zone deklariert; ohne Angabe keine</translation>
     </message>
     <message>
         <source>What the record becomes</source>
@@ -338,6 +334,10 @@
         <source>Rename a zone, change its type or a slave zone&apos;s primaries</source>
         <translation>Eine Zone umbenennen, ihren Typ oder die Primärserver einer Slave-Zone ändern</translation>
     </message>
+    <message>
+        <source>The view of the zone: needed to add one to a configuration with views, and to name one whose name is in several views</source>
+        <translation>Die Sicht (view) der Zone: nötig, um einer Konfiguration mit Sichten eine Zone hinzuzufügen und um eine Zone zu nennen, deren Name in mehreren Sichten vorkommt</translation>
+    </message>
 </context>
 <context>
     <name>HParser</name>
@@ -364,6 +364,14 @@
     <message>
         <source>Expected list</source>
         <translation>Liste erwartet</translation>
+    </message>
+    <message>
+        <source>The zone has no file: named serves it from the database %1</source>
+        <translation>Die Zone hat keine Datei: named liefert sie aus der Datenbank %1</translation>
+    </message>
+    <message>
+        <source>The zone has no file: named keeps its records in memory only</source>
+        <translation>Die Zone hat keine Datei: named hält ihre Einträge nur im Speicher</translation>
     </message>
 </context>
 <context>
@@ -1576,6 +1584,22 @@ Verwaltung des DNS-Servers BIND</translation>
         <source>Zone %1 could not be read, so its records cannot be changed: %2</source>
         <translation>Die Zone %1 konnte nicht gelesen werden, daher lassen sich ihre Einträge nicht ändern: %2</translation>
     </message>
+    <message>
+        <source>Zone %1 has a journal of dynamic updates (%2), which holds the old name. Let named write the updates into the file and remove the journal (rndc sync -clean %1), then rename the zone.</source>
+        <translation>Zone %1 hat ein Journal dynamischer Aktualisierungen (%2), das den alten Namen enthält. Lassen Sie named die Aktualisierungen in die Datei schreiben und das Journal entfernen (rndc sync -clean %1), und benennen Sie die Zone dann um.</translation>
+    </message>
+    <message>
+        <source>The configuration has no views, so zone %1 can&apos;t go into view %2</source>
+        <translation>Die Konfiguration hat keine Sichten, daher kann Zone %1 nicht in die Sicht %2</translation>
+    </message>
+    <message>
+        <source>The configuration has views, so zone %1 must go into one of them: %2</source>
+        <translation>Die Konfiguration hat Sichten, daher muss Zone %1 in eine von ihnen: %2</translation>
+    </message>
+    <message>
+        <source>The configuration has no view %1; its views are %2</source>
+        <translation>Die Konfiguration hat keine Sicht %1; ihre Sichten sind %2</translation>
+    </message>
 </context>
 <context>
     <name>SystemCtl</name>
@@ -1686,6 +1710,10 @@ Verwaltung des DNS-Servers BIND</translation>
         <source>Type</source>
         <translation>Typ</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Sicht</translation>
+    </message>
 </context>
 <context>
     <name>ZoneStatement</name>
@@ -1696,6 +1724,10 @@ Verwaltung des DNS-Servers BIND</translation>
     <message>
         <source>Can&apos;t find zone %1 in file %2</source>
         <translation>Die Zone %1 steht nicht in der Datei %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find zone %1 of view %2 in file %3</source>
+        <translation>Zone %1 der Sicht %2 ist in Datei %3 nicht zu finden</translation>
     </message>
 </context>
 <context>
@@ -1774,6 +1806,14 @@ Verwaltung des DNS-Servers BIND</translation>
         <translation>BIND liest den geänderten Text der Datei %1 anders als beabsichtigt; sie bleibt daher unverändert:
 %2</translation>
     </message>
+    <message>
+        <source>Can&apos;t find view %1 in the configuration</source>
+        <translation>Sicht %1 ist in der Konfiguration nicht zu finden</translation>
+    </message>
+    <message>
+        <source>Zone %1 is kept in %2 format, which Tamzor does not write</source>
+        <translation>Zone %1 liegt im Format %2 vor, das Tamzor nicht schreibt</translation>
+    </message>
 </context>
 <context>
     <name>ZoneWizard</name>
@@ -1834,6 +1874,14 @@ Verwaltung des DNS-Servers BIND</translation>
     <message>
         <source>Reverse IPv6</source>
         <translation>Rückwärts IPv6</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>&amp;Sicht:</translation>
+    </message>
+    <message>
+        <source>The view whose clients get the zone; the server&apos;s configuration has views, so every zone is in one</source>
+        <translation>Die Sicht, deren Clients die Zone erhalten; die Konfiguration des Servers hat Sichten, daher liegt jede Zone in einer</translation>
     </message>
 </context>
 <context>
