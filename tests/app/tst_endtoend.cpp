@@ -127,6 +127,8 @@ private slots:
         // The administrator's zone is taken over by a rename, then removed.
         select(*window, "Zone", "legacy.test");
         run("EditZone", {fillAndAccept("lineEditName=legacy2.test."), yes});
+        QTRY_COMPARE(server->query("ns.legacy2.test.", "A"),
+                     QStringList("ns.legacy2.test. 3600 IN A 127.0.0.99"));
         select(*window, "Zone", "legacy2.test.");
         run("RemoveZone", {yes});
         run("Restart");
