@@ -12,7 +12,7 @@ QHash<QString, FileStamps::Stamp> FileStamps::stamps;
 namespace {
 constexpr QCryptographicHash::Algorithm hashAlgorithm = QCryptographicHash::Sha256;
 
-QByteArray hashOf(QFile &file)
+QByteArray fileHash(QFile &file)
 {
     QCryptographicHash hash(hashAlgorithm);
     hash.addData(&file);
@@ -36,14 +36,14 @@ FileStamps::Stamp FileStamps::take(const QString &path)
     stamp.size = info.size();
     stamp.modified = info.lastModified().toMSecsSinceEpoch();
     // The time alone misses a change within its resolution, the size one that keeps the length.
-    stamp.hash = hashOf(file);
+    stamp.hash = fileHash(file);
     return stamp;
 }
 
 QByteArray FileStamps::contentHash(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? hashOf(file) : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? fileHash(file) : QByteArray();
 }
 
 QByteArray FileStamps::stampedHash(const QString &path)
@@ -69,16 +69,26 @@ void FileStamps::remember(const QString &path)
     stamps.insert(key(path), stamp);
 }
 
+QByteArray FileStamps::hashOf(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, hashAlgorithm);
+}
+
 void FileStamps::rememberWritten(const QString &path, const QByteArray &bytes)
+{
+    rememberWritten(path, bytes.size(), hashOf(bytes));
+}
+
+void FileStamps::rememberWritten(const QString &path, qint64 size, const QByteArray &hash)
 {
     const QFileInfo info(path);
     Stamp stamp;
     stamp.exists = info.exists();
     stamp.size = info.size();
     stamp.modified = info.lastModified().toMSecsSinceEpoch();
-    stamp.hash = QCryptographicHash::hash(bytes, hashAlgorithm);
+    stamp.hash = hash;
     // A file that is not what was written (a concurrent writer) must not pass for unchanged.
-    if (!stamp.exists || stamp.size != bytes.size())
+    if (!stamp.exists || stamp.size != size)
         stamp.hash.clear();
     QMutexLocker lock(&mutex);
     stamps.insert(key(path), stamp);
@@ -88,6 +98,22 @@ void FileStamps::forgetAll()
 {
     QMutexLocker lock(&mutex);
     stamps.clear();
+}
+
+bool FileStamps::looksUnchanged(const QString &path)
+{
+    Stamp known;
+    {
+        QMutexLocker lock(&mutex);
+        const auto it = stamps.constFind(key(path));
+        if (it == stamps.constEnd())
+            return true;
+        known = *it;
+    }
+    const QFileInfo info(path);
+    return info.exists() == known.exists &&
+           (!known.exists || (info.size() == known.size &&
+                              info.lastModified().toMSecsSinceEpoch() == known.modified));
 }
 
 bool FileStamps::isUnchanged(const QString &path)

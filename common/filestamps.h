@@ -13,11 +13,16 @@ class FileStamps
 public:
     // Takes the file as it is now; a missing file is stamped as missing.
     static void remember(const QString &path);
-    // Takes the file as just written with these bytes, without reading it back.
+    // Takes the file as just written with these bytes, without reading it back; hashOf() may have
+    // hashed them before.
     static void rememberWritten(const QString &path, const QByteArray &bytes);
+    static void rememberWritten(const QString &path, qint64 size, const QByteArray &hash);
+    static QByteArray hashOf(const QByteArray &bytes);
     static void forgetAll();
     // False only for a file that was stamped and differs now; a file never stamped is unknown.
     static bool isUnchanged(const QString &path);
+    // The same by size and time alone, for a file whose bytes were found unchanged a moment ago.
+    static bool looksUnchanged(const QString &path);
     // A strong hash of the file's bytes; empty when it cannot be read. stampedHash() takes the
     // stamp's hash while size and time still agree with it, which saves reading a big zone again
     // right after writing it.

@@ -1,12 +1,14 @@
 #include "filereplacer.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 namespace {
 // The server reads the files that the system creates, whatever the umask.
@@ -21,22 +23,62 @@ bool adoptAttributes(int handle, const QString &path)
         return fchmod(handle, newFileMode) == 0;
     return fchown(handle, old.st_uid, old.st_gid) == 0 && fchmod(handle, old.st_mode & 07777) == 0;
 }
+
+// A rename reaches the disk with its directory.
+bool syncDirectory(const QString &path)
+{
+    const int handle = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return false;
+    const bool synced = fsync(handle) == 0;
+    return close(handle) == 0 && synced;
+}
 } // namespace
+
+FileReplacer::FileReplacer(const QString &path)
+    : m_path(path), m_staged(path + QStringLiteral(".tamzor-XXXXXX"))
+{
+}
+
+FileReplacer::Result FileReplacer::stage(const QByteArray &bytes)
+{
+    // The new file could take the place of one that may not be written, but must not.
+    const QByteArray path = QFile::encodeName(m_path);
+    if (access(path.constData(), F_OK) == 0 && access(path.constData(), W_OK) != 0)
+        return CannotOpen;
+    if (!m_staged.open())
+        return CannotOpen;
+    if (!adoptAttributes(m_staged.handle(), m_path))
+        return CannotOpen;
+    return writeAll(m_staged.handle(), bytes) ? Replaced : CannotWrite;
+}
+
+bool FileReplacer::sync()
+{
+    m_synced = m_synced || fsync(m_staged.handle()) == 0;
+    return m_synced;
+}
+
+FileReplacer::Result FileReplacer::commit()
+{
+    if (!sync())
+        return CannotWrite;
+    if (::rename(QFile::encodeName(m_staged.fileName()).constData(),
+                 QFile::encodeName(m_path).constData()) != 0)
+        return CannotWrite;
+    m_staged.setAutoRemove(false);
+    m_staged.close();
+    // The new bytes are in place; a directory that cannot be synced leaves them there.
+    syncDirectory(m_path);
+    return Replaced;
+}
 
 FileReplacer::Result FileReplacer::replace(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return CannotOpen;
-    if (!adoptAttributes(file.handle(), path)) {
-        file.cancelWriting();
-        return CannotOpen;
-    }
-    if (!writeAll(file.handle(), bytes) || fsync(file.handle()) != 0) {
-        file.cancelWriting();
-        return CannotWrite;
-    }
-    return file.commit() ? Replaced : CannotWrite;
+    FileReplacer replacer(path);
+    const Result staged = replacer.stage(bytes);
+    return staged == Replaced ? replacer.commit() : staged;
 }
 
 bool FileReplacer::writeAll(int handle, const QByteArray &bytes)

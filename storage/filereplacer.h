@@ -2,18 +2,36 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTemporaryFile>
 
 // Replaces a file as a whole. The bytes go to a new file beside it, which takes over the old
 // file's owner, group and mode and is renamed over it only when every byte reached the disk, so
-// that a failure leaves the old file whole.
+// that a failure leaves the old file whole. Between staging and committing, the staged file can be
+// judged where it lies while its bytes go to the disk.
 class FileReplacer
 {
 public:
     enum Result { Replaced, CannotOpen, CannotWrite };
+
+    explicit FileReplacer(const QString &path);
+
+    // Writes the bytes beside the file; nothing is in its place yet. Staged, the result is
+    // Replaced.
+    Result stage(const QByteArray &bytes);
+    QString stagedPath() const { return m_staged.fileName(); }
+    // Waits until the staged bytes are on the disk.
+    bool sync();
+    // Renames the staged file over the file; a replacer destroyed before removes what it staged.
+    Result commit();
 
     static Result replace(const QString &path, const QByteArray &bytes);
 
     // Writes every byte to an open file. Qt's own writes take a short write on a full disk for
     // success, so the files that matter are written here.
     static bool writeAll(int handle, const QByteArray &bytes);
+
+private:
+    QString m_path;
+    QTemporaryFile m_staged;
+    bool m_synced = false;
 };

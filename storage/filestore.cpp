@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+#include <future>
+
 QByteArray FileStore::read(const QString &path)
 {
     QByteArray bytes;
@@ -46,6 +48,43 @@ void FileStore::replace(const QString &path, const QByteArray &bytes)
     case FileReplacer::CannotWrite:
         throw ErrorStackException(tr("Can't write file %1").arg(path));
     }
+}
+
+void FileStore::replaceJudged(const QString &path, const QByteArray &bytes,
+                              const std::function<void(const QString &)> &judge)
+{
+    FileReplacer replacer(path);
+    switch (replacer.stage(bytes)) {
+    case FileReplacer::Replaced:
+        break;
+    case FileReplacer::CannotOpen:
+        throw ErrorStackException(tr("Can't open file %1").arg(path));
+    case FileReplacer::CannotWrite:
+        throw ErrorStackException(tr("Can't write file %1").arg(path));
+    }
+    // The future's end waits for the work, whichever way the judge leaves.
+    std::future<QByteArray> meanwhile = std::async(std::launch::async, [&] {
+        refuseChanged(path);
+        ChangeBackup::keep(path);
+        if (!replacer.sync())
+            throw ErrorStackException(tr("Can't write file %1").arg(path));
+        return FileStamps::hashOf(bytes);
+    });
+    try {
+        judge(replacer.stagedPath());
+    } catch (const ErrorStackException &) {
+        // A file changed behind the application's back explains any refusal.
+        meanwhile.wait();
+        refuseChanged(path);
+        throw;
+    }
+    const QByteArray hash = meanwhile.get();
+    // Its bytes were found unchanged a moment ago.
+    if (!FileStamps::looksUnchanged(path))
+        refuseChanged(path);
+    if (replacer.commit() != FileReplacer::Replaced)
+        throw ErrorStackException(tr("Can't write file %1").arg(path));
+    FileStamps::rememberWritten(path, bytes.size(), hash);
 }
 
 void FileStore::remove(const QString &path)

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
+
 // Every change to the server's files passes here: a file changed since the application read it is
 // refused, a copy of the old bytes goes to the change's backup first, the file is replaced whole
 // or left as it was, and what it now holds is remembered as read.
@@ -16,6 +18,11 @@ public:
     static QByteArray read(const QString &path);
     static bool read(const QString &path, QByteArray *bytes);
     static void replace(const QString &path, const QByteArray &bytes);
+    // Replaces the file once `judge`, given the path of the new bytes staged beside it, returns;
+    // when it throws, nothing changes. While it runs, the old file is checked and kept and the new
+    // bytes reach the disk, so that a big file costs little more than its judging.
+    static void replaceJudged(const QString &path, const QByteArray &bytes,
+                              const std::function<void(const QString &staged)> &judge);
     static void remove(const QString &path);
     // Throws when the file was changed behind the application's back since it was read.
     static void refuseChanged(const QString &path);

@@ -276,21 +276,16 @@ QString reportOnZone(QString report, const QString &scratchFile, const QString &
     return report.replace(scratchPath, zoneName).trimmed();
 }
 
-// BIND must accept the changed text and read from it exactly the zone's records. That the file
-// was not changed behind Tamzor's back is made sure while the compiler loads the text.
-void judgeChangedText(const Zone &zone, const QByteArray &bytes)
+// BIND must accept the text in the file and read from it exactly the zone's records. `meanwhile`
+// runs while the compiler loads it.
+void judgeFile(const Zone &zone, const QString &fileName, const std::function<void()> &meanwhile)
 {
     const QString saveRecords = ZoneStorage::tr("Can't save zone records");
-    QTemporaryFile temporary;
-    if (!temporary.open())
-        fail({ZoneStorage::tr("Can't create temporary file"), saveRecords});
-    if (!FileReplacer::writeAll(temporary.handle(), bytes))
-        fail({ZoneStorage::tr("Can't write file %1").arg(temporary.fileName()), saveRecords});
     RecordTally tally(zone.records());
     const CheckResult result = ZoneJudge::judge(
-        zone.name(), temporary.fileName(), zone.directory(), zone.checkNames(),
+        zone.name(), fileName, zone.directory(), zone.checkNames(),
         [&] {
-            FileStore::refuseChanged(zone.filePath());
+            meanwhile();
             tally.prepare();
         },
         [&tally](const QString &line) { tally.take(line); });
@@ -299,13 +294,27 @@ void judgeChangedText(const Zone &zone, const QByteArray &bytes)
               saveRecords});
     if (!result.ok)
         fail({ZoneStorage::tr("Zone contains errors: %1")
-                  .arg(reportOnZone(result.report, temporary.fileName(), zone.name()))});
+                  .arg(reportOnZone(result.report, fileName, zone.name()))});
     const QStringList differences = tally.differences();
     if (!differences.isEmpty())
         fail({ZoneStorage::tr("BIND reads the changed text of file %1 otherwise than intended, so "
                               "it is left as it was:\n%2")
                   .arg(zone.filePath(), differences.mid(0, 10).join(QLatin1Char('\n'))),
               saveRecords});
+}
+
+// The same for text that is written later, with the other files of a change. That the file was
+// not changed behind Tamzor's back is made sure while the compiler loads the text.
+void judgeChangedText(const Zone &zone, const QByteArray &bytes)
+{
+    QTemporaryFile temporary;
+    if (!temporary.open())
+        fail({ZoneStorage::tr("Can't create temporary file"),
+              ZoneStorage::tr("Can't save zone records")});
+    if (!FileReplacer::writeAll(temporary.handle(), bytes))
+        fail({ZoneStorage::tr("Can't write file %1").arg(temporary.fileName()),
+              ZoneStorage::tr("Can't save zone records")});
+    judgeFile(zone, temporary.fileName(), [&] { FileStore::refuseChanged(zone.filePath()); });
 }
 
 // The text with the statement cut out; a statement that stood alone on its lines takes them along.
@@ -665,27 +674,27 @@ void ZoneStorage::giveOwnFile(const PZone &zone, const QList<PZone> &zones)
 void ZoneStorage::saveZoneRecords(const PZone &zone)
 {
     const QString saveRecords = tr("Can't save zone records");
-    FileStore::refuseChanged(zone->filePath());
-    QTemporaryFile temporary;
-    if (!temporary.open())
-        fail({tr("Can't create temporary file"), saveRecords});
-    const QByteArray bytes = zoneFileBytes(*zone);
-    if (!FileReplacer::writeAll(temporary.handle(), bytes))
-        fail({tr("Can't write file %1").arg(temporary.fileName()), saveRecords});
-
-    const CheckResult result =
-        CheckZone().checkZone(zone->name(), temporary.fileName(), zone->checkNames());
-    if (!result.completed)
-        fail({tr("Can't check zone %1: %2").arg(zone->name(), result.report), saveRecords});
-    if (!result.ok)
-        fail({tr("Zone contains errors: %1")
-                  .arg(reportOnZone(result.report, temporary.fileName(), zone->name()))});
     if (isInZoneDirectory(*zone) && !makeDirectory(Paths::zoneDirectory()))
         fail({tr("Can't create directory %1").arg(Paths::zoneDirectory()), saveRecords});
+    // The checker's refusal says all; a file that cannot be written is one of the zone's records.
+    bool checking = false;
     try {
-        FileStore::replace(zone->filePath(), bytes);
+        FileStore::replaceJudged(
+            zone->filePath(), zoneFileBytes(*zone), [&](const QString &staged) {
+                checking = true;
+                const CheckResult result =
+                    CheckZone().checkZone(zone->name(), staged, zone->checkNames());
+                if (!result.completed)
+                    fail({tr("Can't check zone %1: %2").arg(zone->name(), result.report),
+                          saveRecords});
+                if (!result.ok)
+                    fail({tr("Zone contains errors: %1")
+                              .arg(reportOnZone(result.report, staged, zone->name()))});
+                checking = false;
+            });
     } catch (ErrorStackException &error) {
-        error.push(saveRecords);
+        if (!checking)
+            error.push(saveRecords);
         throw;
     }
 }
@@ -705,11 +714,17 @@ void ZoneStorage::saveZoneRecords(const PZone &zone, const QList<PRecord> &previ
         error.push(tr("Can't save zone records"));
         throw;
     }
-    judgeChangedText(*zone, changed);
+    // The judge's refusal says all; a file that cannot be written is one of the zone's records.
+    bool judging = false;
     try {
-        FileStore::replace(zone->filePath(), changed);
+        FileStore::replaceJudged(zone->filePath(), changed, [&](const QString &staged) {
+            judging = true;
+            judgeFile(*zone, staged, [] {});
+            judging = false;
+        });
     } catch (ErrorStackException &error) {
-        error.push(tr("Can't save zone records"));
+        if (!judging)
+            error.push(tr("Can't save zone records"));
         throw;
     }
 }
