@@ -46,20 +46,27 @@ QByteArray FileStamps::contentHash(const QString &path)
     return file.open(QIODevice::ReadOnly) ? fileHash(file) : QByteArray();
 }
 
+std::optional<FileStamps::Stamp> FileStamps::stampOf(const QString &path)
+{
+    QMutexLocker lock(&mutex);
+    const auto it = stamps.constFind(key(path));
+    if (it == stamps.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+bool FileStamps::Stamp::agreesWith(const QFileInfo &info) const
+{
+    return info.exists() == exists &&
+           (!exists ||
+            (info.size() == size && info.lastModified().toMSecsSinceEpoch() == modified));
+}
+
 QByteArray FileStamps::stampedHash(const QString &path)
 {
-    Stamp known;
-    {
-        QMutexLocker lock(&mutex);
-        const auto it = stamps.constFind(key(path));
-        if (it == stamps.constEnd())
-            return contentHash(path);
-        known = *it;
-    }
-    const QFileInfo info(path);
-    const bool same = known.exists && info.exists() && info.size() == known.size &&
-                      info.lastModified().toMSecsSinceEpoch() == known.modified;
-    return same && !known.hash.isEmpty() ? known.hash : contentHash(path);
+    const std::optional<Stamp> known = stampOf(path);
+    const bool same = known && known->exists && known->agreesWith(QFileInfo(path));
+    return same && !known->hash.isEmpty() ? known->hash : contentHash(path);
 }
 
 void FileStamps::remember(const QString &path)
@@ -102,29 +109,12 @@ void FileStamps::forgetAll()
 
 bool FileStamps::looksUnchanged(const QString &path)
 {
-    Stamp known;
-    {
-        QMutexLocker lock(&mutex);
-        const auto it = stamps.constFind(key(path));
-        if (it == stamps.constEnd())
-            return true;
-        known = *it;
-    }
-    const QFileInfo info(path);
-    return info.exists() == known.exists &&
-           (!known.exists || (info.size() == known.size &&
-                              info.lastModified().toMSecsSinceEpoch() == known.modified));
+    const std::optional<Stamp> known = stampOf(path);
+    return !known || known->agreesWith(QFileInfo(path));
 }
 
 bool FileStamps::isUnchanged(const QString &path)
 {
-    Stamp known;
-    {
-        QMutexLocker lock(&mutex);
-        const auto it = stamps.constFind(key(path));
-        if (it == stamps.constEnd())
-            return true;
-        known = *it;
-    }
-    return take(path) == known;
+    const std::optional<Stamp> known = stampOf(path);
+    return !known || take(path) == *known;
 }

@@ -5,6 +5,10 @@
 #include <QMutex>
 #include <QString>
 
+#include <optional>
+
+class QFileInfo;
+
 // What the application last read or wrote of each file it may write: size, modification time and
 // a hash of the bytes. A file that differs from its stamp was changed behind the application's
 // back, and must not be replaced with what was made from the old bytes.
@@ -36,6 +40,8 @@ private:
         qint64 size = 0;
         qint64 modified = 0;
         QByteArray hash;
+        // By existence, size and time.
+        bool agreesWith(const QFileInfo &info) const;
         bool operator==(const Stamp &other) const
         {
             return exists == other.exists && size == other.size && modified == other.modified &&
@@ -43,6 +49,7 @@ private:
         }
     };
     static Stamp take(const QString &path);
+    static std::optional<Stamp> stampOf(const QString &path);
 
     static QMutex mutex;
     static QHash<QString, Stamp> stamps;
