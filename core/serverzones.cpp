@@ -231,7 +231,9 @@ void ServerZones::editZone(const PZone &zone, const ZoneSettings &wanted)
             // The records move with the zone; a secondary's come anew from its primary.
             if (!zone->isSecondary())
                 zone->setRecords(ZoneRename(before.name, settings.name).records(records));
-            store([zone, name = before.name] { ZoneStorage::renameZone(zone, name); });
+            store([zone, zones = m_zones, name = before.name] {
+                ZoneStorage::renameZone(zone, name, zones);
+            });
         } else {
             store([zone, zones = m_zones, name = before.name] {
                 ZoneStorage::saveZone(zone, zones, name);
@@ -345,16 +347,7 @@ void ServerZones::giveOwnFile(const PZone &zone)
 
 void ServerZones::refuseSharedFile(const PZone &zone) const
 {
-    const QList<PZone> sharing = zonesSharingFile(zone);
-    if (sharing.isEmpty())
-        return;
-    QStringList names;
-    for (const PZone &other : sharing)
-        names.append(other->name());
-    throw ErrorStackException(
-        tr("Zone file %1 is also the file of %2, whose records would change too. Give zone %3 a "
-           "file of its own first.")
-            .arg(zone->filePath(), names.join(QStringLiteral(", ")), zone->name()));
+    ZoneStorage::refuseSharedChange(zone, m_zones);
 }
 
 void ServerZones::saveRecords(const PZone &zone, const QList<PRecord> &records)

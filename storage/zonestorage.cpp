@@ -581,13 +581,15 @@ void ZoneStorage::saveZone(const PZone &zone, const QList<PZone> &, const QStrin
     zone->setConf(Paths::managedIncludeFile(zone->view()));
 }
 
-void ZoneStorage::renameZone(const PZone &zone, const QString &previousName)
+void ZoneStorage::renameZone(const PZone &zone, const QString &previousName,
+                             const QList<PZone> &zones)
 {
     ConfigurationEdit edit;
     planStatement(edit, *zone, previousName);
     // A secondary's file is named's copy of the primary's zone, which it transfers anew; a file
     // named wrote in raw format holds no administrator's text to keep.
     if (!zone->isSecondary() && fileFormatOf(*zone) != textFormat) {
+        refuseSharedChange(zone, zones, previousName);
         if (!zone->fileFormat().isEmpty())
             fail({tr("Zone %1 is kept in %2 format, which Tamzor does not write")
                       .arg(previousName, zone->fileFormat()),
@@ -603,9 +605,13 @@ void ZoneStorage::renameZone(const PZone &zone, const QString &previousName)
         }
         const QByteArray renamed =
             ZoneRename(previousName, zone->name()).text(text, zone->directory());
-        judgeChangedText(*zone, renamed);
-        if (renamed != text)
+        if (renamed != text) {
+            refuseSharedChange(zone, zones, previousName);
+            judgeChangedText(*zone, renamed);
             edit.set(zone->filePath(), renamed);
+        } else {
+            judgeChangedText(*zone, renamed);
+        }
     }
     edit.commit();
     zone->setConf(Paths::managedIncludeFile(zone->view()));
@@ -632,6 +638,23 @@ void ZoneStorage::removeZoneFile(const PZone &zone)
         } catch (const ErrorStackException &) {
         }
     }
+}
+
+void ZoneStorage::refuseSharedChange(const PZone &zone, const QList<PZone> &zones,
+                                     const QString &shownName)
+{
+    const QList<PZone> sharing = zonesSharingFile(zone, zones);
+    if (sharing.isEmpty())
+        return;
+    QStringList names;
+    for (const PZone &other : sharing)
+        names.append(other->view().isEmpty()
+                         ? other->name()
+                         : tr("%1 in view %2").arg(other->name(), other->view()));
+    fail({tr("Zone file %1 is also the file of %2, whose records would change too. Give zone %3 "
+             "a file of its own first.")
+              .arg(zone->filePath(), names.join(QStringLiteral(", ")),
+                   shownName.isEmpty() ? zone->name() : shownName)});
 }
 
 QList<PZone> ZoneStorage::zonesSharingFile(const PZone &zone, const QList<PZone> &zones)

@@ -26,7 +26,8 @@ public:
     // Renames the statement, and in the zone's file the names at or below previousName, token
     // by token: zone holds the new name and the renamed records, which BIND must read from the
     // changed text. A secondary's file is left to named.
-    static void renameZone(const PZone &zone, const QString &previousName);
+    static void renameZone(const PZone &zone, const QString &previousName,
+                           const QList<PZone> &zones);
     // Takes the statement out; the file stays for removeZoneFile(), once named let the zone go.
     static void removeZone(const PZone &zone, const QList<PZone> &zones);
     // Deletes the zone's file and its journal.
@@ -41,6 +42,10 @@ public:
 
     // The other zones whose statements name the zone's file.
     static QList<PZone> zonesSharingFile(const PZone &zone, const QList<PZone> &zones);
+    // Throws, naming them, when other zones share the file that a change would write; the zone
+    // is named shownName where given (its name before a rename).
+    static void refuseSharedChange(const PZone &zone, const QList<PZone> &zones,
+                                   const QString &shownName = QString());
     // Whether removing the zone deletes its file: only a file the application made, in its own
     // folder, or named made for a secondary the application added, and that no other zone uses.
     static bool removalDeletesFile(const PZone &zone, const QList<PZone> &zones);

@@ -1501,10 +1501,6 @@ Verwaltung des DNS-Servers BIND</translation>
         <translation>Der Zone %1 eine eigene Datei geben</translation>
     </message>
     <message>
-        <source>Zone file %1 is also the file of %2, whose records would change too. Give zone %3 a file of its own first.</source>
-        <translation>Die Zonendatei %1 gehört auch zu %2, deren Einträge sich dann ebenfalls ändern würden. Geben Sie der Zone %3 zuerst eine eigene Datei.</translation>
-    </message>
-    <message>
         <source>Change the records of zone %1</source>
         <translation>Einträge der Zone %1 ändern</translation>
     </message>
@@ -1813,6 +1809,14 @@ Verwaltung des DNS-Servers BIND</translation>
     <message>
         <source>Zone %1 is kept in %2 format, which Tamzor does not write</source>
         <translation>Zone %1 liegt im Format %2 vor, das Tamzor nicht schreibt</translation>
+    </message>
+    <message>
+        <source>%1 in view %2</source>
+        <translation>%1 in der Sicht %2</translation>
+    </message>
+    <message>
+        <source>Zone file %1 is also the file of %2, whose records would change too. Give zone %3 a file of its own first.</source>
+        <translation>Die Zonendatei %1 gehört auch zu %2, deren Einträge sich dann ebenfalls ändern würden. Geben Sie der Zone %3 zuerst eine eigene Datei.</translation>
     </message>
 </context>
 <context>
