@@ -77,14 +77,6 @@ inline Answer zoneWizard(const QString &name, const QString &nameServer, const Q
                    "lineEditAddress=" + address});
 }
 
-inline QStringList recordLines(const QList<PRecord> &records)
-{
-    QStringList lines;
-    for (const PRecord &record : records)
-        lines.append(record->toString());
-    return lines;
-}
-
 // What the table lists, row by row as shown: zone names, or the zone-file lines of records.
 inline QStringList listed(MainWindow &window, const QString &tableName)
 {
