@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "models/sourceindex.h"
 #include "tests/dialogs/formdriver.h"
+#include "tests/support/testsupport.h"
 
 #include <QAction>
 #include <QHostAddress>
@@ -156,11 +157,7 @@ inline void start(std::unique_ptr<MainWindow> &window, const QString &zone = {},
         select(*window, QStringLiteral("Record"), record);
 }
 
-inline QStringList sorted(QStringList lines)
-{
-    lines.sort();
-    return lines;
-}
+using TestSupport::sorted;
 
 } // namespace WindowDriver
 

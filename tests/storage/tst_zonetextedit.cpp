@@ -68,11 +68,7 @@ const QByteArray windowsStyle = "$ORIGIN example.net.\r\n"
 
 using TestSupport::findRecord;
 
-QStringList sorted(QStringList lines)
-{
-    lines.sort();
-    return lines;
-}
+using TestSupport::sorted;
 
 // The records BIND's compiler reads from the zone's file now.
 QStringList compiledLines(const Zone &zone)

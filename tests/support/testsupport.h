@@ -42,6 +42,12 @@ QByteArray outputOf(const QString &program, const QStringList &arguments,
 // the real one.
 QString standIn(const QString &program, const QByteArray &script);
 
+inline QStringList sorted(QStringList lines)
+{
+    lines.sort();
+    return lines;
+}
+
 QList<PRecord> parsedRecords(const QStringList &lines);
 // The zone-file line of each record, in their order.
 QStringList recordLines(const QList<PRecord> &records);
