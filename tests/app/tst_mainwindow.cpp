@@ -2,7 +2,6 @@
 #include "tests/support/testmain.h"
 #include "windowdriver.h"
 
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,19 +21,13 @@ const QString managedFile = QStringLiteral("/etc/bind/tamzor.conf");
 const QString rndcProgram = QStringLiteral("/usr/sbin/rndc");
 const QByteArray header = TestSupport::managedHeader;
 
-// The application writes the class; the administrator's statements have none.
-QByteArray statement(const QString &name, const QString &file, const QString &zoneClass = " IN")
-{
-    return QStringLiteral("zone \"%1\"%3 {\n\ttype master;\n\tfile \"%2\";\n};\n")
-        .arg(name, file, zoneClass)
-        .toUtf8();
-}
+using TestSupport::masterStatement;
 
-const QByteArray exampleNetStatement = statement("example.net", "db.example.net", "");
+const QByteArray exampleNetStatement = masterStatement("example.net", "db.example.net", "");
 const QByteArray localZones =
-    statement("example.com", "/etc/bind/db.example.com", "") + "\n" + exampleNetStatement;
+    masterStatement("example.com", "/etc/bind/db.example.com", "") + "\n" + exampleNetStatement;
 const QByteArray managedZones =
-    header + statement("managed.test", "/etc/bind/db.managed.test") + "\n";
+    header + masterStatement("managed.test", "/etc/bind/db.managed.test") + "\n";
 const QStringList startZones = QString("example.com example.net localhost 127.in-addr.arpa "
                                        "0.in-addr.arpa 255.in-addr.arpa managed.test")
                                    .split(' ');
@@ -51,18 +44,6 @@ const QByteArray exampleZone = exampleRecords.join('\n').toUtf8() + '\n';
 // Relative names only, so that the zone loads under any name it is given.
 const QByteArray zoneText = "$TTL 3600\n@\tIN\tSOA\tns hostmaster 1 7200 3600 1209600 3600\n"
                             "\tIN\tNS\tns\nns\tIN\tA\t192.0.2.1\n";
-
-// Every file under /etc/bind with its bytes.
-QMap<QString, QByteArray> configurationFiles()
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(QStringLiteral("/etc/bind"), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files.insert(path, Sandbox::readFile(path));
-    }
-    return files;
-}
 } // namespace
 
 // The main window on a configuration with foreign zones (example.com, and example.net in the
@@ -582,15 +563,15 @@ private slots:
         zoneRow("new zone through the wizard", "", "actionAddZone",
                 {zoneWizard("aaa.example.", "ns.aaa.example.", "192.0.2.53")}, {}, "aaa.example.",
                 localZones,
-                managedZones + statement("aaa.example.", "/etc/bind/tamzor/*.db") + "\n");
+                managedZones + masterStatement("aaa.example.", "/etc/bind/tamzor/*.db") + "\n");
         zoneRow("managed zone edited, no question", "managed.test", "actionEditZone",
                 {fillAndAccept("lineEditName=renamed.test.")}, {}, "renamed.test.", localZones,
-                header + statement("renamed.test.", "/etc/bind/db.managed.test") + "\n");
+                header + masterStatement("renamed.test.", "/etc/bind/db.managed.test") + "\n");
         // A moved statement keeps its text and goes to the end of the managed file.
         zoneRow("foreign zone renamed, transfer accepted", "example.net", "actionEditZone",
                 {fillAndAccept("lineEditName=example.org."), yes}, {transfer}, "example.org.",
                 localZones.left(localZones.indexOf(exampleNetStatement)),
-                managedZones + statement("example.org.", "db.example.net", "") + "\n");
+                managedZones + masterStatement("example.org.", "db.example.net", "") + "\n");
         zoneRow("foreign zone removed", "example.com", "actionRemoveZone", {yes},
                 {removeZone.arg("example.com", "/etc/bind/db.example.com")}, "",
                 "\n" + exampleNetStatement, managedZones);
@@ -642,7 +623,7 @@ private slots:
         QFETCH(QByteArray, local);
         QFETCH(QByteArray, managed);
         const bool recordCommand = command.endsWith(QLatin1String("Record"));
-        const QMap<QString, QByteArray> filesBefore = configurationFiles();
+        const QMap<QString, QByteArray> filesBefore = Sandbox::snapshot();
         start(window, zone, record);
         const bool readOnly = QByteArray(QTest::currentDataTag()).contains("read-only");
         if (readOnly)
@@ -658,15 +639,12 @@ private slots:
             expected.removeAll(from);
             expected = sorted(to.isEmpty() ? expected : expected << to);
             QCOMPARE(sorted(listedRecords(*window)), expected);
-            const PZone onDisk(new Zone);
-            onDisk->setName(QStringLiteral("example.com"));
-            onDisk->setFile(QStringLiteral("/etc/bind/db.example.com"));
-            readZoneRecords(onDisk);
-            QCOMPARE(sorted(recordLines(onDisk->records())), expected);
+            QCOMPARE(sorted(TestSupport::recordsOnDisk("example.com", "/etc/bind/db.example.com")),
+                     expected);
         }
         if (from.isEmpty() && to.isEmpty() && local.isEmpty()) {
             QCOMPARE(sorted(zoneNames(*window)), sorted(startZones));
-            QCOMPARE(configurationFiles(), filesBefore);
+            QCOMPARE(Sandbox::snapshot(), filesBefore);
         } else if (!recordCommand) {
             const QString zones = startZones.join(' ');
             QCOMPARE(zoneNames(*window).join(' '),

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "models/sourceindex.h"
 #include "tests/dialogs/formdriver.h"
+#include "tests/support/testsupport.h"
 
 #include <QAction>
 #include <QHostAddress>
@@ -75,14 +76,6 @@ inline Answer zoneWizard(const QString &name, const QString &nameServer, const Q
                    (reverse ? "kivoHostAddress=" : "lineEditName=") + name,
                    "lineEditMName=" + nameServer + "|lineEditRName=hostmaster." + nameServer, "",
                    "lineEditAddress=" + address});
-}
-
-inline QStringList recordLines(const QList<PRecord> &records)
-{
-    QStringList lines;
-    for (const PRecord &record : records)
-        lines.append(record->toString());
-    return lines;
 }
 
 // What the table lists, row by row as shown: zone names, or the zone-file lines of records.
@@ -164,11 +157,7 @@ inline void start(std::unique_ptr<MainWindow> &window, const QString &zone = {},
         select(*window, QStringLiteral("Record"), record);
 }
 
-inline QStringList sorted(QStringList lines)
-{
-    lines.sort();
-    return lines;
-}
+using TestSupport::sorted;
 
 } // namespace WindowDriver
 

@@ -110,106 +110,76 @@ private slots:
         QCOMPARE(listed, QStringList({"gone", "refused", "nofile", "p", "m", "last", "v"}));
     }
 
-    // What the statement, or the options block for it, says of updates, signing, the file's format
-    // and the journal: "dynamic signed FORMAT JOURNAL", "-" for no and for nothing said.
-    void serverSettings_fromStatementOrOptions_data()
+    // What the statement, or the options block for it, says of the zone, as "what: value".
+    // settings: updates, signing, the file's format and the journal, "-" for no and for nothing
+    // said. primaries: a secondary's servers from its primaries or masters block, each entry as
+    // PrimaryServer reads it, "|" between them. directory: the server's, which systemd starts in
+    // the root directory, where a relative directory therefore begins.
+    void zoneOptions_fromStatementOrOptions_data()
     {
         QTest::addColumn<QByteArray>("options");
         QTest::addColumn<QByteArray>("zoneOptions");
-        QTest::addColumn<QString>("settings");
-        QTest::newRow("plain zone") << QByteArray() << QByteArray() << "- - - -";
-        QTest::newRow("allow-update from an address")
-            << QByteArray() << QByteArray("allow-update { 127.0.0.1; };") << "dynamic - - -";
-        QTest::newRow("allow-update none lets no update in")
-            << QByteArray() << QByteArray("allow-update { none; };") << "- - - -";
-        QTest::newRow("allow-update of the options block")
-            << QByteArray("allow-update { key k; };") << QByteArray() << "dynamic - - -";
-        QTest::newRow("zone's none overrides the options block")
-            << QByteArray("allow-update { any; };") << QByteArray("allow-update { none; };")
-            << "- - - -";
-        QTest::newRow("update-policy local")
-            << QByteArray() << QByteArray("update-policy local;") << "dynamic - - -";
-        QTest::newRow("dnssec-policy default")
-            << QByteArray() << QByteArray("dnssec-policy default;") << "- signed - -";
-        QTest::newRow("dnssec-policy none signs nothing")
-            << QByteArray("dnssec-policy default;") << QByteArray("dnssec-policy none;")
-            << "- - - -";
-        QTest::newRow("inline-signing")
-            << QByteArray() << QByteArray("inline-signing yes;") << "- signed - -";
-        QTest::newRow("zone's text format overrides the options' raw; own journal")
-            << QByteArray("masterfile-format raw;")
-            << QByteArray("masterfile-format text; journal \"/tmp/example.jnl\";")
-            << "- - text /tmp/example.jnl";
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, const char *options, const char *zoneOptions,
+                            const QString &expected) {
+            QTest::newRow(name) << QByteArray(options) << QByteArray(zoneOptions) << expected;
+        };
+        row("plain zone", "", "", "settings: - - - -");
+        row("allow-update from an address", "", "allow-update { 127.0.0.1; };",
+            "settings: dynamic - - -");
+        row("allow-update none lets no update in", "", "allow-update { none; };",
+            "settings: - - - -");
+        row("allow-update of the options block", "allow-update { key k; };", "",
+            "settings: dynamic - - -");
+        row("zone's none overrides the options block", "allow-update { any; };",
+            "allow-update { none; };", "settings: - - - -");
+        row("update-policy local", "", "update-policy local;", "settings: dynamic - - -");
+        row("dnssec-policy default", "", "dnssec-policy default;", "settings: - signed - -");
+        row("dnssec-policy none signs nothing", "dnssec-policy default;", "dnssec-policy none;",
+            "settings: - - - -");
+        row("inline-signing", "", "inline-signing yes;", "settings: - signed - -");
+        row("zone's text format overrides the options' raw; own journal", "masterfile-format raw;",
+            "masterfile-format text; journal \"/tmp/example.jnl\";",
+            "settings: - - text /tmp/example.jnl");
+        row("primaries: port, key, tls and a list's name", "",
+            "type slave; primaries { 192.0.2.1; 2001:DB8::1 port 5353 key \"k\"; upstream; "
+            "192.0.2.3 key k tls ephemeral; };",
+            "primaries: 192.0.2.1|2001:db8::1 port 5353 key k|upstream|192.0.2.3 key k tls "
+            "ephemeral");
+        row("masters with a port for the block", "",
+            "type slave; masters port 5353 { 192.0.2.1; 192.0.2.2 port 53; };",
+            "primaries: 192.0.2.1 port 5353|192.0.2.2 port 53");
+        row("a master has no primaries", "", "", "primaries: ");
+        row("no directory", "recursion no;", "", "directory: ");
+        row("relative directory starts at the root", "directory \"var/cache/bind\";", "",
+            "directory: /var/cache/bind");
+        row("dot directory is the root", "directory \".\";", "", "directory: /");
     }
 
-    void serverSettings_fromStatementOrOptions()
+    void zoneOptions_fromStatementOrOptions()
     {
         QFETCH(QByteArray, options);
         QFETCH(QByteArray, zoneOptions);
-        QFETCH(QString, settings);
+        QFETCH(QString, expected);
         const QString file = write(QStringLiteral("db.example"), exampleZoneText);
-        const QList<PZone> zones =
-            read("key k { algorithm hmac-sha256; secret \"c2VjcmV0\"; };\noptions { " + options +
-                 " };\nzone \"example\" { type master; file \"" + file.toUtf8() + "\"; " +
-                 zoneOptions + " };\n");
+        const QList<PZone> zones = read(
+            "key k { algorithm hmac-sha256; secret \"c2VjcmV0\"; };\noptions { " + options +
+            " };\nzone \"example\" { " + (zoneOptions.contains("type ") ? "" : "type master; ") +
+            zoneOptions + " file \"" + file.toUtf8() + "\"; };\n");
         QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
         QCOMPARE(zones.size(), 1);
         const Zone &zone = *zones.first();
         const auto said = [](const QString &value) { return value.isEmpty() ? "-" : value; };
-        QCOMPARE(QStringList({zone.isDynamic() ? "dynamic" : "-",
-                              zone.isSignedByServer() ? "signed" : "-", said(zone.fileFormat()),
-                              said(zone.journal())})
-                     .join(' '),
-                 settings);
-    }
-
-    // A secondary's servers from its primaries or masters block, each entry as PrimaryServer
-    // reads it, "|" between them.
-    void primaries_eachEntryAsWritten_data()
-    {
-        QTest::addColumn<QByteArray>("zoneOptions");
-        QTest::addColumn<QString>("primaries");
-        QTest::newRow("port, key, tls and a list's name")
-            << QByteArray("type slave; primaries { 192.0.2.1; 2001:DB8::1 port 5353 key \"k\"; "
-                          "upstream; 192.0.2.3 key k tls ephemeral; };")
-            << "192.0.2.1|2001:db8::1 port 5353 key k|upstream|192.0.2.3 key k tls ephemeral";
-        QTest::newRow("masters with a port for the block")
-            << QByteArray("type slave; masters port 5353 { 192.0.2.1; 192.0.2.2 port 53; };")
-            << "192.0.2.1 port 5353|192.0.2.2 port 53";
-        QTest::newRow("a master has none") << QByteArray("type master;") << QString();
-    }
-
-    void primaries_eachEntryAsWritten()
-    {
-        QFETCH(QByteArray, zoneOptions);
-        QFETCH(QString, primaries);
-        const QList<PZone> zones =
-            read("zone \"example\" { " + zoneOptions + " file \"/nonexistent/db\"; };\n");
-        QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
-        QCOMPARE(zones.size(), 1);
-        QCOMPARE(zones.first()->primaries().join('|'), primaries);
-    }
-
-    // systemd starts named in the root directory, where a relative directory therefore begins.
-    void serverDirectory_givenToZones_data()
-    {
-        QTest::addColumn<QByteArray>("options");
-        QTest::addColumn<QString>("directory");
-        QTest::newRow("no directory") << QByteArray("options { recursion no; };") << QString();
-        QTest::newRow("relative directory starts at the root")
-            << QByteArray("options { directory \"var/cache/bind\"; };") << "/var/cache/bind";
-        QTest::newRow("dot directory is the root")
-            << QByteArray("options { directory \".\"; };") << "/";
-    }
-
-    void serverDirectory_givenToZones()
-    {
-        QFETCH(QByteArray, options);
-        QFETCH(QString, directory);
-        const QList<PZone> zones = read(options + '\n' + masterZone("example"));
-        QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
-        QCOMPARE(zones.size(), 1);
-        QCOMPARE(zones.first()->directory(), directory);
+        const QString settings = QStringList({zone.isDynamic() ? "dynamic" : "-",
+                                              zone.isSignedByServer() ? "signed" : "-",
+                                              said(zone.fileFormat()), said(zone.journal())})
+                                     .join(' ');
+        const QString what = expected.section(": ", 0, 0);
+        QCOMPARE(what + ": " +
+                     (what == "settings"    ? settings
+                      : what == "primaries" ? zone.primaries().join('|')
+                                            : zone.directory()),
+                 expected);
     }
 };
 

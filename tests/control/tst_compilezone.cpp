@@ -21,13 +21,7 @@ PZone makeZone()
     return zone;
 }
 
-QStringList linesOf(const QList<PRecord> &records)
-{
-    QStringList lines;
-    for (const PRecord &record : records)
-        lines.append(record->toString());
-    return lines;
-}
+using TestSupport::recordLines;
 
 } // namespace
 
@@ -59,7 +53,7 @@ private slots:
 
         readZoneRecords(zone);
 
-        QCOMPARE(linesOf(zone->records()),
+        QCOMPARE(recordLines(zone->records()),
                  QStringList({"example. 3600 IN SOA ns.example. h.example. 1 7200 900 1209600 300",
                               "example. 3600 IN NS ns.example.", "ns.example. 60 IN A 192.0.2.1",
                               "www.example. 3600 IN A 192.0.2.10"}));
@@ -118,20 +112,16 @@ private slots:
     {
         QFETCH(QByteArray, script);
         QFETCH(QString, expected);
-        if (script == "missing")
-            Sandbox::removeProgram(compiler);
-        else if (!script.isEmpty())
-            Sandbox::replaceProgram(compiler, "#!/bin/bash\n" + script + '\n');
+        TestSupport::standIn(compiler, script);
         const PZone zone = makeZone();
 
         QString got = TestSupport::failureOf([&] { readZoneRecords(zone); });
         if (got.isEmpty())
-            got = linesOf(zone->records()).join('\n');
+            got = recordLines(zone->records()).join('\n');
         else
-            QCOMPARE(linesOf(zone->records()), QStringList{formerLine});
+            QCOMPARE(recordLines(zone->records()), QStringList{formerLine});
 
-        QVERIFY2(expected.endsWith("...") ? got.startsWith(expected.chopped(3)) : got == expected,
-                 qPrintable(got));
+        QVERIFY2(TestSupport::fits(got, expected), qPrintable(got));
     }
 };
 

@@ -115,7 +115,7 @@ private slots:
         qputenv("PATH", path);
 
         for (int i = 0; i < qMin(seen.size(), events.size()); ++i) {
-            if (events.at(i).endsWith("...") && seen.at(i).startsWith(events.at(i).chopped(3)))
+            if (TestSupport::fits(seen.at(i), events.at(i)))
                 seen[i] = events.at(i);
         }
         QCOMPARE(seen, events);

@@ -43,23 +43,30 @@ template <class Form> RecordForm *make()
     return new Form;
 }
 
-void columns()
+// The form that the rows below are typed into, and whether it works in the reverse zone.
+struct RowForm
 {
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("expected");
-}
+    FormFactory factory;
+    const char *type;
+    bool reverse;
+};
+RowForm rowForm;
 
-// A new record of the form's type, typed in full.
-void typed(const char *name, const QString &typed, const QString &expected)
+template <class Form> void form(const char *type, bool reverse = false)
 {
-    QTest::newRow(name) << QString() << typed << expected;
+    rowForm = {make<Form>, type, reverse};
 }
 
 // An existing record, shown ("?field=text" checks what a field shows) and edited.
 void edited(const char *name, const QString &start, const QString &typed, const QString &expected)
 {
-    QTest::newRow(name) << start << typed << expected;
+    QTest::addRow("%s: %s", rowForm.type, name) << rowForm << start << typed << expected;
+}
+
+// A new record of the form's type, typed in full.
+void typed(const char *name, const QString &typed, const QString &expected)
+{
+    edited(name, QString(), typed, expected);
 }
 
 QString dkimKey()
@@ -72,31 +79,16 @@ QString dkimKey()
 } // namespace
 
 Q_DECLARE_METATYPE(FormFactory)
+Q_DECLARE_METATYPE(RowForm)
 
-// One table a form: what is typed into it, and either the first message that refuses it or what
-// named serves of the record it makes, as BIND's compiler reads it back from the zone's file.
+// What is typed into each record form, and either the first message that refuses it or what named
+// serves of the record it makes, as BIND's compiler reads it back from the zone's file.
 class TestRecordForms : public QObject
 {
     Q_OBJECT
 
 private:
     std::unique_ptr<ZoneFixture> forward, reverse;
-
-    void check(RecordForm *created, const ZoneFixture &fixture)
-    {
-        QFETCH(QString, start);
-        QFETCH(QString, typed);
-        QFETCH(QString, expected);
-        const std::unique_ptr<RecordForm> form(created);
-        form->setZone(fixture.zone.data());
-        const PRecord record = start.isEmpty() ? form->newRecord() : parseRecordLine(start);
-        record->setZone(fixture.zone.data());
-        form->fill(*record);
-        FormDriver::fill(form.get(), typed);
-        const QStringList problems = form->write(*record);
-        QCOMPARE(problems.isEmpty() ? fixture.served(*record).join('\n') : problems.first(),
-                 expected);
-    }
 
 private slots:
     void initTestCase()
@@ -105,9 +97,13 @@ private slots:
         reverse = std::make_unique<ZoneFixture>("2.0.192.in-addr.arpa", reverseZone);
     }
 
-    void aForm_data()
+    void write_typedOrEdited_servedOrFirstMessage_data()
     {
-        columns();
+        QTest::addColumn<RowForm>("kind");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        form<ARecordForm>("A");
         typed("relative owner, the zone's $TTL", "lineEditName=www|lineEditAddress=192.0.2.1",
               "www.shop.test. 600 IN A 192.0.2.1");
         typed("@ for the apex, blanks around the address",
@@ -135,13 +131,7 @@ private slots:
               "TTL 2147483648 is out of range 0 to 2147483647");
         typed("refused: no owner", "lineEditAddress=192.0.2.1",
               "Domain name is invalid.\nDomain name should not be empty");
-    }
-
-    void aForm() { check(new ARecordForm, *forward); }
-
-    void aaaaForm_data()
-    {
-        columns();
+        form<AAAARecordForm>("AAAA");
         typed("relative owner", "lineEditName=v6|lineEditAddress=2001:db8::53",
               "v6.shop.test. 600 IN AAAA 2001:db8::53");
         typed("upper case and an IPv4 tail", "lineEditName=v6|lineEditAddress=::FFFF:192.0.2.1",
@@ -153,13 +143,7 @@ private slots:
               "192.0.2.1 is not a valid IPv6 address");
         typed("refused: a zone index", "lineEditName=v6|lineEditAddress=fe80::1%eth0",
               "fe80::1%eth0 is not a valid IPv6 address");
-    }
-
-    void aaaaForm() { check(new AAAARecordForm, *forward); }
-
-    void cnameForm_data()
-    {
-        columns();
+        form<CNAMERecordForm>("CNAME");
         typed("_acme-challenge alias to an outside name",
               "lineEditName=_acme-challenge|lineEditCname=shop.acme.example.",
               "_acme-challenge.shop.test. 600 IN CNAME shop.acme.example.");
@@ -171,13 +155,7 @@ private slots:
                "_x._tcp.shop.test. 300 IN CNAME host.example.");
         typed("refused: a blank inside the target", "lineEditName=ftp|lineEditCname=a b",
               "Canonical name is invalid.\nDomain label a b is invalid");
-    }
-
-    void cnameForm() { check(new CNAMERecordForm, *forward); }
-
-    void mxForm_data()
-    {
-        columns();
+        form<MXRecordForm>("MX");
         typed("apex and relative exchange",
               "lineEditName=@|spinBoxPreference=10|lineEditExchange=ns1",
               "shop.test. 600 IN MX 10 ns1.shop.test.");
@@ -192,25 +170,13 @@ private slots:
               "Mail server name is invalid.\n" + hostOnly.arg("_mail"));
         typed("refused: underscore in the mail domain", "lineEditName=_x|lineEditExchange=ns1",
               "Domain name is invalid.\n" + hostOnly.arg("_x"));
-    }
-
-    void mxForm() { check(new MXRecordForm, *forward); }
-
-    void nsForm_data()
-    {
-        columns();
+        form<NSRecordForm>("NS");
         typed("delegation to an outside server", "lineEditName=sub|lineEditNSDName=ns.example.net.",
               "sub.shop.test. 600 IN NS ns.example.net.");
         typed("refused: underscore in the server's name",
               "lineEditName=sub|lineEditNSDName=_ns.example.net.",
               "Name server name is invalid.\n" + hostOnly.arg("_ns"));
-    }
-
-    void nsForm() { check(new NSRecordForm, *forward); }
-
-    void ptrForm_data()
-    {
-        columns();
+        form<PTRRecordForm>("PTR", true);
         typed("IPv4 address for the owner, the zone's most common TTL",
               "lineEditAddress=192.0.2.10|lineEditPTRDName=www.shop.test.",
               "10.2.0.192.in-addr.arpa. 7200 IN PTR www.shop.test.");
@@ -236,13 +202,7 @@ private slots:
         typed("refused: underscore in a host's name",
               "lineEditAddress=192.0.2.12|lineEditPTRDName=_x.shop.test.",
               "Domain name is invalid.\n" + hostOnly.arg("_x"));
-    }
-
-    void ptrForm() { check(new PTRRecordForm, *reverse); }
-
-    void soaForm_data()
-    {
-        columns();
+        form<SOARecordForm>("SOA");
         edited("names relative, mailbox as an e-mail, serial past 2^31", soaLine,
                "?lineEditName=@|?lineEditMName=ns1|?lineEditRName=hostmaster@shop.test|"
                "spinBoxSerial=4294967295",
@@ -260,13 +220,7 @@ private slots:
                "Name server name is not valid.\n" + hostOnly.arg("_ns"));
         edited("refused: retry not below refresh", soaLine, "spinBoxRetry=3600",
                "Retry must be less than Refresh");
-    }
-
-    void soaForm() { check(new SOARecordForm, *forward); }
-
-    void srvForm_data()
-    {
-        columns();
+        form<SRVRecordForm>("SRV");
         typed("service at the apex, relative target",
               "lineEditService=_sip|comboBoxProto=_udp|lineEditName=@|spinBoxPriority=10|"
               "spinBoxWeight=20|spinBoxPort=5060|lineEditTarget=ns1",
@@ -281,13 +235,7 @@ private slots:
         typed("refused: service without underscore",
               "lineEditService=sip|lineEditName=@|lineEditTarget=ns1",
               "Service name should start with underscore");
-    }
-
-    void srvForm() { check(new SRVRecordForm, *forward); }
-
-    void txtForm_data()
-    {
-        columns();
+        form<TXTRecordForm>("TXT");
         const QString key = dkimKey();
         typed("SPF typed as served is one string", "lineEditName=@|lineEditText=v=spf1 mx -all",
               "shop.test. 600 IN TXT \"v=spf1 mx -all\"");
@@ -318,13 +266,7 @@ private slots:
               "255");
         typed("refused: a string without its closing quote", "lineEditName=@|lineEditText=\"abc",
               "The text is not read as zone-file strings: a string lacks its closing quote");
-    }
-
-    void txtForm() { check(new TXTRecordForm, *forward); }
-
-    void customForm_data()
-    {
-        columns();
+        form<CustomRecordForm>("custom");
         typed("TLSA at _443._tcp.www",
               "lineEditName=_443._tcp.www|lineEditType=TLSA|lineEditContent=3 1 1 aabbcc",
               "_443._tcp.www.shop.test. 600 IN TLSA 3 1 1 AABBCC");
@@ -341,7 +283,23 @@ private slots:
               "The record's data should not be empty");
     }
 
-    void customForm() { check(new CustomRecordForm, *forward); }
+    void write_typedOrEdited_servedOrFirstMessage()
+    {
+        QFETCH(RowForm, kind);
+        QFETCH(QString, start);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        const ZoneFixture &fixture = kind.reverse ? *reverse : *forward;
+        const std::unique_ptr<RecordForm> form(kind.factory());
+        form->setZone(fixture.zone.data());
+        const PRecord record = start.isEmpty() ? form->newRecord() : parseRecordLine(start);
+        record->setZone(fixture.zone.data());
+        form->fill(*record);
+        FormDriver::fill(form.get(), typed);
+        const QStringList problems = form->write(*record);
+        QCOMPARE(problems.isEmpty() ? fixture.served(*record).join('\n') : problems.first(),
+                 expected);
+    }
 
     // Tab goes from field to field in the order the form shows them, past the locked owner of
     // the SOA form.

@@ -55,13 +55,7 @@ void checkRemovalLeavesNoSelection(const Items &both, Items (Model::*items)() co
     QCOMPARE(selected.count(), 0);
 }
 
-QList<PRecord> recordsOf(const QStringList &lines)
-{
-    QList<PRecord> records;
-    for (const QString &line : lines)
-        records.append(parseRecordLine(line));
-    return records;
-}
+using TestSupport::parsedRecords;
 
 // The records as the table lists them: the zone-file line of each row.
 QStringList listed(const QAbstractItemModel &table, const RecordModel &records)
@@ -99,7 +93,7 @@ private slots:
     void removeSelectedRecord_throughTheTablesOrder_leavesNoSelection()
     {
         checkRemovalLeavesNoSelection<RecordModel, RecordSortFilterModel, RecordController>(
-            recordsOf({line("a.example."), line("b.example.")}), &RecordModel::records,
+            parsedRecords({line("a.example."), line("b.example.")}), &RecordModel::records,
             &RecordModel::setRecords, &RecordController::removeSelectedRecord,
             &RecordController::selectedRecord, &RecordController::recordSelected,
             &RecordController::recordNotSelected);
@@ -242,7 +236,7 @@ private slots:
         RecordSortFilterModel table;
         QAbstractItemModelTester tester(&table);
         table.setSourceModel(&model);
-        model.setRecords(recordsOf(lines));
+        model.setRecords(parsedRecords(lines));
         if (column != 0)
             table.sort(qAbs(column) - 1, column < 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
         QCOMPARE(listed(table, model), sorted);
@@ -270,8 +264,8 @@ private slots:
         QFETCH(QStringList, added);
         QFETCH(bool, filtered);
         QFETCH(bool, newFirst);
-        QList<PRecord> records = recordsOf({line("host10.example."), line("example.", "NS ns."),
-                                            line("host2.example."), line("a.example.")});
+        QList<PRecord> records = parsedRecords({line("host10.example."), line("example.", "NS ns."),
+                                                line("host2.example."), line("a.example.")});
         RecordModel model;
         RecordSortFilterModel table;
         table.setSourceModel(&model);
@@ -282,7 +276,7 @@ private slots:
         // As a saved zone's raised serial does.
         if (newFirst)
             records.replace(0, PRecord(records.first()->clone()));
-        records += recordsOf(added);
+        records += parsedRecords(added);
         model.setRecords(records);
         RecordModel fresh;
         RecordSortFilterModel freshTable;
@@ -314,8 +308,9 @@ private slots:
         RecordSortFilterModel table;
         QAbstractItemModelTester tester(&table);
         table.setSourceModel(&model);
-        model.setRecords(recordsOf({line("host1.example."), line("host2.example.", "A 192.0.2.7"),
-                                    line("host10.example."), line("mail.example.", "MX 10 mx.")}));
+        model.setRecords(
+            parsedRecords({line("host1.example."), line("host2.example.", "A 192.0.2.7"),
+                           line("host10.example."), line("mail.example.", "MX 10 mx.")}));
         for (int key = 0; key < keys.size(); ++key) {
             table.setFilterText(keys.at(key));
             QStringList names;
@@ -340,7 +335,8 @@ private slots:
         view.setModel(&table);
         RecordController controller;
         controller.setup(&model, &view);
-        model.setRecords(recordsOf({line("a.example."), line("b.example."), line("c.example.")}));
+        model.setRecords(
+            parsedRecords({line("a.example."), line("b.example."), line("c.example.")}));
         view.selectRow(1);
         const PRecord b = controller.selectedRecord();
         QCOMPARE(b->name(), QString("b.example."));

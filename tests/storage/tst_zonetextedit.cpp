@@ -66,45 +66,14 @@ const QByteArray windowsStyle = "$ORIGIN example.net.\r\n"
                                 " AAAA 2001:db8::2\r\n"
                                 "ftp A 192.0.2.3";
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestSupport::findRecord;
 
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-QStringList linesOf(const QList<PRecord> &records)
-{
-    QStringList lines;
-    for (const PRecord &record : records)
-        lines << record->toString();
-    lines.sort();
-    return lines;
-}
-
-PRecord findRecord(const PZone &zone, const QString &owner, const QString &type)
-{
-    for (const PRecord &record : zone->records()) {
-        if (record->fullName() == owner && record->type() == type)
-            return record;
-    }
-    return PRecord();
-}
+using TestSupport::sorted;
 
 // The records BIND's compiler reads from the zone's file now.
 QStringList compiledLines(const Zone &zone)
 {
-    PZone fresh(new Zone);
-    fresh->setName(zone.name());
-    fresh->setFile(zone.file());
-    fresh->setDirectory(zone.directory());
-    const QString failure = TestSupport::failureOf([&] { readZoneRecords(fresh); });
-    return failure.isEmpty() ? linesOf(fresh->records()) : QStringList(failure);
+    return sorted(TestSupport::recordsOnDisk(zone.name(), zone.file(), zone.directory()));
 }
 
 int countStarting(const QList<QByteArray> &lines, const char *start)
@@ -115,16 +84,9 @@ int countStarting(const QList<QByteArray> &lines, const char *start)
 
 bool bindAccepts(const QString &origin, const QString &path, const QString &directory)
 {
-    for (const auto &run : {std::make_pair(compiler, QStringList{"-s", "full", "-o", "-"}),
-                            std::make_pair(checker, QStringList{"-i", "full"})}) {
-        QProcess process;
-        process.setWorkingDirectory(directory);
-        process.start(run.first, run.second + QStringList{origin, path});
-        if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
-            process.exitCode() != 0)
-            return false;
-    }
-    return true;
+    return !TestSupport::outputOf(compiler, {"-s", "full", "-o", "-", origin, path}, directory)
+                .isNull() &&
+           !TestSupport::outputOf(checker, {"-i", "full", origin, path}, directory).isNull();
 }
 
 } // namespace
@@ -147,8 +109,8 @@ private:
     // The zone as read from the text, with its file in the test's directory.
     PZone writeZone(const QString &name, const QByteArray &text)
     {
-        writeAll(path(zoneFileName),
-                 QByteArray(text).replace("INCLUDED", QFile::encodeName(path("key.inc"))));
+        Sandbox::writeFile(path(zoneFileName), QByteArray(text).replace(
+                                                   "INCLUDED", QFile::encodeName(path("key.inc"))));
         PZone zone(new Zone);
         zone->setName(name);
         zone->setFile(zoneFileName);
@@ -201,7 +163,7 @@ private:
     // The lines that differ, as diff prints them.
     QByteArray diffOf(const QByteArray &before) const
     {
-        writeAll(path(QStringLiteral("before")), before);
+        Sandbox::writeFile(path(QStringLiteral("before")), before);
         QProcess diff;
         diff.start(diffProgram, {path(QStringLiteral("before")), path(zoneFileName)});
         diff.waitForFinished(-1);
@@ -212,8 +174,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_directory.isValid());
-        writeAll(path(QStringLiteral("key.inc")), includedKey);
-        writeAll(path(QStringLiteral("extra.inc")), includedExtra);
+        Sandbox::writeFile(path(QStringLiteral("key.inc")), includedKey);
+        Sandbox::writeFile(path(QStringLiteral("extra.inc")), includedExtra);
     }
 
     void change_onlyItsLinesChange_data()
@@ -315,12 +277,12 @@ private slots:
         QFETCH(QString, zone);
         QFETCH(QByteArray, diff);
         const PZone written = writeZone(zone, text);
-        const QByteArray before = readAll(path(zoneFileName));
+        const QByteArray before = Sandbox::readFile(path(zoneFileName));
 
         QCOMPARE(changeOfRow(written), QString());
 
         QCOMPARE(diffOf(before), diff);
-        QCOMPARE(compiledLines(*written), linesOf(written->records()));
+        QCOMPARE(compiledLines(*written), sorted(TestSupport::recordLines(written->records())));
     }
 
     void change_refused_fileUnchanged_data()
@@ -348,12 +310,12 @@ private slots:
     {
         QFETCH(QString, failure);
         const PZone written = writeZone(QStringLiteral("example.org."), handWritten);
-        const QByteArray before = readAll(path(zoneFileName));
+        const QByteArray before = Sandbox::readFile(path(zoneFileName));
 
         const QString got = changeOfRow(written);
 
         QVERIFY2(got.contains(failure), qPrintable(got));
-        QCOMPARE(readAll(path(zoneFileName)), before);
+        QCOMPARE(Sandbox::readFile(path(zoneFileName)), before);
     }
 
     void mark_recordsOfIncludesAndRanges_data()
@@ -406,8 +368,8 @@ private slots:
         QFile::link(QFileInfo(file).absolutePath(), path(QStringLiteral("zones")));
         if (!bindAccepts(origin, file, m_directory.path()))
             QSKIP("BIND refuses this zone");
-        const PZone zone = writeZone(origin, readAll(file));
-        const QByteArray original = readAll(path(zoneFileName));
+        const PZone zone = writeZone(origin, Sandbox::readFile(file));
+        const QByteArray original = Sandbox::readFile(path(zoneFileName));
 
         bool removed = false;
         const QList<PRecord> records = zone->records();
@@ -426,14 +388,14 @@ private slots:
         const QList<QByteArray> removal = diffOf(original).split('\n');
         QVERIFY2(!removed || removal.first().contains('d') || countStarting(removal, "> ") == 1,
                  removal.join('\n').constData());
-        QCOMPARE(compiledLines(*zone), linesOf(zone->records()));
+        QCOMPARE(compiledLines(*zone), sorted(TestSupport::recordLines(zone->records())));
 
-        const QByteArray afterRemoval = readAll(path(zoneFileName));
+        const QByteArray afterRemoval = Sandbox::readFile(path(zoneFileName));
         QCOMPARE(change(zone, Add, PRecord(), "tamzor-added." + origin + " 3600 IN TXT \"added\""),
                  QString());
         const QList<QByteArray> addition = diffOf(afterRemoval).split('\n');
         QCOMPARE(countStarting(addition, "> ") + countStarting(addition, "< "), 1);
-        QCOMPARE(compiledLines(*zone), linesOf(zone->records()));
+        QCOMPARE(compiledLines(*zone), sorted(TestSupport::recordLines(zone->records())));
     }
 };
 

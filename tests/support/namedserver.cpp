@@ -204,16 +204,9 @@ void NamedServer::startPeer(const QStringList &secondaryZones,
 QStringList NamedServer::query(const QString &name, const QString &type, bool ofPeer,
                                const QString &source) const
 {
-    QStringList arguments{QLatin1Char('@') + (ofPeer ? peerAddress : QStringLiteral("127.0.0.1")),
-                          QStringLiteral("-p"),
-                          QString::number(serverPort),
-                          QStringLiteral("+noall"),
-                          QStringLiteral("+answer"),
-                          QStringLiteral("+norecurse"),
-                          QStringLiteral("+time=2"),
-                          QStringLiteral("+tries=1"),
-                          name,
-                          type};
+    QStringList arguments = QStringLiteral("+noall +answer +norecurse +time=2 +tries=1").split(' ');
+    arguments << QLatin1Char('@') + (ofPeer ? peerAddress : QStringLiteral("127.0.0.1"))
+              << QStringLiteral("-p") << QString::number(serverPort) << name << type;
     if (!source.isEmpty())
         arguments << QStringLiteral("-b") << source;
     QProcess dig;

@@ -51,6 +51,18 @@ bool succeeds(QString *reason, const std::function<void()> &steps)
     }
 }
 
+// Runs the requests on a socket for the network's settings; false from them fails with errno.
+void onControlSocket(const QString &what, const std::function<bool(int)> &requests)
+{
+    const int control = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    check(control >= 0, QStringLiteral("socket"));
+    const bool done = requests(control);
+    const int error = errno;
+    close(control);
+    errno = error;
+    check(done, what);
+}
+
 void doMount(const QString &source, const QString &target, const char *type, unsigned long flags,
              const char *data = nullptr)
 {
@@ -166,37 +178,31 @@ bool isolateNetwork(QString *reason)
     return succeeds(reason, [] {
         check(unshare(CLONE_NEWNET) == 0, QStringLiteral("unshare"));
         // A new network starts with its loopback down; up, it has 127.0.0.1 and ::1.
-        const int control = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-        check(control >= 0, QStringLiteral("socket"));
-        ifreq request = {};
-        qstrncpy(request.ifr_name, "lo", IFNAMSIZ);
-        bool up = ioctl(control, SIOCGIFFLAGS, &request) == 0;
-        request.ifr_flags |= IFF_UP;
-        up = up && ioctl(control, SIOCSIFFLAGS, &request) == 0;
-        const int error = errno;
-        close(control);
-        errno = error;
-        check(up, QStringLiteral("loopback"));
+        onControlSocket(QStringLiteral("loopback"), [](int control) {
+            ifreq request = {};
+            qstrncpy(request.ifr_name, "lo", IFNAMSIZ);
+            if (ioctl(control, SIOCGIFFLAGS, &request) != 0)
+                return false;
+            request.ifr_flags |= IFF_UP;
+            return ioctl(control, SIOCSIFFLAGS, &request) == 0;
+        });
     });
 }
 
 bool addLoopbackAddress(const QString &address, QString *reason)
 {
     return succeeds(reason, [&address] {
-        const int control = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-        check(control >= 0, QStringLiteral("socket"));
-        // An alias label of its own keeps the address beside 127.0.0.1 instead of replacing it.
-        ifreq request = {};
-        const QByteArray label = "lo:" + address.section(QLatin1Char('.'), -1).toLatin1();
-        qstrncpy(request.ifr_name, label.constData(), IFNAMSIZ);
-        auto *internet = reinterpret_cast<sockaddr_in *>(&request.ifr_addr);
-        internet->sin_family = AF_INET;
-        bool added = inet_pton(AF_INET, address.toLatin1().constData(), &internet->sin_addr) == 1;
-        added = added && ioctl(control, SIOCSIFADDR, &request) == 0;
-        const int error = errno;
-        close(control);
-        errno = error;
-        check(added, QStringLiteral("address ") + address);
+        onControlSocket(QStringLiteral("address ") + address, [&address](int control) {
+            // An alias label of its own keeps the address beside 127.0.0.1 instead of replacing
+            // it.
+            ifreq request = {};
+            const QByteArray label = "lo:" + address.section(QLatin1Char('.'), -1).toLatin1();
+            qstrncpy(request.ifr_name, label.constData(), IFNAMSIZ);
+            auto *internet = reinterpret_cast<sockaddr_in *>(&request.ifr_addr);
+            internet->sin_family = AF_INET;
+            return inet_pton(AF_INET, address.toLatin1().constData(), &internet->sin_addr) == 1 &&
+                   ioctl(control, SIOCSIFADDR, &request) == 0;
+        });
     });
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "common/errorstackexception.h"
+#include "records/record.h"
+#include "records/zone.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace TestSupport {
 // The directory of BIND's own test configurations and zone files.
@@ -27,10 +30,39 @@ template <typename Operation> QString failureOf(Operation operation)
     return QString();
 }
 
+// Whether the text is the expected one; an expected text ending in "..." gives only its start.
+bool fits(const QString &text, const QString &expected);
+
+// The program's standard output, or a null array when it did not end with code 0.
+QByteArray outputOf(const QString &program, const QStringList &arguments,
+                    const QString &workingDirectory = QString());
+
+// Puts a bash script in place of the program until Sandbox::reset(), after a line that logs its
+// arguments to the file returned; "missing" hides the program instead, and an empty script leaves
+// the real one.
+QString standIn(const QString &program, const QByteArray &script);
+
+inline QStringList sorted(QStringList lines)
+{
+    lines.sort();
+    return lines;
+}
+
+QList<PRecord> parsedRecords(const QStringList &lines);
+// The zone-file line of each record, in their order.
+QStringList recordLines(const QList<PRecord> &records);
+PRecord findRecord(const PZone &zone, const QString &owner, const QString &type);
+// The lines of the records that BIND's compiler reads from the file now, or the failure.
+QStringList recordsOnDisk(const QString &zone, const QString &file,
+                          const QString &directory = QString());
+
 // The first lines of the include file that the application writes, byte for byte.
 inline const QByteArray managedHeader =
     "// Zones managed by Tamzor, included by /etc/bind/named.conf.\n"
     "// Tamzor adds, changes and removes one zone statement at a time and keeps everything else\n"
     "// in this file as it is, comments and options included.\n"
     "\n";
+// A master zone's statement as the application writes it; the administrator's have no class.
+QByteArray masterStatement(const QString &name, const QString &file,
+                           const QString &zoneClass = QStringLiteral(" IN"));
 } // namespace TestSupport
