@@ -523,7 +523,10 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("expected");
         QTest::addColumn<QString>("failure");
-        QTest::newRow("relative names only: the file stays") << zoneText << zoneText << QString();
+        // Another zone whose statement names the same file.
+        QTest::addColumn<bool>("shared");
+        QTest::newRow("relative names only: the file stays")
+            << zoneText << zoneText << QString() << false;
         const QByteArray absolute =
             "$TTL 1h ; default\r\n$ORIGIN example.com.\r\n"
             "@ IN SOA ns.example.com. hostmaster.example.com. (\r\n\t1 7200 3600 1209600 3600 "
@@ -544,11 +547,13 @@ private slots:
                    .replace("10 mail.example.com.", "10 mail.example.org.")
                    .replace("5060 ns.example.com.", "5060 ns.example.org.")
                    .replace("$ORIGIN sub.example.com.", "$ORIGIN sub.example.org.")
-            << QString();
+            << QString() << false;
+        QTest::newRow("absolute names in a file another zone shares: refused")
+            << absolute << absolute << "also the file of example.net" << true;
         QTest::newRow("an included file names the old zone: refused")
             << zoneText + "$INCLUDE /etc/bind/db.include\n"
             << zoneText + "$INCLUDE /etc/bind/db.include\n"
-            << "otherwise than intended";
+            << "otherwise than intended" << false;
     }
 
     void rename_fileChangesInTheOldNamesOnly()
@@ -556,8 +561,13 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, expected);
         QFETCH(QString, failure);
+        QFETCH(bool, shared);
         Sandbox::writeFile(exampleFile, text);
         Sandbox::writeFile("/etc/bind/db.include", "mail.example.com. IN A 192.0.2.3\n");
+        if (shared)
+            Sandbox::writeFile(localConf, Sandbox::readFile(localConf) +
+                                              "zone \"example.net\" { type master; file \"" +
+                                              exampleFile.toUtf8() + "\"; };\n");
         ServerZones zones;
         zones.load();
         const QString error = TestSupport::failureOf([&] {
