@@ -232,6 +232,7 @@ PZone HParser::parseZone(const PISCType &element, const ISCMap &root, const ISCM
     const ISCTuple &statement = iscCast<ISCTuple>(element);
     PZone zone = PZone::create();
     zone->setConf(statement.file());
+    zone->setStatementLine(statement.line());
     zone->setName(asString(statement.get(nameField)));
     if (statement.contains(classField))
         zone->setZoneClass(asString(statement.get(classField)));

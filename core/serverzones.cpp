@@ -218,6 +218,7 @@ void ServerZones::editZone(const PZone &zone, const ZoneSettings &wanted)
     // Nothing to store: a foreign zone stays where it is declared, and no file is touched.
     if (settings == before)
         return;
+    refuseSharedStatement(*zone);
     refuseNamesake(zone, settings.name);
     const bool renamed = !Zone::isSameName(settings.name, before.name);
     if (renamed)
@@ -259,6 +260,7 @@ void ServerZones::removeZone(const PZone &zone)
     const int index = m_zones.indexOf(zone);
     if (index < 0)
         return;
+    refuseSharedStatement(*zone);
     const bool deletesFile = removalDeletesFile(zone);
     const bool running = serverRuns();
     ChangeBackup backup(tr("Remove zone %1").arg(zone->name()));
@@ -332,6 +334,7 @@ bool ServerZones::removalDeletesFile(const PZone &zone) const
 
 void ServerZones::giveOwnFile(const PZone &zone)
 {
+    refuseSharedStatement(*zone);
     const bool running = serverRuns();
     ChangeBackup backup(tr("Give zone %1 a file of its own").arg(zone->name()));
     try {
@@ -548,6 +551,26 @@ void ServerZones::refuseRename(const Zone &zone) const
                "named write the updates into the file and remove the journal (rndc sync -clean "
                "%1), then rename the zone.")
                 .arg(zone.name(), zone.journalPath()));
+}
+
+// A file included in several views declares its zones in each: one statement, several zones.
+void ServerZones::refuseSharedStatement(const Zone &zone) const
+{
+    QStringList views;
+    for (const PZone &other : m_zones) {
+        if (other.data() != &zone && other->view() != zone.view() && zone.statementLine() > 0 &&
+            other->statementLine() == zone.statementLine() &&
+            isSameZone(zone.name(), zone.zoneClass(), other->view(), *other) &&
+            QFileInfo(other->conf()).canonicalFilePath() ==
+                QFileInfo(zone.conf()).canonicalFilePath())
+            views.append(other->view());
+    }
+    if (!views.isEmpty())
+        throw ErrorStackException(
+            tr("The statement of zone %1 in %2 declares it in the views %3 too, as the file is "
+               "included in each; a change to it would change those zones as well. Declare the "
+               "zone in each view of its own, then change it.")
+                .arg(zone.name(), zone.conf(), views.join(QStringLiteral(", "))));
 }
 
 // named takes zones either all in views or none in one.

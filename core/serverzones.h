@@ -115,6 +115,7 @@ private:
     void refuseNamesake(const PZone &zone, const QString &name) const;
     void refuseOutsideViews(const Zone &zone) const;
     void refuseRename(const Zone &zone) const;
+    void refuseSharedStatement(const Zone &zone) const;
     void saveRecords(const PZone &zone, const QList<PRecord> &records);
     static QList<PRecord> withRaisedSerial(const QList<PRecord> &before, QList<PRecord> records);
     static void refuseReadOnly(const Zone &zone, const QList<PRecord> &touched);

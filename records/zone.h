@@ -56,6 +56,10 @@ public:
 
     QString conf() const { return m_conf; }
     void setConf(const QString &conf) { m_conf = conf; }
+    // The line of conf() where the statement starts, as read; 0 when unknown. A file included in
+    // several views makes one statement several zones.
+    unsigned int statementLine() const { return m_statementLine; }
+    void setStatementLine(unsigned int line) { m_statementLine = line; }
 
     QList<PRecord> records() const { return m_records; }
     void setRecords(const QList<PRecord> &records);
@@ -111,6 +115,7 @@ private:
     QString m_file;
     QString m_directory;
     QString m_conf;
+    unsigned int m_statementLine = 0;
     QList<PRecord> m_records;
     bool m_loaded = true;
     QString m_readProblem;

@@ -1596,6 +1596,10 @@ Verwaltung des DNS-Servers BIND</translation>
         <source>The configuration has no view %1; its views are %2</source>
         <translation>Die Konfiguration hat keine Sicht %1; ihre Sichten sind %2</translation>
     </message>
+    <message>
+        <source>The statement of zone %1 in %2 declares it in the views %3 too, as the file is included in each; a change to it would change those zones as well. Declare the zone in each view of its own, then change it.</source>
+        <translation>Die Anweisung der Zone %1 in %2 deklariert sie auch in den Sichten %3, da die Datei in jeder eingebunden ist; eine Änderung daran würde auch diese Zonen ändern. Deklarieren Sie die Zone in jeder Sicht einzeln und ändern Sie sie dann.</translation>
+    </message>
 </context>
 <context>
     <name>SystemCtl</name>

@@ -227,13 +227,18 @@ private slots:
                 namedConf, "options { directory \"/var/cache/bind\"; };\n"
                            "view \"inside\" {\n\tmatch-clients { 127.0.0.1; };\n"
                            "\tzone \"example.com\" { type master; file "
-                           "\"/etc/bind/db.example.com\"; };\n};\n"
+                           "\"/etc/bind/db.example.com\"; };\n"
+                           "\tinclude \"/etc/bind/both.conf\";\n};\n"
                            "view \"outside\" {\n\tcheck-names primary ignore;\n"
                            "\tzone \"example.com\" { type master; file \"/etc/bind/db.outside\"; "
-                           "};\n\tinclude \"/etc/bind/outside.conf\";\n};\n");
+                           "};\n\tinclude \"/etc/bind/outside.conf\";\n"
+                           "\tinclude \"/etc/bind/both.conf\";\n};\n");
             Sandbox::writeFile(
                 "/etc/bind/outside.conf",
                 "zone \"extra.test\" { type master; file \"/etc/bind/db.extra\"; };\n");
+            Sandbox::writeFile(
+                "/etc/bind/both.conf",
+                "zone \"both.test\" { type master; file \"/etc/bind/db.extra\"; };\n");
             Sandbox::writeFile("/etc/bind/db.outside", zoneText + "PC_01 IN A 192.0.2.7\n");
             Sandbox::writeFile("/etc/bind/db.extra", zoneText);
             zones.setBackgroundWork(false);
@@ -348,6 +353,11 @@ private slots:
                    zones.removeZone(inView(zones, "extra.test", "outside"));
                })
             << inViews << QString();
+        QTest::newRow("views: zone of a file that both include removed from one")
+            << Change([=](ServerZones &zones) {
+                   zones.removeZone(inView(zones, "both.test", "outside"));
+               })
+            << inViews << "declares it in the views inside too";
         QTest::newRow("views: record added beside a name only that view lets pass")
             << Change([=](ServerZones &zones) {
                    zones.addRecord(inView(zones, "example.com", "outside"),
