@@ -106,11 +106,14 @@ private slots:
         QTest::addColumn<QString>("problem");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<bool>("greyed");
-        QTest::newRow("records read") << true << QString() << QString() << false;
+        // Without views the view column would stay empty and is left out.
+        QTest::addColumn<QString>("view");
+        QTest::newRow("records read") << true << QString() << QString() << false << QString();
         QTest::newRow("records on their way")
-            << false << QString() << "Reading the records…" << true;
+            << false << QString() << "Reading the records…" << true << QString();
         QTest::newRow("file unreadable") << true << "no such file"
-                                         << "Could not be read: no such file" << false;
+                                         << "Could not be read: no such file" << false << QString();
+        QTest::newRow("in a view") << true << QString() << QString() << false << "inside";
     }
 
     void zoneData_nameAndType_stateOfTheRecords()
@@ -119,16 +122,20 @@ private slots:
         QFETCH(QString, problem);
         QFETCH(QString, toolTip);
         QFETCH(bool, greyed);
+        QFETCH(QString, view);
         ZoneModel model;
         QAbstractItemModelTester tester(&model);
         PZone zone(new Zone);
         zone->setName(QStringLiteral("example.com"));
+        zone->setView(view);
         zone->setType(QStringLiteral("slave"));
         zone->setLoaded(loaded);
         zone->setReadProblem(problem);
         model.setZones({zone});
         QCOMPARE(model.index(0, 0).data(), QVariant(QStringLiteral("example.com")));
         QCOMPARE(model.index(0, 1).data(), QVariant(QStringLiteral("slave")));
+        QCOMPARE(model.columnCount(), view.isEmpty() ? 2 : 3);
+        QCOMPARE(model.index(0, 2).data().toString(), view);
         QCOMPARE(model.index(0, 0).data(Qt::ToolTipRole).toString(), toolTip);
         QCOMPARE(model.index(0, 0).data(Qt::DecorationRole).isValid(), !problem.isEmpty());
         QCOMPARE(model.index(0, 1).data(Qt::ForegroundRole).isValid(), greyed);
