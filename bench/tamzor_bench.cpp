@@ -220,8 +220,8 @@ double benchEdit(const Options &options, const QString &file)
         ZoneStorage::saveZoneRecords(zone, before);
         edited = replacement;
     };
-    // BIND's verdict alone: the compiler loads the text with the checks named makes and prints
-    // the records, which are read and dropped. No edit that BIND judges can cost less.
+    // BIND's verdict alone: the compiler loads the text as named would and prints the records,
+    // which are read and dropped. No edit that BIND judges can cost less.
     const auto verdict = [&] {
         const CheckResult result = ZoneJudge::judge(
             bigOrigin, editedZoneFile, QString(), QStringLiteral("fail"), [] {},

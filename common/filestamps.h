@@ -31,6 +31,8 @@ public:
     // stamp's hash while size and time still agree with it, which saves reading a big zone again
     // right after writing it.
     static QByteArray contentHash(const QString &path);
+    // Whether the file's bytes have the hash, in hex, that contentHash() gives or gave before.
+    static bool holdsHash(const QString &path, const QByteArray &hex);
     static QByteArray stampedHash(const QString &path);
 
 private:

@@ -6,9 +6,9 @@
 
 #include <functional>
 
-// BIND's verdict on a zone file before it replaces the server's: named-compilezone loads it with
-// the full integrity checks and refuses bad host names, as named does a master zone, and prints the
-// records it gives, so that one run both judges the text and shows what it means.
+// BIND's verdict on a zone file before it replaces the server's: named-compilezone loads it as
+// named loads a primary zone, refusing what named refuses, and prints the records it gives, so that
+// one run both judges the text and shows what it means.
 class ZoneJudge
 {
 public:

@@ -627,7 +627,7 @@ void ServerZones::undo()
     const QString folder = folders.last();
     const QList<ChangeBackup::Entry> entries = ChangeBackup::entries(folder);
     for (const ChangeBackup::Entry &entry : entries) {
-        if (FileStamps::contentHash(entry.path).toHex() != entry.hashAfter)
+        if (!FileStamps::holdsHash(entry.path, entry.hashAfter))
             throw ErrorStackException(
                 tr("File %1 was changed after \"%2\"; that change is not undone")
                     .arg(entry.path, ChangeBackup::description(folder)));

@@ -6,6 +6,7 @@
 #include "storage/changebackup.h"
 #include "tests/support/testmain.h"
 
+#include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
 #include <QProcess>
@@ -852,6 +853,15 @@ private slots:
         QCOMPARE(Sandbox::readFile(copy), original);
         QCOMPARE(QFileInfo(copy).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
         QVERIFY(ServerZones::lastChange().contains("example.com"));
+        // As an earlier Tamzor wrote the list: with SHA-256 hashes.
+        const QString list = ChangeBackup::folders().last() + "/changes";
+        const QByteArray now = Sandbox::readFile(exampleFile);
+        QVERIFY(Sandbox::readFile(list).contains(
+            QCryptographicHash::hash(now, QCryptographicHash::Sha1).toHex()));
+        Sandbox::writeFile(list,
+                           Sandbox::readFile(list).replace(
+                               QCryptographicHash::hash(now, QCryptographicHash::Sha1).toHex(),
+                               QCryptographicHash::hash(now, QCryptographicHash::Sha256).toHex()));
 
         zones.undo();
         QCOMPARE(Sandbox::readFile(exampleFile), original);
