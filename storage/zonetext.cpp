@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <utility>
+
 namespace {
 
 const char lineFeed = '\n';
@@ -181,12 +183,15 @@ bool ZoneText::ownerIs(const Entry &entry, const QByteArray &key) const
     const char *data = m_text.constData() + name.begin;
     const int size = name.end - name.begin;
     const QByteArray &origin = written.after.origin;
-    // A plain relative name's key is the name in lower case, a dot and the origin's key.
-    bool plain = size > 0 && data[size - 1] != '.' && !(size == 1 && data[0] == '@');
+    // A plain name's key is the name in lower case, followed, for a relative one, by a dot and
+    // the origin's key.
+    bool plain = size > 0 && !(size == 1 && data[0] == '@');
     for (int index = 0; plain && index < size; ++index) {
         const uchar c = uchar(data[index]);
         plain = c > 0x20 && c < 0x7f && c != uchar(escape);
     }
+    if (plain && data[size - 1] == '.')
+        return key.size() == size && qstrnicmp(key.constData(), data, uint(size)) == 0;
     if (!plain || origin == DomainName::rootKey())
         return owner(entry) == key;
     return key.size() == size + 1 + origin.size() && key.at(size) == '.' &&
@@ -269,7 +274,7 @@ void ZoneText::read()
         if (entry.tokenCount == 0)
             continue;
         interpret(entry, ownerWritten);
-        m_entries.push_back(entry);
+        m_entries.push_back(std::move(entry));
     }
 }
 
