@@ -166,7 +166,7 @@ PZone readBigZone(const QString &file, int expected)
 }
 
 // The zone file text the system writes, one record line each.
-QByteArray zoneText(const QList<PRecord> &records)
+QByteArray zoneText(const QVector<PRecord> &records)
 {
     QString text;
     for (const PRecord &record : records)
@@ -211,10 +211,10 @@ double benchEdit(const Options &options, const QString &file)
     const int index = int(zone->records().size()) / 2;
     PRecord edited = zone->records().at(index);
     const auto edit = [&] {
-        const QList<PRecord> before = zone->records();
+        const QVector<PRecord> before = zone->records();
         const PRecord replacement(edited->clone());
         replacement->setTtl(edited->ttl() == 3600 ? 7200 : 3600);
-        QList<PRecord> records = before;
+        QVector<PRecord> records = before;
         records.replace(index, replacement);
         zone->setRecords(records);
         ZoneStorage::saveZoneRecords(zone, before);
@@ -544,7 +544,7 @@ struct RecordTable
 
 double benchTable(const Options &options, const QString &file)
 {
-    const QList<PRecord> records = readBigZone(file, options.records)->records();
+    const QVector<PRecord> records = readBigZone(file, options.records)->records();
     std::vector<double> times;
     for (int run = 0; run < options.runs; ++run) {
         RecordTable table;
@@ -556,7 +556,7 @@ double benchTable(const Options &options, const QString &file)
 // The slowest key of the filter typed and taken back, until the table shows the result.
 double benchFilter(const Options &options, const QString &file)
 {
-    const QList<PRecord> records = readBigZone(file, options.records)->records();
+    const QVector<PRecord> records = readBigZone(file, options.records)->records();
     std::vector<double> slowest;
     for (int run = 0; run < options.runs; ++run) {
         RecordTable table;

@@ -213,7 +213,7 @@ private:
     QByteArray m_pending;
     QString m_text;
     bool m_ended = false;
-    QList<PRecord> m_records;
+    QVector<PRecord> m_records;
     ZoneReadFailure m_failure;
 };
 } // namespace

@@ -4,6 +4,7 @@
 #include "records/zone.h"
 
 #include <QObject>
+#include <QVector>
 
 #include <functional>
 #include <optional>
@@ -58,7 +59,7 @@ using ZoneReadFailure = std::optional<ErrorStackException>;
 // A zone's records, or why they could not be read.
 struct ZoneReadOutcome
 {
-    QList<PRecord> records;
+    QVector<PRecord> records;
     ZoneReadFailure failure;
 };
 

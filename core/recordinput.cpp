@@ -87,7 +87,7 @@ std::optional<quint64> mostCommonTtl(const Zone &zone)
 {
     QHash<quint64, int> counts;
     std::optional<quint64> most;
-    const QList<PRecord> records = zone.records();
+    const QVector<PRecord> records = zone.records();
     for (const PRecord &record : records) {
         const int count = ++counts[record->ttl()];
         if (!most || count > counts.value(*most))
@@ -149,7 +149,7 @@ PRecord RecordInput::match() const
 
 PRecord RecordInput::find(const Zone &zone, const Record &record, bool withTtl)
 {
-    const QList<PRecord> records = zone.records();
+    const QVector<PRecord> records = zone.records();
     for (const PRecord &candidate : records) {
         if (isSameRecord(*candidate, record, withTtl))
             return candidate;
@@ -222,7 +222,7 @@ PRecord RecordInput::compile(const QString &line) const
         refuse(QString(result.text).replace(scratchPath, m_zone->name()).trimmed());
     }
 
-    QList<PRecord> records;
+    QVector<PRecord> records;
     const QStringList lines = result.text.split(lineEnd, Qt::SkipEmptyParts);
     for (const QString &printed : lines) {
         if (printed.startsWith(commentStart))

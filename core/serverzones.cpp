@@ -37,7 +37,7 @@ bool isSameZone(const QString &name, const QString &zoneClass, const QString &vi
 }
 
 // The records as zone file lines in one order, whatever order they were read or added in.
-QStringList sortedLines(const QList<PRecord> &records)
+QStringList sortedLines(const QVector<PRecord> &records)
 {
     QStringList lines;
     lines.reserve(records.size());
@@ -47,7 +47,7 @@ QStringList sortedLines(const QList<PRecord> &records)
     return lines;
 }
 
-const SOARecord *soaOf(const QList<PRecord> &records)
+const SOARecord *soaOf(const QVector<PRecord> &records)
 {
     for (const PRecord &record : records) {
         if (const auto *soa = dynamic_cast<const SOARecord *>(record.data()))
@@ -107,7 +107,7 @@ void ServerZones::readConfiguration()
     emit zonesReset();
 }
 
-void ServerZones::onZoneRead(const PZone &zone, const QList<PRecord> &records,
+void ServerZones::onZoneRead(const PZone &zone, const QVector<PRecord> &records,
                              const QString &problem)
 {
     zone->setRecords(records);
@@ -225,7 +225,7 @@ void ServerZones::editZone(const PZone &zone, const ZoneSettings &wanted)
         refuseRename(*zone);
     const bool running = serverRuns();
     ChangeBackup backup(tr("Edit zone %1").arg(zone->name()));
-    const QList<PRecord> records = zone->records();
+    const QVector<PRecord> records = zone->records();
     settings.applyTo(*zone);
     try {
         if (renamed) {
@@ -300,7 +300,7 @@ void ServerZones::addRecord(const PZone &zone, const PRecord &record)
 
 void ServerZones::editRecord(const PZone &zone, const PRecord &record, const PRecord &replacement)
 {
-    QList<PRecord> records = zone->records();
+    QVector<PRecord> records = zone->records();
     const int index = records.indexOf(record);
     if (index < 0)
         throw ErrorStackException(tr("The record is no longer in zone %1").arg(zone->name()));
@@ -313,7 +313,7 @@ void ServerZones::editRecord(const PZone &zone, const PRecord &record, const PRe
 
 void ServerZones::removeRecord(const PZone &zone, const PRecord &record)
 {
-    QList<PRecord> records = zone->records();
+    QVector<PRecord> records = zone->records();
     if (!records.removeOne(record))
         throw ErrorStackException(tr("The record is no longer in zone %1").arg(zone->name()));
     refuseReadOnly(*zone, {record});
@@ -353,13 +353,13 @@ void ServerZones::refuseSharedFile(const PZone &zone) const
     ZoneStorage::refuseSharedChange(zone, m_zones);
 }
 
-void ServerZones::saveRecords(const PZone &zone, const QList<PRecord> &records)
+void ServerZones::saveRecords(const PZone &zone, const QVector<PRecord> &records)
 {
     refuseUnloaded(*zone);
     refuseSharedFile(zone);
     const bool running = serverRuns();
     ChangeBackup backup(tr("Change the records of zone %1").arg(zone->name()));
-    const QList<PRecord> before = zone->records();
+    const QVector<PRecord> before = zone->records();
     const ZoneFreeze freeze(zone, running && zone->isDynamic(), [this, zone](const auto &result) {
         report(result, tr("named thawed zone %1 and loads it again").arg(zone->name()));
     });
@@ -367,7 +367,7 @@ void ServerZones::saveRecords(const PZone &zone, const QList<PRecord> &records)
         refuseUpdatedSinceRead(zone);
     else
         FileStore::refuseChanged(zone->journalPath());
-    const QList<PRecord> saved = withRaisedSerial(before, records);
+    const QVector<PRecord> saved = withRaisedSerial(before, records);
     // Only new records change: the table may be painting the others meanwhile.
     for (const PRecord &record : saved) {
         if (record->zone() != zone.data())
@@ -395,7 +395,8 @@ void ServerZones::saveRecords(const PZone &zone, const QList<PRecord> &records)
 
 // The user's own serial, set in this very change, stands; otherwise the new SOA record is a copy
 // of the old one with the next serial, in its place.
-QList<PRecord> ServerZones::withRaisedSerial(const QList<PRecord> &before, QList<PRecord> records)
+QVector<PRecord> ServerZones::withRaisedSerial(const QVector<PRecord> &before,
+                                               QVector<PRecord> records)
 {
     const SOARecord *old = soaOf(before);
     const auto found = std::find_if(records.begin(), records.end(), [](const PRecord &record) {
@@ -412,7 +413,7 @@ QList<PRecord> ServerZones::withRaisedSerial(const QList<PRecord> &before, QList
     return records;
 }
 
-void ServerZones::refuseReadOnly(const Zone &zone, const QList<PRecord> &touched)
+void ServerZones::refuseReadOnly(const Zone &zone, const QVector<PRecord> &touched)
 {
     const QString reason = zone.recordsReadOnlyReason();
     if (!reason.isEmpty())
@@ -449,7 +450,7 @@ void ServerZones::refuseUpdatedSinceRead(const PZone &zone)
     readZoneRecords(current);
     if (sortedLines(current->records()) == sortedLines(zone->records()))
         return;
-    const QList<PRecord> records = current->records();
+    const QVector<PRecord> records = current->records();
     for (const PRecord &record : records)
         record->setZone(zone.data());
     zone->setRecords(records);

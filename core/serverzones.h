@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QSet>
+#include <QVector>
 
 #include <functional>
 #include <memory>
@@ -104,7 +105,7 @@ signals:
 
 private:
     void readConfiguration();
-    void onZoneRead(const PZone &zone, const QList<PRecord> &records, const QString &problem);
+    void onZoneRead(const PZone &zone, const QVector<PRecord> &records, const QString &problem);
     void onLoadFinished();
     // Runs a step that checks or writes files, off the event loop's thread with background work.
     void store(const std::function<void()> &step) const;
@@ -116,9 +117,10 @@ private:
     void refuseOutsideViews(const Zone &zone) const;
     void refuseRename(const Zone &zone) const;
     void refuseSharedStatement(const Zone &zone) const;
-    void saveRecords(const PZone &zone, const QList<PRecord> &records);
-    static QList<PRecord> withRaisedSerial(const QList<PRecord> &before, QList<PRecord> records);
-    static void refuseReadOnly(const Zone &zone, const QList<PRecord> &touched);
+    void saveRecords(const PZone &zone, const QVector<PRecord> &records);
+    static QVector<PRecord> withRaisedSerial(const QVector<PRecord> &before,
+                                             QVector<PRecord> records);
+    static void refuseReadOnly(const Zone &zone, const QVector<PRecord> &touched);
     void refuseUpdatedSinceRead(const PZone &zone);
     static void dropJournal(const Zone &zone);
     bool serverRuns() const;

@@ -108,7 +108,7 @@ PZone ZoneBlueprint::build() const
     ns->setName(origin);
     ns->setTtl(recordTtl);
     ns->setNsdName(server);
-    QList<PRecord> records{soa, ns};
+    QVector<PRecord> records{soa, ns};
 
     const bool serverInside = isInside(server, zone);
     if (serverInside && nameServerAddress.isEmpty())

@@ -46,7 +46,7 @@ void ZoneLoader::prioritize(const PZone &zone)
 
 namespace {
 // Done where the file was read, on a stand-in: the zone itself belongs to the loader's thread.
-void markSources(const ZoneReadJob &job, const QList<PRecord> &records)
+void markSources(const ZoneReadJob &job, const QVector<PRecord> &records)
 {
     const PZone standIn = PZone::create();
     standIn->setName(job.name);

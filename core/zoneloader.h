@@ -5,6 +5,7 @@
 
 #include <QMutex>
 #include <QObject>
+#include <QVector>
 
 #include <atomic>
 #include <deque>
@@ -32,7 +33,7 @@ public:
 
 signals:
     // An empty problem: the zone's file was read and these are its records.
-    void zoneRead(PZone zone, QList<PRecord> records, QString problem);
+    void zoneRead(PZone zone, QVector<PRecord> records, QString problem);
     void finished();
 
 private:

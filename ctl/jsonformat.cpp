@@ -49,7 +49,7 @@ QByteArray JsonFormat::zones(const QList<PZone> &zones) const
 QByteArray JsonFormat::records(const Zone &zone) const
 {
     QJsonArray list;
-    const QList<PRecord> records = zone.records();
+    const QVector<PRecord> records = zone.records();
     for (const PRecord &record : records)
         list.append(recordObject(*record));
     return document({{zoneKey, zone.name()},

@@ -26,7 +26,7 @@ QByteArray TextFormat::zones(const QList<PZone> &zones) const
 QByteArray TextFormat::records(const Zone &zone) const
 {
     QByteArray text;
-    const QList<PRecord> records = zone.records();
+    const QVector<PRecord> records = zone.records();
     for (const PRecord &entry : records)
         text += record(*entry);
     return text;

@@ -75,7 +75,7 @@ PRecord RecordModel::record(const QModelIndex &index) const
     return m_records.at(index.row());
 }
 
-void RecordModel::setRecords(const QList<PRecord> &records)
+void RecordModel::setRecords(const QVector<PRecord> &records)
 {
     beginResetModel();
     m_records = records;
@@ -103,7 +103,7 @@ void RecordModel::removeRecord(const QModelIndex &index)
 void RecordModel::showZone(const PZone &zone)
 {
     m_zone = zone;
-    setRecords(zone ? zone->records() : QList<PRecord>());
+    setRecords(zone ? zone->records() : QVector<PRecord>());
 }
 
 void RecordModel::follow(const ServerZones *zones)

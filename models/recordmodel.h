@@ -7,6 +7,7 @@ class ServerZones;
 
 #include <QAbstractTableModel>
 #include <QList>
+#include <QVector>
 
 // The records of the selected zone, one row per record, in the zone's order.
 class RecordModel : public QAbstractTableModel
@@ -30,8 +31,8 @@ public:
     PRecord record(const QModelIndex &index) const;
     // -1 when the record is not listed.
     int rowOf(const PRecord &record) const { return m_records.indexOf(record); }
-    QList<PRecord> records() const { return m_records; }
-    void setRecords(const QList<PRecord> &records);
+    QVector<PRecord> records() const { return m_records; }
+    void setRecords(const QVector<PRecord> &records);
     void appendRecord(const PRecord &record);
     void removeRecord(const QModelIndex &index);
     // Shows the records of one zone, or none, and keeps showing them as the core changes them.
@@ -48,5 +49,5 @@ private:
     QVariant displayText(const Record &record, int column) const;
 
     PZone m_zone;
-    QList<PRecord> m_records;
+    QVector<PRecord> m_records;
 };

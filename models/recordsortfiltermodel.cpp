@@ -67,8 +67,8 @@ void RecordSortFilterModel::setSourceModel(QAbstractItemModel *model)
 
 void RecordSortFilterModel::takeSource()
 {
-    const QList<PRecord> previous = m_list;
-    m_list = m_records ? m_records->records() : QList<PRecord>();
+    const QVector<PRecord> previous = m_list;
+    m_list = m_records ? m_records->records() : QVector<PRecord>();
     std::vector<int> oldRowOf;
     if (previous.isEmpty() || !align(previous, m_list, oldRowOf)) {
         m_nameKeys.clear();
@@ -107,7 +107,7 @@ void RecordSortFilterModel::takeSource()
 
 // A change to a zone replaces, adds or removes a few records, its new SOA record among them, and
 // leaves the others in their order: those keep their keys and their place.
-bool RecordSortFilterModel::align(const QList<PRecord> &before, const QList<PRecord> &after,
+bool RecordSortFilterModel::align(const QVector<PRecord> &before, const QVector<PRecord> &after,
                                   std::vector<int> &oldRowOf)
 {
     oldRowOf.assign(size_t(after.size()), -1);

@@ -5,6 +5,7 @@
 #include <QAbstractProxyModel>
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 #include <vector>
 
@@ -58,7 +59,7 @@ private:
     bool before(int left, int right) const;
     // For each row of the new list, its row in the old one, or -1 for a record it brings; false
     // when the lists differ in more than a few records.
-    static bool align(const QList<PRecord> &before, const QList<PRecord> &after,
+    static bool align(const QVector<PRecord> &before, const QVector<PRecord> &after,
                       std::vector<int> &oldRowOf);
     // The cached values of the records both lists hold; the others are made anew.
     template <typename Value>
@@ -71,7 +72,7 @@ private:
     const std::vector<QString> &haystacks() const;
 
     RecordModel *m_records = nullptr;
-    QList<PRecord> m_list;
+    QVector<PRecord> m_list;
     int m_sortColumn = 0;
     Qt::SortOrder m_order = Qt::AscendingOrder;
     QString m_filter;
@@ -80,7 +81,7 @@ private:
     std::vector<int> m_shown;
     std::vector<int> m_shownRow;
     QModelIndexList m_persistent;
-    QList<PRecord> m_persistentRecords;
+    QVector<PRecord> m_persistentRecords;
     mutable std::vector<QByteArray> m_nameKeys;
     mutable std::vector<QByteArray> m_dataKeys;
     mutable std::vector<QString> m_haystacks;

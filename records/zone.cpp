@@ -47,7 +47,7 @@ void Zone::takeNewFile()
                                  uuid, zoneFileExtension);
 }
 
-void Zone::setRecords(const QList<PRecord> &records)
+void Zone::setRecords(const QVector<PRecord> &records)
 {
     if (&records == &m_records)
         return;

@@ -5,6 +5,7 @@
 #include <QSharedPointer>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class Record;
 using PRecord = QSharedPointer<Record>;
@@ -61,8 +62,8 @@ public:
     unsigned int statementLine() const { return m_statementLine; }
     void setStatementLine(unsigned int line) { m_statementLine = line; }
 
-    QList<PRecord> records() const { return m_records; }
-    void setRecords(const QList<PRecord> &records);
+    QVector<PRecord> records() const { return m_records; }
+    void setRecords(const QVector<PRecord> &records);
 
     // A zone is listed as soon as its statement is read; its records arrive later. A new zone
     // comes with its records.
@@ -116,7 +117,7 @@ private:
     QString m_directory;
     QString m_conf;
     unsigned int m_statementLine = 0;
-    QList<PRecord> m_records;
+    QVector<PRecord> m_records;
     bool m_loaded = true;
     QString m_readProblem;
     bool m_dynamic = false;

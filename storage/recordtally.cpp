@@ -61,7 +61,7 @@ bool sameData(const QString &type, const QByteArray &first, const QByteArray &se
 
 } // namespace
 
-RecordTally::RecordTally(const QList<PRecord> &intended) : m_intended(intended) {}
+RecordTally::RecordTally(const QVector<PRecord> &intended) : m_intended(intended) {}
 
 void RecordTally::prepare()
 {

@@ -3,6 +3,7 @@
 #include "records/record.h"
 
 #include <QStringList>
+#include <QVector>
 
 #include <deque>
 
@@ -13,7 +14,7 @@
 class RecordTally
 {
 public:
-    explicit RecordTally(const QList<PRecord> &intended);
+    explicit RecordTally(const QVector<PRecord> &intended);
 
     // Writes out the lines of the intended records, which take() would otherwise do one by one.
     void prepare();
@@ -26,7 +27,7 @@ private:
     QString lineOf(int index) const;
     const QString &expected(int ahead);
 
-    QList<PRecord> m_intended;
+    QVector<PRecord> m_intended;
     QStringList m_lines;
     int m_next = 0;
     std::deque<QString> m_window;

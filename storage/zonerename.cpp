@@ -74,10 +74,10 @@ QString ZoneRename::name(const QString &name) const
     return QString::fromUtf8(renamedToken(name.toUtf8()));
 }
 
-QList<PRecord> ZoneRename::records(const QList<PRecord> &records) const
+QVector<PRecord> ZoneRename::records(const QVector<PRecord> &records) const
 {
     static const QRegularExpression space(QStringLiteral("\\s+"));
-    QList<PRecord> renamed;
+    QVector<PRecord> renamed;
     renamed.reserve(records.size());
     for (const PRecord &record : records) {
         // A record's line: owner, time to live, class, type, then the data.

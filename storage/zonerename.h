@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QVector>
 
 // A zone under a new name: every name at or below the old one, as owner or as a name in the data
 // of the types that hold names (SOA, NS, CNAME, MX, SRV and the like), moves below the new one.
@@ -16,7 +17,7 @@ public:
 
     // An absolute name; unchanged when it lies outside the old zone.
     QString name(const QString &name) const;
-    QList<PRecord> records(const QList<PRecord> &records) const;
+    QVector<PRecord> records(const QVector<PRecord> &records) const;
     // The zone file's text with the absolute names in owners, in name data and in $ORIGIN and
     // $INCLUDE lines renamed, token by token; relative names, comments and layout stay as they
     // are, so that the text read under the new origin gives the renamed records.

@@ -220,7 +220,7 @@ QByteArray withIncludeInView(const QByteArray &text, const ConfScanner::Statemen
 QByteArray zoneFileBytes(const Zone &zone)
 {
     const QByteArray separator = lineSeparator.toUtf8();
-    const QList<PRecord> records = zone.records();
+    const QVector<PRecord> records = zone.records();
     if (records.isEmpty())
         return separator;
     QByteArray bytes;
@@ -722,7 +722,7 @@ void ZoneStorage::saveZoneRecords(const PZone &zone)
     }
 }
 
-void ZoneStorage::saveZoneRecords(const PZone &zone, const QList<PRecord> &previousRecords)
+void ZoneStorage::saveZoneRecords(const PZone &zone, const QVector<PRecord> &previousRecords)
 {
     // Records read with a journal's updates applied are not all in the file's text: the file is
     // written whole, as named writes a dynamic zone's file itself.

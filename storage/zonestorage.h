@@ -3,6 +3,7 @@
 #include "records/zone.h"
 
 #include <QObject>
+#include <QVector>
 
 // Writes zone changes to disk: one statement at a time in the configuration files (the managed
 // include file and the files of zones declared elsewhere), the include line of the server
@@ -37,7 +38,7 @@ public:
     // Changes only the text of the records that differ from previousRecords in the zone's file,
     // after BIND read the changed text as exactly the zone's records; a file not there yet, or
     // one with a journal, is written whole.
-    static void saveZoneRecords(const PZone &zone, const QList<PRecord> &previousRecords);
+    static void saveZoneRecords(const PZone &zone, const QVector<PRecord> &previousRecords);
     static bool isManaged(const PZone &zone);
 
     // The other zones whose statements name the zone's file.

@@ -281,9 +281,9 @@ QByteArray ZoneTextEdit::result() const
 // The lists are walked side by side: a record in only one of them at a place where the other
 // goes on as before is removed or added, and two that differ at the same place are an edit.
 QByteArray ZoneTextEdit::apply(const QByteArray &text, const Zone &zone,
-                               const QList<PRecord> &previousRecords)
+                               const QVector<PRecord> &previousRecords)
 {
-    const QList<PRecord> records = zone.records();
+    const QVector<PRecord> records = zone.records();
     ZoneTextEdit edit(text, zone);
     int before = 0;
     int after = 0;

@@ -22,7 +22,7 @@ public:
     // The text changed from the previous records to the zone's records: a record in the list is
     // the same only as the same object, and one put in another's place edits that one.
     static QByteArray apply(const QByteArray &text, const Zone &zone,
-                            const QList<PRecord> &previousRecords);
+                            const QVector<PRecord> &previousRecords);
 
 private:
     struct Splice

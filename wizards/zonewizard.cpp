@@ -62,7 +62,7 @@ PZone ZoneWizard::zone()
     }
     m_zone->setType(mainPage->zoneType());
     m_zone->setView(mainPage->view());
-    QList<PRecord> records{pageRecord(SOAPage), pageRecord(NSPage)};
+    QVector<PRecord> records{pageRecord(SOAPage), pageRecord(NSPage)};
     const PageId addressPage = serverAddressPage(m_zone->name());
     if (addressPage != APage || qobject_cast<ZoneWizardPageARecord *>(page(APage))->holdsRecord())
         records.append(pageRecord(addressPage));

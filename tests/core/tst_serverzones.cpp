@@ -62,7 +62,7 @@ PZone newZone(const QString &name)
 {
     const PZone zone = PZone::create();
     zone->setName(name);
-    QList<PRecord> records;
+    QVector<PRecord> records;
     for (const char *line : {" 3600 IN SOA ns.%1 hostmaster.%1 1 7200 3600 1209600 3600",
                              " 3600 IN NS ns.%1", " 3600 IN A 192.0.2.9"})
         records.append(parseRecordLine(name + QString::fromLatin1(line).arg(name)));

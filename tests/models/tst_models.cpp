@@ -271,8 +271,9 @@ private slots:
         QFETCH(QStringList, added);
         QFETCH(bool, filtered);
         QFETCH(bool, newFirst);
-        QList<PRecord> records = parsedRecords({line("host10.example."), line("example.", "NS ns."),
-                                                line("host2.example."), line("a.example.")});
+        QVector<PRecord> records =
+            parsedRecords({line("host10.example."), line("example.", "NS ns."),
+                           line("host2.example."), line("a.example.")});
         RecordModel model;
         RecordSortFilterModel table;
         table.setSourceModel(&model);

@@ -51,7 +51,7 @@ PZone makeZone(const QString &name, const QString &file, const QString &conf = m
 }
 
 // Zone text in the checker's own form, one record a line.
-QList<PRecord> recordsOf(const QByteArray &text)
+QVector<PRecord> recordsOf(const QByteArray &text)
 {
     return TestSupport::parsedRecords(QString::fromUtf8(text).split('\n', Qt::SkipEmptyParts));
 }

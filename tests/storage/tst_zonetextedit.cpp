@@ -126,8 +126,8 @@ private:
     static QString change(const PZone &zone, Change kind, const PRecord &record,
                           const QString &line)
     {
-        const QList<PRecord> before = zone->records();
-        QList<PRecord> records = before;
+        const QVector<PRecord> before = zone->records();
+        QVector<PRecord> records = before;
         if (kind == Remove)
             records.removeOne(record);
         else if (kind == Add)
@@ -372,7 +372,7 @@ private slots:
         const QByteArray original = Sandbox::readFile(path(zoneFileName));
 
         bool removed = false;
-        const QList<PRecord> records = zone->records();
+        const QVector<PRecord> records = zone->records();
         for (auto record = records.crbegin(); record != records.crend() && !removed; ++record) {
             if ((*record)->type() == QLatin1String("SOA") || !(*record)->source().isEmpty())
                 continue;

@@ -67,15 +67,15 @@ QString standIn(const QString &program, const QByteArray &script)
     return log;
 }
 
-QList<PRecord> parsedRecords(const QStringList &lines)
+QVector<PRecord> parsedRecords(const QStringList &lines)
 {
-    QList<PRecord> records;
+    QVector<PRecord> records;
     for (const QString &line : lines)
         records.append(parseRecordLine(line));
     return records;
 }
 
-QStringList recordLines(const QList<PRecord> &records)
+QStringList recordLines(const QVector<PRecord> &records)
 {
     QStringList lines;
     for (const PRecord &record : records)

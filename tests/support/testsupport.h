@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace TestSupport {
 // The directory of BIND's own test configurations and zone files.
@@ -48,9 +49,9 @@ inline QStringList sorted(QStringList lines)
     return lines;
 }
 
-QList<PRecord> parsedRecords(const QStringList &lines);
+QVector<PRecord> parsedRecords(const QStringList &lines);
 // The zone-file line of each record, in their order.
-QStringList recordLines(const QList<PRecord> &records);
+QStringList recordLines(const QVector<PRecord> &records);
 PRecord findRecord(const PZone &zone, const QString &owner, const QString &type);
 // The lines of the records that BIND's compiler reads from the file now, or the failure.
 QStringList recordsOnDisk(const QString &zone, const QString &file,
