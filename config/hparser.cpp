@@ -118,7 +118,7 @@ bool letsNoUpdateIn(const PISCType &addresses)
     return true;
 }
 
-QString text(const PISCType &value)
+QString asString(const PISCType &value)
 {
     return iscCast<ISCString>(value).value();
 }
@@ -129,17 +129,17 @@ void readServerSettings(Zone &zone, const Scopes &scopes)
     zone.setDynamic(scopes.zone->contains(updatePolicyKey) ||
                     (allowUpdate && !letsNoUpdateIn(allowUpdate)));
     const PISCType policy = scopes.setting(dnssecPolicyKey);
-    const bool policySigns = policy && text(policy).compare(noPolicy, Qt::CaseInsensitive) != 0;
+    const bool policySigns = policy && asString(policy).compare(noPolicy, Qt::CaseInsensitive) != 0;
     const PISCType inlineSigning = scopes.setting(inlineSigningKey, false);
     const auto *inlineSigningFlag = dynamic_cast<const ISCBool *>(inlineSigning.get());
     zone.setSignedByServer(policySigns || (inlineSigningFlag && inlineSigningFlag->value()));
     if (const PISCType format = scopes.setting(fileFormatKey))
-        zone.setFileFormat(text(format).toLower());
+        zone.setFileFormat(asString(format).toLower());
     if (const PISCType journal = scopes.setting(journalKey, false))
-        zone.setJournal(text(journal));
+        zone.setJournal(asString(journal));
     QString checkNames;
     if (const PISCType level = scopes.setting(checkNamesKey, false))
-        checkNames = text(level).toLower();
+        checkNames = asString(level).toLower();
     for (const ISCMap *scope : {scopes.view, scopes.server}) {
         if (checkNames.isEmpty())
             checkNames = checkNamesFor(zone.type(), scope);
@@ -171,7 +171,7 @@ QStringList primariesOf(const ISCMap &options)
                 if (port != 0)
                     words << portField << QString::number(port);
             } else {
-                words << iscCast<ISCString>(server).value();
+                words << asString(server);
             }
             for (const QString &field : entryNameFields) {
                 const PISCType value = entry.get(field);
@@ -270,11 +270,6 @@ PZone HParser::parseZone(const PISCType &element, const ISCMap &root, const ISCM
     else
         throw ErrorStackException(tr("Expected file key"));
     return zone;
-}
-
-QString HParser::asString(const PISCType &value)
-{
-    return iscCast<ISCString>(value).value();
 }
 
 QString HParser::serverDirectory(const ISCMap &root)

@@ -23,6 +23,5 @@ private:
     void parseZoneList(QList<PZone> *zones, const PISCType &list, const ISCMap &root,
                        const QString &view, const ISCMap *viewOptions);
     PZone parseZone(const PISCType &element, const ISCMap &root, const ISCMap *viewOptions);
-    static QString asString(const PISCType &value);
     static QString serverDirectory(const ISCMap &root);
 };

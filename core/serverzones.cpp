@@ -228,26 +228,24 @@ void ServerZones::editZone(const PZone &zone, const ZoneSettings &wanted)
     const QVector<PRecord> records = zone->records();
     settings.applyTo(*zone);
     try {
-        if (renamed) {
-            // The records move with the zone; a secondary's come anew from its primary.
-            if (!zone->isSecondary())
-                zone->setRecords(ZoneRename(before.name, settings.name).records(records));
-            store([zone, zones = m_zones, name = before.name] {
-                ZoneStorage::renameZone(zone, name, zones);
-            });
-        } else {
-            store([zone, zones = m_zones, name = before.name] {
-                ZoneStorage::saveZone(zone, zones, name);
-            });
+        // The records move with the zone; a secondary's come anew from its primary.
+        if (renamed && !zone->isSecondary()) {
+            zone->setRecords(ZoneRename(before.name, settings.name).records(records));
+            for (const PRecord &record : zone->records())
+                record->setZone(zone.data());
         }
+        store([zone, zones = m_zones, name = before.name, renamed] {
+            if (renamed)
+                ZoneStorage::renameZone(zone, name, zones);
+            else
+                ZoneStorage::saveZone(zone, zones, name);
+        });
     } catch (const ErrorStackException &) {
         before.applyTo(*zone);
         zone->setRecords(records);
         readAgainIfChanged(PZone());
         throw;
     }
-    for (const PRecord &record : zone->records())
-        record->setZone(zone.data());
     commit(backup);
     emit zoneChanged(zone);
     if (renamed)

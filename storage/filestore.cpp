@@ -35,39 +35,32 @@ void FileStore::refuseChanged(const QString &path)
                 .arg(path));
 }
 
+void FileStore::refuseFailed(FileReplacer::Result result, const QString &path)
+{
+    if (result == FileReplacer::CannotOpen)
+        throw ErrorStackException(tr("Can't open file %1").arg(path));
+    if (result == FileReplacer::CannotWrite)
+        throw ErrorStackException(tr("Can't write file %1").arg(path));
+}
+
 void FileStore::replace(const QString &path, const QByteArray &bytes)
 {
     refuseChanged(path);
     ChangeBackup::keep(path);
-    switch (FileReplacer::replace(path, bytes)) {
-    case FileReplacer::Replaced:
-        FileStamps::rememberWritten(path, bytes);
-        return;
-    case FileReplacer::CannotOpen:
-        throw ErrorStackException(tr("Can't open file %1").arg(path));
-    case FileReplacer::CannotWrite:
-        throw ErrorStackException(tr("Can't write file %1").arg(path));
-    }
+    refuseFailed(FileReplacer::replace(path, bytes), path);
+    FileStamps::rememberWritten(path, bytes);
 }
 
 void FileStore::replaceJudged(const QString &path, const QByteArray &bytes,
                               const std::function<void(const QString &)> &judge)
 {
     FileReplacer replacer(path);
-    switch (replacer.stage(bytes)) {
-    case FileReplacer::Replaced:
-        break;
-    case FileReplacer::CannotOpen:
-        throw ErrorStackException(tr("Can't open file %1").arg(path));
-    case FileReplacer::CannotWrite:
-        throw ErrorStackException(tr("Can't write file %1").arg(path));
-    }
+    refuseFailed(replacer.stage(bytes), path);
     // The future's end waits for the work, whichever way the judge leaves.
     std::future<QByteArray> meanwhile = std::async(std::launch::async, [&] {
         refuseChanged(path);
         ChangeBackup::keep(path);
-        if (!replacer.sync())
-            throw ErrorStackException(tr("Can't write file %1").arg(path));
+        refuseFailed(replacer.sync() ? FileReplacer::Replaced : FileReplacer::CannotWrite, path);
         return FileStamps::hashOf(bytes);
     });
     try {
@@ -82,8 +75,7 @@ void FileStore::replaceJudged(const QString &path, const QByteArray &bytes,
     // Its bytes were found unchanged a moment ago.
     if (!FileStamps::looksUnchanged(path))
         refuseChanged(path);
-    if (replacer.commit() != FileReplacer::Replaced)
-        throw ErrorStackException(tr("Can't write file %1").arg(path));
+    refuseFailed(replacer.commit(), path);
     FileStamps::rememberWritten(path, bytes.size(), hash);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "filereplacer.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
@@ -26,4 +28,7 @@ public:
     static void remove(const QString &path);
     // Throws when the file was changed behind the application's back since it was read.
     static void refuseChanged(const QString &path);
+
+private:
+    static void refuseFailed(FileReplacer::Result result, const QString &path);
 };

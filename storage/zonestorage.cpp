@@ -112,6 +112,11 @@ void checkStatementValues(const Zone &zone)
         fail({ZoneStorage::tr("Zone type %1 is not a single word").arg(zone.type()), saveZones});
 }
 
+bool isInManagedFile(const Zone &zone)
+{
+    return zone.conf() == Paths::managedIncludeFile(zone.view());
+}
+
 bool isSameFile(const QString &path, const QString &other)
 {
     if (path == other)
@@ -276,6 +281,17 @@ QString reportOnZone(QString report, const QString &scratchFile, const QString &
     return report.replace(scratchPath, zoneName).trimmed();
 }
 
+// The checker's words name the checked file as the zone, which is what the user knows.
+void refuseUnlessAccepted(const CheckResult &result, const Zone &zone, const QString &fileName)
+{
+    if (!result.completed)
+        fail({ZoneStorage::tr("Can't check zone %1: %2").arg(zone.name(), result.report),
+              ZoneStorage::tr("Can't save zone records")});
+    if (!result.ok)
+        fail({ZoneStorage::tr("Zone contains errors: %1")
+                  .arg(reportOnZone(result.report, fileName, zone.name()))});
+}
+
 // BIND must accept the text in the file and read from it exactly the zone's records. `meanwhile`
 // runs while the compiler loads it.
 void judgeFile(const Zone &zone, const QString &fileName, const std::function<void()> &meanwhile)
@@ -289,18 +305,32 @@ void judgeFile(const Zone &zone, const QString &fileName, const std::function<vo
             tally.prepare();
         },
         [&tally](const QString &line) { tally.take(line); });
-    if (!result.completed)
-        fail({ZoneStorage::tr("Can't check zone %1: %2").arg(zone.name(), result.report),
-              saveRecords});
-    if (!result.ok)
-        fail({ZoneStorage::tr("Zone contains errors: %1")
-                  .arg(reportOnZone(result.report, fileName, zone.name()))});
+    refuseUnlessAccepted(result, zone, fileName);
     const QStringList differences = tally.differences();
     if (!differences.isEmpty())
         fail({ZoneStorage::tr("BIND reads the changed text of file %1 otherwise than intended, so "
                               "it is left as it was:\n%2")
                   .arg(zone.filePath(), differences.mid(0, 10).join(QLatin1Char('\n'))),
               saveRecords});
+}
+
+// Replaces the zone's file once `judge` accepts the new bytes staged beside it. The judge's refusal
+// says all; a file that cannot be written is one of the zone's records.
+void replaceZoneFile(const Zone &zone, const QByteArray &bytes,
+                     const std::function<void(const QString &staged)> &judge)
+{
+    bool judging = false;
+    try {
+        FileStore::replaceJudged(zone.filePath(), bytes, [&](const QString &staged) {
+            judging = true;
+            judge(staged);
+            judging = false;
+        });
+    } catch (ErrorStackException &error) {
+        if (!judging)
+            error.push(ZoneStorage::tr("Can't save zone records"));
+        throw;
+    }
 }
 
 // The same for text that is written later, with the other files of a change. That the file was
@@ -505,7 +535,7 @@ private:
 
 bool ZoneStorage::isManaged(const PZone &zone)
 {
-    return zone->conf() == Paths::managedIncludeFile(zone->view());
+    return isInManagedFile(*zone);
 }
 
 void ZoneStorage::addZone(const PZone &zone, const QList<PZone> &)
@@ -551,7 +581,7 @@ void planStatement(ConfigurationEdit &edit, const Zone &zone, const QString &dec
     const ZoneStatement statement(text, from, declaredName.isEmpty() ? zone.name() : declaredName,
                                   zone.zoneClass(), zone.view());
     const QByteArray rewritten = statement.rewritten(zone);
-    if (zone.conf() == Paths::managedIncludeFile(zone.view())) {
+    if (isInManagedFile(zone)) {
         edit.set(from, text.left(statement.begin()) + rewritten + text.mid(statement.end()));
     } else {
         edit.set(from, withoutStatement(statement, text));
@@ -605,13 +635,11 @@ void ZoneStorage::renameZone(const PZone &zone, const QString &previousName,
         }
         const QByteArray renamed =
             ZoneRename(previousName, zone->name()).text(text, zone->directory());
-        if (renamed != text) {
+        if (renamed != text)
             refuseSharedChange(zone, zones, previousName);
-            judgeChangedText(*zone, renamed);
+        judgeChangedText(*zone, renamed);
+        if (renamed != text)
             edit.set(zone->filePath(), renamed);
-        } else {
-            judgeChangedText(*zone, renamed);
-        }
     }
     edit.commit();
     zone->setConf(Paths::managedIncludeFile(zone->view()));
@@ -699,27 +727,10 @@ void ZoneStorage::saveZoneRecords(const PZone &zone)
     const QString saveRecords = tr("Can't save zone records");
     if (isInZoneDirectory(*zone) && !makeDirectory(Paths::zoneDirectory()))
         fail({tr("Can't create directory %1").arg(Paths::zoneDirectory()), saveRecords});
-    // The checker's refusal says all; a file that cannot be written is one of the zone's records.
-    bool checking = false;
-    try {
-        FileStore::replaceJudged(
-            zone->filePath(), zoneFileBytes(*zone), [&](const QString &staged) {
-                checking = true;
-                const CheckResult result =
-                    CheckZone().checkZone(zone->name(), staged, zone->checkNames());
-                if (!result.completed)
-                    fail({tr("Can't check zone %1: %2").arg(zone->name(), result.report),
-                          saveRecords});
-                if (!result.ok)
-                    fail({tr("Zone contains errors: %1")
-                              .arg(reportOnZone(result.report, staged, zone->name()))});
-                checking = false;
-            });
-    } catch (ErrorStackException &error) {
-        if (!checking)
-            error.push(saveRecords);
-        throw;
-    }
+    replaceZoneFile(*zone, zoneFileBytes(*zone), [&](const QString &staged) {
+        refuseUnlessAccepted(CheckZone().checkZone(zone->name(), staged, zone->checkNames()), *zone,
+                             staged);
+    });
 }
 
 void ZoneStorage::saveZoneRecords(const PZone &zone, const QVector<PRecord> &previousRecords)
@@ -737,17 +748,6 @@ void ZoneStorage::saveZoneRecords(const PZone &zone, const QVector<PRecord> &pre
         error.push(tr("Can't save zone records"));
         throw;
     }
-    // The judge's refusal says all; a file that cannot be written is one of the zone's records.
-    bool judging = false;
-    try {
-        FileStore::replaceJudged(zone->filePath(), changed, [&](const QString &staged) {
-            judging = true;
-            judgeFile(*zone, staged, [] {});
-            judging = false;
-        });
-    } catch (ErrorStackException &error) {
-        if (!judging)
-            error.push(tr("Can't save zone records"));
-        throw;
-    }
+    replaceZoneFile(*zone, changed,
+                    [&](const QString &staged) { judgeFile(*zone, staged, [] {}); });
 }
