@@ -119,16 +119,8 @@ private slots:
               "300.1.2.3 is not a valid IPv4 address");
         typed("refused: a leading zero", "lineEditName=www|lineEditAddress=192.0.02.1",
               "192.0.02.1 is not a valid IPv4 address");
-        typed("refused: underscore in a host's name", "lineEditName=_x|lineEditAddress=192.0.2.1",
-              "Domain name is invalid.\n" + hostOnly.arg("_x"));
         typed("refused: wildcard inside the name", "lineEditName=a.*|lineEditAddress=192.0.2.1",
               "Domain name is invalid.\nDomain label * is a wildcard only as the leftmost label");
-        typed("refused: owner outside the zone",
-              "lineEditName=www.other.org.|lineEditAddress=192.0.2.1",
-              outside.arg("www.other.org.", "shop.test"));
-        typed("refused: TTL past 2147483647",
-              "lineEditName=www|lineEditAddress=192.0.2.1|spinBoxTTL=2147483648",
-              "TTL 2147483648 is out of range 0 to 2147483647");
         typed("refused: no owner", "lineEditAddress=192.0.2.1",
               "Domain name is invalid.\nDomain name should not be empty");
         form<AAAARecordForm>("AAAA");
@@ -162,14 +154,6 @@ private slots:
         typed("preference at its top, no mail (RFC 7505)",
               "lineEditName=@|spinBoxPreference=65535|lineEditExchange=.",
               "shop.test. 600 IN MX 65535 .");
-        typed("refused: preference 70000",
-              "lineEditName=@|spinBoxPreference=70000|"
-              "lineEditExchange=ns1",
-              "Preference 70000 is out of range 0 to 65535");
-        typed("refused: underscore in the exchange", "lineEditName=@|lineEditExchange=_mail",
-              "Mail server name is invalid.\n" + hostOnly.arg("_mail"));
-        typed("refused: underscore in the mail domain", "lineEditName=_x|lineEditExchange=ns1",
-              "Domain name is invalid.\n" + hostOnly.arg("_x"));
         form<NSRecordForm>("NS");
         typed("delegation to an outside server", "lineEditName=sub|lineEditNSDName=ns.example.net.",
               "sub.shop.test. 600 IN NS ns.example.net.");
@@ -192,16 +176,8 @@ private slots:
         typed("refused: address outside the zone",
               "lineEditAddress=198.51.100.99|lineEditPTRDName=www.shop.test.",
               outside.arg("99.100.51.198.in-addr.arpa.", "2.0.192.in-addr.arpa"));
-        typed(
-            "refused: IPv6 address in an IPv4 zone",
-            "lineEditAddress=2001:db8::1|lineEditPTRDName=www.shop.test.",
-            outside.arg("1.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.8.b.d.0.1.0.0.2.ip6.arpa.",
-                        "2.0.192.in-addr.arpa"));
         typed("refused: 300.1.2.3", "lineEditAddress=300.1.2.3|lineEditPTRDName=www.shop.test.",
               "300.1.2.3 is not a valid IPv4 address");
-        typed("refused: underscore in a host's name",
-              "lineEditAddress=192.0.2.12|lineEditPTRDName=_x.shop.test.",
-              "Domain name is invalid.\n" + hostOnly.arg("_x"));
         form<SOARecordForm>("SOA");
         edited("names relative, mailbox as an e-mail, serial past 2^31", soaLine,
                "?lineEditName=@|?lineEditMName=ns1|?lineEditRName=hostmaster@shop.test|"
@@ -218,8 +194,6 @@ private slots:
                "hostmaster@ is no email address");
         edited("refused: underscore in the server's name", soaLine, "lineEditMName=_ns",
                "Name server name is not valid.\n" + hostOnly.arg("_ns"));
-        edited("refused: retry not below refresh", soaLine, "spinBoxRetry=3600",
-               "Retry must be less than Refresh");
         form<SRVRecordForm>("SRV");
         typed("service at the apex, relative target",
               "lineEditService=_sip|comboBoxProto=_udp|lineEditName=@|spinBoxPriority=10|"

@@ -182,9 +182,7 @@ private slots:
         RecordModel model;
         QAbstractItemModelTester tester(&model);
         model.setRecords({record});
-        const QStringList headers = {"Name", "TTL", "Class", "Type", "Data"};
-        for (int column = 0; column < headers.size(); ++column) {
-            QCOMPARE(model.headerData(column, Qt::Horizontal).toString(), headers.at(column));
+        for (int column = 0; column < cells.size(); ++column) {
             QCOMPARE(model.index(0, column).data().toString(), cells.at(column));
             QCOMPARE(model.index(0, column).data(Qt::ToolTipRole).toString(), toolTip);
             QCOMPARE(model.index(0, column).data(Qt::ForegroundRole).isValid(), !toolTip.isEmpty());
