@@ -224,7 +224,7 @@ double benchEdit(const Options &options, const QString &file)
     // which are read and dropped. No edit that BIND judges can cost less.
     const auto verdict = [&] {
         const CheckResult result = ZoneJudge::judge(
-            bigOrigin, editedZoneFile, QString(), QStringLiteral("fail"), [] {},
+            bigOrigin, Sandbox::readFile(editedZoneFile), QString(), QStringLiteral("fail"), [] {},
             [](const QString &) {});
         if (!result.ok)
             qFatal("the compiler refuses the edited zone: %s", qPrintable(result.report));

@@ -20,6 +20,13 @@ CheckResult Checker::check(const QStringList &arguments) const
     return verdictOf(ProgramRun::run(m_program, arguments));
 }
 
+CheckResult Checker::check(const QStringList &arguments, const QByteArray &input) const
+{
+    ProgramRun run(m_program, arguments);
+    run.start(input);
+    return verdictOf(run.waitForFinished());
+}
+
 void Checker::request(const QStringList &arguments)
 {
     ProgramRun::runInBackground(m_program, arguments, this, [this](const ProgramResult &result) {

@@ -18,6 +18,8 @@ protected:
     explicit Checker(const QString &program, QObject *parent = nullptr);
 
     CheckResult check(const QStringList &arguments) const;
+    // The same, with `input` for the checker's standard input.
+    CheckResult check(const QStringList &arguments, const QByteArray &input) const;
     // Runs in the background and ends with one emitVerdict() or one processError().
     void request(const QStringList &arguments);
 

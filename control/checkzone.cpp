@@ -1,5 +1,7 @@
 #include "checkzone.h"
 
+#include "programrun.h"
+
 namespace {
 const QString checkZoneProgram = QStringLiteral("/usr/bin/named-checkzone");
 const QString fullCheckOption = QStringLiteral("-i");
@@ -21,6 +23,12 @@ CheckResult CheckZone::checkZone(const QString &zoneName, const QString &fileNam
                                  const QString &checkNames)
 {
     return check(checkZoneArguments(zoneName, fileName, checkNames));
+}
+
+CheckResult CheckZone::checkText(const QString &zoneName, const QByteArray &text,
+                                 const QString &checkNames)
+{
+    return check(checkZoneArguments(zoneName, ProgramRun::inputPath(), checkNames), text);
 }
 
 void CheckZone::requestCheckZone(QString domain, QString filename, QString checkNames)

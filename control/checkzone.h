@@ -13,6 +13,9 @@ public:
     // checkNames: the zone's check-names level as named applies it; empty for the checker's own.
     CheckResult checkZone(const QString &zoneName, const QString &fileName,
                           const QString &checkNames = QString());
+    // The same for a zone file's text, which the report calls ProgramRun::inputPath().
+    CheckResult checkText(const QString &zoneName, const QByteArray &text,
+                          const QString &checkNames = QString());
 
 public slots:
     void requestCheckZone(QString domain, QString filename, QString checkNames = QString());

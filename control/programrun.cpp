@@ -1,6 +1,13 @@
 #include "programrun.h"
 
+#include "common/writeall.h"
+
+#include <fcntl.h>
+#include <pthread.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
 
 ProgramRun::ProgramRun(const QString &program, const QStringList &arguments,
                        const QString &workingDirectory, QObject *parent)
@@ -20,10 +27,13 @@ ProgramRun::ProgramRun(const QString &program, const QStringList &arguments,
 ProgramRun::~ProgramRun()
 {
     m_process.disconnect(this);
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.kill();
-    m_process.waitForFinished(-1);
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(-1);
+    }
+    // The program's end leaves no reader, so the feeder's writes end too.
+    if (m_feeder.joinable())
+        m_feeder.join();
 }
 
 ProgramResult ProgramRun::run(const QString &program, const QStringList &arguments,
@@ -50,6 +60,30 @@ void ProgramRun::runInBackground(const QString &program, const QStringList &argu
 void ProgramRun::start()
 {
     m_process.start();
+}
+
+void ProgramRun::start(const QByteArray &input)
+{
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0) {
+        m_process.start();
+        return;
+    }
+    // Fewer, larger turns between the writer and the program.
+    ::fcntl(ends[1], F_SETPIPE_SZ, 1 << 20);
+    // The program gets the pipe's reading end as its standard input; the writing end stays here.
+    m_process.setStandardInputFile(QStringLiteral("/proc/self/fd/%1").arg(ends[0]));
+    m_process.start();
+    ::close(ends[0]);
+    m_feeder = std::thread([writing = ends[1], input] {
+        // A program that ends before it read all makes the writes fail, not end this process.
+        sigset_t pipeSignal;
+        sigemptyset(&pipeSignal);
+        sigaddset(&pipeSignal, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
+        writeAll(writing, input);
+        ::close(writing);
+    });
 }
 
 bool ProgramRun::waitForOutput()

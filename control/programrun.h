@@ -8,9 +8,10 @@
 
 #include <functional>
 #include <optional>
+#include <thread>
 
-// One run of an external program, with its standard input closed from the start: nothing is ever
-// sent, and a program that reads its input must see its end instead of waiting for it.
+// One run of an external program. Its standard input is closed from the start, so that a program
+// that reads it sees its end instead of waiting, unless bytes are given for it to read.
 //
 // Run it blocking with run(), in the background with runInBackground(), or start() it and either
 // wait for the finished() signal or take its standard output as it arrives: waitForOutput() or
@@ -36,6 +37,10 @@ public:
                                 const std::function<void(const ProgramResult &)> &done);
 
     void start();
+    // Starts the program with `input` for its standard input, which a thread of its own writes
+    // as the program takes it. A program that wants a file's name for it gets inputPath().
+    void start(const QByteArray &input);
+    static QString inputPath() { return QStringLiteral("/dev/stdin"); }
     // False once the program has ended or could not start.
     bool waitForOutput();
     // Appends the standard output that has arrived to the buffer.
@@ -56,4 +61,5 @@ private:
 
     QProcess m_process;
     std::optional<ProgramResult> m_result;
+    std::thread m_feeder;
 };

@@ -103,7 +103,7 @@ private:
 
 } // namespace
 
-CheckResult ZoneJudge::judge(const QString &zoneName, const QString &fileName,
+CheckResult ZoneJudge::judge(const QString &zoneName, const QByteArray &text,
                              const QString &workingDirectory, const QString &checkNames,
                              const std::function<void()> &meanwhile, const LineSink &takeLine)
 {
@@ -119,9 +119,9 @@ CheckResult ZoneJudge::judge(const QString &zoneName, const QString &fileName,
                                                   QStringLiteral("-i"), QStringLiteral("none"),
                                                   QStringLiteral("-s"), QStringLiteral("full"),
                                                   QStringLiteral("-o"), QStringLiteral("-"),
-                                                  zoneName, fileName},
+                                                  zoneName, ProgramRun::inputPath()},
                         workingDirectory);
-    compiler.start();
+    compiler.start(text);
     meanwhile();
     LineReader reader(takeLine);
     while (compiler.waitForOutput())

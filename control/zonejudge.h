@@ -6,9 +6,9 @@
 
 #include <functional>
 
-// BIND's verdict on a zone file before it replaces the server's: named-compilezone loads it as
-// named loads a primary zone, refusing what named refuses, and prints the records it gives, so that
-// one run both judges the text and shows what it means.
+// BIND's verdict on a zone file's text before it replaces the server's: named-compilezone loads it
+// as named loads a primary zone, refusing what named refuses, and prints the records it gives, so
+// that one run both judges the text and shows what it means.
 class ZoneJudge
 {
 public:
@@ -17,10 +17,11 @@ public:
     using LineSink = std::function<void(const QString &line)>;
 
     // Not completed when the compiler did not run to its end; not ok when it refuses the zone,
-    // with its words in the report. A relative $INCLUDE is resolved against workingDirectory.
-    // `meanwhile` runs while the compiler loads the zone, before it prints a line. Names that are
-    // no host names are judged at the zone's check-names level (fail, warn, ignore).
-    static CheckResult judge(const QString &zoneName, const QString &fileName,
+    // with its words in the report, where the text is ProgramRun::inputPath(). A relative
+    // $INCLUDE is resolved against workingDirectory. `meanwhile` runs while the compiler loads the
+    // zone, before it prints a line. Names that are no host names are judged at the zone's
+    // check-names level (fail, warn, ignore).
+    static CheckResult judge(const QString &zoneName, const QByteArray &text,
                              const QString &workingDirectory, const QString &checkNames,
                              const std::function<void()> &meanwhile, const LineSink &takeLine);
 };

@@ -3,7 +3,7 @@
 #include "common/errorstackexception.h"
 #include "common/filestamps.h"
 #include "common/paths.h"
-#include "filereplacer.h"
+#include "common/writeall.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -42,7 +42,7 @@ bool writePrivate(const QString &path, const QByteArray &bytes)
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, privateFile);
     if (handle < 0)
         return false;
-    const bool written = FileReplacer::writeAll(handle, bytes) && fsync(handle) == 0;
+    const bool written = writeAll(handle, bytes) && fsync(handle) == 0;
     return close(handle) == 0 && written;
 }
 } // namespace

@@ -1,5 +1,7 @@
 #include "filereplacer.h"
 
+#include "common/writeall.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -41,7 +43,7 @@ FileReplacer::FileReplacer(const QString &path)
 {
 }
 
-FileReplacer::Result FileReplacer::stage(const QByteArray &bytes)
+FileReplacer::Result FileReplacer::open()
 {
     // The new file could take the place of one that may not be written, but must not.
     const QByteArray path = QFile::encodeName(m_path);
@@ -49,8 +51,14 @@ FileReplacer::Result FileReplacer::stage(const QByteArray &bytes)
         return CannotOpen;
     if (!m_staged.open())
         return CannotOpen;
-    if (!adoptAttributes(m_staged.handle(), m_path))
-        return CannotOpen;
+    return adoptAttributes(m_staged.handle(), m_path) ? Replaced : CannotOpen;
+}
+
+FileReplacer::Result FileReplacer::stage(const QByteArray &bytes)
+{
+    const Result opened = m_staged.isOpen() ? Replaced : open();
+    if (opened != Replaced)
+        return opened;
     return writeAll(m_staged.handle(), bytes) ? Replaced : CannotWrite;
 }
 
@@ -79,20 +87,4 @@ FileReplacer::Result FileReplacer::replace(const QString &path, const QByteArray
     FileReplacer replacer(path);
     const Result staged = replacer.stage(bytes);
     return staged == Replaced ? replacer.commit() : staged;
-}
-
-bool FileReplacer::writeAll(int handle, const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    qint64 left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(handle, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        left -= written;
-    }
-    return true;
 }

@@ -15,8 +15,10 @@ public:
 
     explicit FileReplacer(const QString &path);
 
-    // Writes the bytes beside the file; nothing is in its place yet. Staged, the result is
-    // Replaced.
+    // Opens the new file beside the file; refused for a file that may not be written.
+    Result open();
+    // Writes the bytes into the new file, opened first if it is not; nothing is in its place yet.
+    // Staged, the result is Replaced.
     Result stage(const QByteArray &bytes);
     QString stagedPath() const { return m_staged.fileName(); }
     // Waits until the staged bytes are on the disk.
@@ -25,10 +27,6 @@ public:
     Result commit();
 
     static Result replace(const QString &path, const QByteArray &bytes);
-
-    // Writes every byte to an open file. Qt's own writes take a short write on a full disk for
-    // success, so the files that matter are written here.
-    static bool writeAll(int handle, const QByteArray &bytes);
 
 private:
     QString m_path;

@@ -52,19 +52,20 @@ void FileStore::replace(const QString &path, const QByteArray &bytes)
 }
 
 void FileStore::replaceJudged(const QString &path, const QByteArray &bytes,
-                              const std::function<void(const QString &)> &judge)
+                              const std::function<void()> &judge)
 {
     FileReplacer replacer(path);
-    refuseFailed(replacer.stage(bytes), path);
+    refuseFailed(replacer.open(), path);
     // The future's end waits for the work, whichever way the judge leaves.
     std::future<QByteArray> meanwhile = std::async(std::launch::async, [&] {
         refuseChanged(path);
+        refuseFailed(replacer.stage(bytes), path);
         ChangeBackup::keep(path);
         refuseFailed(replacer.sync() ? FileReplacer::Replaced : FileReplacer::CannotWrite, path);
         return FileStamps::hashOf(bytes);
     });
     try {
-        judge(replacer.stagedPath());
+        judge();
     } catch (const ErrorStackException &) {
         // A file changed behind the application's back explains any refusal.
         meanwhile.wait();

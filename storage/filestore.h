@@ -20,11 +20,11 @@ public:
     static QByteArray read(const QString &path);
     static bool read(const QString &path, QByteArray *bytes);
     static void replace(const QString &path, const QByteArray &bytes);
-    // Replaces the file once `judge`, given the path of the new bytes staged beside it, returns;
-    // when it throws, nothing changes. While it runs, the old file is checked and kept and the new
-    // bytes reach the disk, so that a big file costs little more than its judging.
+    // Replaces the file with the bytes once `judge` returns; when it throws, nothing changes.
+    // While it runs, the bytes are staged beside the file and reach the disk, and the old file is
+    // checked and kept, so that a big file costs little more than its judging.
     static void replaceJudged(const QString &path, const QByteArray &bytes,
-                              const std::function<void(const QString &staged)> &judge);
+                              const std::function<void()> &judge);
     static void remove(const QString &path);
     // Throws when the file was changed behind the application's back since it was read.
     static void refuseChanged(const QString &path);

@@ -63,22 +63,10 @@ bool sameData(const QString &type, const QByteArray &first, const QByteArray &se
 
 RecordTally::RecordTally(const QVector<PRecord> &intended) : m_intended(intended) {}
 
-void RecordTally::prepare()
-{
-    m_lines.reserve(m_intended.size());
-    for (const PRecord &record : qAsConst(m_intended))
-        m_lines.append(record->toString());
-}
-
-QString RecordTally::lineOf(int index) const
-{
-    return m_lines.isEmpty() ? m_intended.at(index)->toString() : m_lines.at(index);
-}
-
 const QString &RecordTally::expected(int ahead)
 {
     while (int(m_window.size()) <= ahead)
-        m_window.push_back(lineOf(m_next + int(m_window.size())));
+        m_window.push_back(m_intended.at(m_next + int(m_window.size()))->toString());
     return m_window[size_t(ahead)];
 }
 
@@ -102,9 +90,8 @@ void RecordTally::take(const QString &line)
 QStringList RecordTally::differences()
 {
     for (; m_next < m_intended.size(); ++m_next)
-        m_missing.append(lineOf(m_next));
+        m_missing.append(m_intended.at(m_next)->toString());
     m_window.clear();
-    m_lines.clear();
 
     QHash<QString, int> missing;
     for (const QString &line : qAsConst(m_missing))

@@ -16,19 +16,15 @@ class RecordTally
 public:
     explicit RecordTally(const QVector<PRecord> &intended);
 
-    // Writes out the lines of the intended records, which take() would otherwise do one by one.
-    void prepare();
     void take(const QString &line);
     // Empty when the lines are the intended records; otherwise the records missing and the lines
     // not intended, one a line.
     QStringList differences();
 
 private:
-    QString lineOf(int index) const;
     const QString &expected(int ahead);
 
     QVector<PRecord> m_intended;
-    QStringList m_lines;
     int m_next = 0;
     std::deque<QString> m_window;
     QStringList m_missing;

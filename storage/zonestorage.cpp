@@ -7,8 +7,8 @@
 #include "control/checkconf.h"
 #include "control/checkzone.h"
 #include "control/compilezone.h"
+#include "control/programrun.h"
 #include "control/zonejudge.h"
-#include "filereplacer.h"
 #include "filestore.h"
 #include "records/record.h"
 #include "recordtally.h"
@@ -22,7 +22,6 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryFile>
 #include <QUuid>
 
 #include <glob.h>
@@ -292,20 +291,16 @@ void refuseUnlessAccepted(const CheckResult &result, const Zone &zone, const QSt
                   .arg(reportOnZone(result.report, fileName, zone.name()))});
 }
 
-// BIND must accept the text in the file and read from it exactly the zone's records. `meanwhile`
-// runs while the compiler loads it.
-void judgeFile(const Zone &zone, const QString &fileName, const std::function<void()> &meanwhile)
+// BIND must accept the text and read from it exactly the zone's records. `meanwhile` runs while the
+// compiler loads it.
+void judgeText(const Zone &zone, const QByteArray &text, const std::function<void()> &meanwhile)
 {
     const QString saveRecords = ZoneStorage::tr("Can't save zone records");
     RecordTally tally(zone.records());
-    const CheckResult result = ZoneJudge::judge(
-        zone.name(), fileName, zone.directory(), zone.checkNames(),
-        [&] {
-            meanwhile();
-            tally.prepare();
-        },
-        [&tally](const QString &line) { tally.take(line); });
-    refuseUnlessAccepted(result, zone, fileName);
+    const CheckResult result =
+        ZoneJudge::judge(zone.name(), text, zone.directory(), zone.checkNames(), meanwhile,
+                         [&tally](const QString &line) { tally.take(line); });
+    refuseUnlessAccepted(result, zone, ProgramRun::inputPath());
     const QStringList differences = tally.differences();
     if (!differences.isEmpty())
         fail({ZoneStorage::tr("BIND reads the changed text of file %1 otherwise than intended, so "
@@ -314,16 +309,15 @@ void judgeFile(const Zone &zone, const QString &fileName, const std::function<vo
               saveRecords});
 }
 
-// Replaces the zone's file once `judge` accepts the new bytes staged beside it. The judge's refusal
-// says all; a file that cannot be written is one of the zone's records.
-void replaceZoneFile(const Zone &zone, const QByteArray &bytes,
-                     const std::function<void(const QString &staged)> &judge)
+// Replaces the zone's file once `judge` accepts the new bytes. The judge's refusal says all; a file
+// that cannot be written is one of the zone's records.
+void replaceZoneFile(const Zone &zone, const QByteArray &bytes, const std::function<void()> &judge)
 {
     bool judging = false;
     try {
-        FileStore::replaceJudged(zone.filePath(), bytes, [&](const QString &staged) {
+        FileStore::replaceJudged(zone.filePath(), bytes, [&] {
             judging = true;
-            judge(staged);
+            judge();
             judging = false;
         });
     } catch (ErrorStackException &error) {
@@ -337,14 +331,7 @@ void replaceZoneFile(const Zone &zone, const QByteArray &bytes,
 // not changed behind Tamzor's back is made sure while the compiler loads the text.
 void judgeChangedText(const Zone &zone, const QByteArray &bytes)
 {
-    QTemporaryFile temporary;
-    if (!temporary.open())
-        fail({ZoneStorage::tr("Can't create temporary file"),
-              ZoneStorage::tr("Can't save zone records")});
-    if (!FileReplacer::writeAll(temporary.handle(), bytes))
-        fail({ZoneStorage::tr("Can't write file %1").arg(temporary.fileName()),
-              ZoneStorage::tr("Can't save zone records")});
-    judgeFile(zone, temporary.fileName(), [&] { FileStore::refuseChanged(zone.filePath()); });
+    judgeText(zone, bytes, [&] { FileStore::refuseChanged(zone.filePath()); });
 }
 
 // The text with the statement cut out; a statement that stood alone on its lines takes them along.
@@ -727,9 +714,10 @@ void ZoneStorage::saveZoneRecords(const PZone &zone)
     const QString saveRecords = tr("Can't save zone records");
     if (isInZoneDirectory(*zone) && !makeDirectory(Paths::zoneDirectory()))
         fail({tr("Can't create directory %1").arg(Paths::zoneDirectory()), saveRecords});
-    replaceZoneFile(*zone, zoneFileBytes(*zone), [&](const QString &staged) {
-        refuseUnlessAccepted(CheckZone().checkZone(zone->name(), staged, zone->checkNames()), *zone,
-                             staged);
+    const QByteArray text = zoneFileBytes(*zone);
+    replaceZoneFile(*zone, text, [&] {
+        refuseUnlessAccepted(CheckZone().checkText(zone->name(), text, zone->checkNames()), *zone,
+                             ProgramRun::inputPath());
     });
 }
 
@@ -748,6 +736,5 @@ void ZoneStorage::saveZoneRecords(const PZone &zone, const QVector<PRecord> &pre
         error.push(tr("Can't save zone records"));
         throw;
     }
-    replaceZoneFile(*zone, changed,
-                    [&](const QString &staged) { judgeFile(*zone, staged, [] {}); });
+    replaceZoneFile(*zone, changed, [&] { judgeText(*zone, changed, [] {}); });
 }

@@ -1,5 +1,6 @@
 #include "control/checkconf.h"
 #include "control/checkzone.h"
+#include "control/programrun.h"
 #include "tests/support/testmain.h"
 
 #include <QDir>
@@ -73,6 +74,28 @@ private slots:
         QCOMPARE(result.ok, ok);
         QVERIFY2(result.report.contains(reportPart), qPrintable(result.report));
         QCOMPARE(events, QStringList((ok ? "ok: " : "failed: ") + result.report));
+        if (zone) {
+            // The text alone is judged alike, under the name of the standard input.
+            const CheckResult text =
+                CheckZone().checkText(QStringLiteral("example."), Sandbox::readFile(input));
+            QCOMPARE(text.ok, ok);
+            QCOMPARE(text.report, QString(result.report).replace(input, ProgramRun::inputPath()));
+        }
+    }
+
+    // A checker that refuses the first line ends long before it could read the rest: the text
+    // left unread must neither hold the check up nor end this program.
+    void checkText_refusedAtOnce_verdictWithoutWaiting()
+    {
+        const QByteArray filler = QByteArray(100, 'x').prepend(';').append('\n');
+        const QByteArray text = "$NOSUCH directive\n" + filler.repeated(80000);
+
+        const CheckResult result = CheckZone().checkText(QStringLiteral("example."), text);
+
+        QVERIFY(result.completed);
+        QVERIFY(!result.ok);
+        QVERIFY2(result.report.contains(ProgramRun::inputPath() + ":1: unknown $ directive"),
+                 qPrintable(result.report));
     }
 
     // The background check must tell the same, once.

@@ -241,10 +241,14 @@ private slots:
                    QDir().mkpath(managedConf);
                })
             << "Can't open file " + managedConf;
-        QTest::newRow("records, checker refuses") << SaveRecords << Arrange([](Zone &zone) {
-            zone.setRecords(zone.records() << parseRecordLine("example.com. 1 IN SOA n. "
-                                                              "h. 1 2 3 4 5"));
-        }) << "Zone contains errors: dns_master_load: ...";
+        QTest::newRow("records, checker refuses")
+            << SaveRecords << Arrange([](Zone &zone) {
+                   zone.setRecords(zone.records() << parseRecordLine("example.com. 1 IN SOA n. "
+                                                                     "h. 1 2 3 4 5"));
+               })
+            << "Zone contains errors: dns_master_load: example.com: example.com: multiple RRs of "
+               "singleton type\nzone example.com/IN: loading from master file example.com "
+               "failed...";
         QTest::newRow("records, checker missing")
             << SaveRecords << Arrange([](Zone &) { Sandbox::removeProgram(checkZone); })
             << notChecked + "/usr/bin/named-checkzone could not be started: ...";
