@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <utility>
 
 ProgramRun::ProgramRun(const QString &program, const QStringList &arguments,
                        const QString &workingDirectory, QObject *parent)
@@ -34,6 +35,8 @@ ProgramRun::~ProgramRun()
     // The program's end leaves no reader, so the feeder's writes end too.
     if (m_feeder.joinable())
         m_feeder.join();
+    if (m_input >= 0)
+        ::close(m_input);
 }
 
 ProgramResult ProgramRun::run(const QString &program, const QStringList &arguments,
@@ -64,6 +67,12 @@ void ProgramRun::start()
 
 void ProgramRun::start(const QByteArray &input)
 {
+    startForInput();
+    feed(input);
+}
+
+void ProgramRun::startForInput()
+{
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0) {
         m_process.start();
@@ -75,7 +84,14 @@ void ProgramRun::start(const QByteArray &input)
     m_process.setStandardInputFile(QStringLiteral("/proc/self/fd/%1").arg(ends[0]));
     m_process.start();
     ::close(ends[0]);
-    m_feeder = std::thread([writing = ends[1], input] {
+    m_input = ends[1];
+}
+
+void ProgramRun::feed(const QByteArray &input)
+{
+    if (m_input < 0 || m_feeder.joinable())
+        return;
+    m_feeder = std::thread([writing = std::exchange(m_input, -1), input] {
         // A program that ends before it read all makes the writes fail, not end this process.
         sigset_t pipeSignal;
         sigemptyset(&pipeSignal);

@@ -40,6 +40,9 @@ public:
     // Starts the program with `input` for its standard input, which a thread of its own writes
     // as the program takes it. A program that wants a file's name for it gets inputPath().
     void start(const QByteArray &input);
+    // The same in two steps: the program starts and waits for its input, which feed() gives once.
+    void startForInput();
+    void feed(const QByteArray &input);
     static QString inputPath() { return QStringLiteral("/dev/stdin"); }
     // False once the program has ended or could not start.
     bool waitForOutput();
@@ -61,5 +64,7 @@ private:
 
     QProcess m_process;
     std::optional<ProgramResult> m_result;
+    // The writing end of the program's standard input until feed() takes it.
+    int m_input = -1;
     std::thread m_feeder;
 };

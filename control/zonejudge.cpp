@@ -101,32 +101,38 @@ private:
     bool m_ended = false;
 };
 
+// The checks that can only warn would add their cost and not change the verdict. So would the
+// integrity checks (the names that MX, SRV and delegation NS records lead to): they only warn, and
+// the full ones look up names outside the zone over the network.
+QStringList compilerArguments(const QString &zoneName, const QString &checkNames)
+{
+    QStringList arguments;
+    for (const char *check : {"-n", "-m", "-M", "-S", "-r", "-W", "-T"})
+        arguments << QLatin1String(check) << ignore;
+    return arguments << QStringLiteral("-k") << checkNames << QStringLiteral("-i")
+                     << QStringLiteral("none") << QStringLiteral("-s") << QStringLiteral("full")
+                     << QStringLiteral("-o") << QStringLiteral("-") << zoneName
+                     << ProgramRun::inputPath();
+}
+
 } // namespace
 
-CheckResult ZoneJudge::judge(const QString &zoneName, const QByteArray &text,
-                             const QString &workingDirectory, const QString &checkNames,
-                             const std::function<void()> &meanwhile, const LineSink &takeLine)
+ZoneJudge::ZoneJudge(const QString &zoneName, const QString &workingDirectory,
+                     const QString &checkNames)
+    : m_compiler(compilerProgram, compilerArguments(zoneName, checkNames), workingDirectory)
 {
-    // The checks that can only warn would add their cost and not change the verdict. So would
-    // the integrity checks (the names that MX, SRV and delegation NS records lead to): they only
-    // warn, and the full ones look up names outside the zone over the network.
-    const QStringList warningsOff = {QStringLiteral("-n"), ignore, QStringLiteral("-m"), ignore,
-                                     QStringLiteral("-M"), ignore, QStringLiteral("-S"), ignore,
-                                     QStringLiteral("-r"), ignore, QStringLiteral("-W"), ignore,
-                                     QStringLiteral("-T"), ignore};
-    ProgramRun compiler(compilerProgram,
-                        warningsOff + QStringList{QStringLiteral("-k"), checkNames,
-                                                  QStringLiteral("-i"), QStringLiteral("none"),
-                                                  QStringLiteral("-s"), QStringLiteral("full"),
-                                                  QStringLiteral("-o"), QStringLiteral("-"),
-                                                  zoneName, ProgramRun::inputPath()},
-                        workingDirectory);
-    compiler.start(text);
+    m_compiler.startForInput();
+}
+
+CheckResult ZoneJudge::judge(const QByteArray &text, const std::function<void()> &meanwhile,
+                             const LineSink &takeLine)
+{
+    m_compiler.feed(text);
     meanwhile();
     LineReader reader(takeLine);
-    while (compiler.waitForOutput())
-        reader.takeFrom(compiler);
-    const ProgramResult compiled = compiler.waitForFinished();
+    while (m_compiler.waitForOutput())
+        reader.takeFrom(m_compiler);
+    const ProgramResult compiled = m_compiler.waitForFinished();
     reader.finish(compiled.standardOutput);
 
     CheckResult result;
@@ -134,4 +140,11 @@ CheckResult ZoneJudge::judge(const QString &zoneName, const QByteArray &text,
     result.ok = compiled.succeeded();
     result.report = result.completed ? compiled.errorText() : compiled.failure();
     return result;
+}
+
+CheckResult ZoneJudge::judge(const QString &zoneName, const QByteArray &text,
+                             const QString &workingDirectory, const QString &checkNames,
+                             const std::function<void()> &meanwhile, const LineSink &takeLine)
+{
+    return ZoneJudge(zoneName, workingDirectory, checkNames).judge(text, meanwhile, takeLine);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checkresult.h"
+#include "programrun.h"
 
 #include <QString>
 
@@ -16,12 +17,20 @@ public:
     // first four followed by a single space.
     using LineSink = std::function<void(const QString &line)>;
 
+    // Starts the compiler for the zone, so that it is ready for the text once there is one. A
+    // relative $INCLUDE is resolved against workingDirectory. Names that are no host names are
+    // judged at the zone's check-names level (fail, warn, ignore).
+    ZoneJudge(const QString &zoneName, const QString &workingDirectory, const QString &checkNames);
+
     // Not completed when the compiler did not run to its end; not ok when it refuses the zone,
-    // with its words in the report, where the text is ProgramRun::inputPath(). A relative
-    // $INCLUDE is resolved against workingDirectory. `meanwhile` runs while the compiler loads the
-    // zone, before it prints a line. Names that are no host names are judged at the zone's
-    // check-names level (fail, warn, ignore).
+    // with its words in the report, where the text is ProgramRun::inputPath(). `meanwhile` runs
+    // while the compiler loads the zone, before it prints a line. Once for a judge.
+    CheckResult judge(const QByteArray &text, const std::function<void()> &meanwhile,
+                      const LineSink &takeLine);
     static CheckResult judge(const QString &zoneName, const QByteArray &text,
                              const QString &workingDirectory, const QString &checkNames,
                              const std::function<void()> &meanwhile, const LineSink &takeLine);
+
+private:
+    ProgramRun m_compiler;
 };

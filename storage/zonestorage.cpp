@@ -293,13 +293,13 @@ void refuseUnlessAccepted(const CheckResult &result, const Zone &zone, const QSt
 
 // BIND must accept the text and read from it exactly the zone's records. `meanwhile` runs while the
 // compiler loads it.
-void judgeText(const Zone &zone, const QByteArray &text, const std::function<void()> &meanwhile)
+void judgeText(ZoneJudge &judge, const Zone &zone, const QByteArray &text,
+               const std::function<void()> &meanwhile)
 {
     const QString saveRecords = ZoneStorage::tr("Can't save zone records");
     RecordTally tally(zone.records());
     const CheckResult result =
-        ZoneJudge::judge(zone.name(), text, zone.directory(), zone.checkNames(), meanwhile,
-                         [&tally](const QString &line) { tally.take(line); });
+        judge.judge(text, meanwhile, [&tally](const QString &line) { tally.take(line); });
     refuseUnlessAccepted(result, zone, ProgramRun::inputPath());
     const QStringList differences = tally.differences();
     if (!differences.isEmpty())
@@ -331,7 +331,8 @@ void replaceZoneFile(const Zone &zone, const QByteArray &bytes, const std::funct
 // not changed behind Tamzor's back is made sure while the compiler loads the text.
 void judgeChangedText(const Zone &zone, const QByteArray &bytes)
 {
-    judgeText(zone, bytes, [&] { FileStore::refuseChanged(zone.filePath()); });
+    ZoneJudge judge(zone.name(), zone.directory(), zone.checkNames());
+    judgeText(judge, zone, bytes, [&] { FileStore::refuseChanged(zone.filePath()); });
 }
 
 // The text with the statement cut out; a statement that stood alone on its lines takes them along.
@@ -729,6 +730,8 @@ void ZoneStorage::saveZoneRecords(const PZone &zone, const QVector<PRecord> &pre
         saveZoneRecords(zone);
         return;
     }
+    // BIND gets ready while the text is worked out.
+    ZoneJudge judge(zone->name(), zone->directory(), zone->checkNames());
     QByteArray changed;
     try {
         changed = ZoneTextEdit::apply(FileStore::read(zone->filePath()), *zone, previousRecords);
@@ -736,5 +739,5 @@ void ZoneStorage::saveZoneRecords(const PZone &zone, const QVector<PRecord> &pre
         error.push(tr("Can't save zone records"));
         throw;
     }
-    replaceZoneFile(*zone, changed, [&] { judgeText(*zone, changed, [] {}); });
+    replaceZoneFile(*zone, changed, [&] { judgeText(judge, *zone, changed, [] {}); });
 }
