@@ -3,10 +3,13 @@
 #include "programresult.h"
 
 #include <QObject>
-#include <QProcess>
+#include <QSocketNotifier>
 #include <QStringList>
 
+#include <sys/types.h>
+
 #include <functional>
+#include <memory>
 #include <optional>
 #include <thread>
 
@@ -16,7 +19,11 @@
 // Run it blocking with run(), in the background with runInBackground(), or start() it and either
 // wait for the finished() signal or take its standard output as it arrives: waitForOutput() or
 // outputReady(), then readOutput(), until waitForFinished() or finished() gives the rest with the
-// outcome. Every wait is without a time limit.
+// outcome. Every wait is without a time limit. The signals come from the event loop when they
+// were connected before the start.
+//
+// The program is spawned without copying this process: a fork of an application that holds a big
+// zone would copy its page tables and make its next writes to every page fault.
 class ProgramRun : public QObject
 {
     Q_OBJECT
@@ -58,11 +65,33 @@ signals:
     void finished(const ProgramResult &result);
 
 private:
-    void onErrorOccurred(QProcess::ProcessError error);
-    void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    // One of the program's output pipes, read as its bytes come.
+    struct Stream
+    {
+        int handle = -1;
+        QByteArray bytes;
+        std::unique_ptr<QSocketNotifier> notifier;
+    };
+
+    void launch(bool withInput);
+    // Takes what the pipe holds; at its end the pipe is closed.
+    static void take(Stream &stream);
+    // Waits for output or the end; false once the program has ended.
+    bool waitOnce();
+    void onOutput();
+    void onExit();
     void end(ProgramResult result);
 
-    QProcess m_process;
+    QString m_program;
+    QStringList m_arguments;
+    QString m_directory;
+    pid_t m_pid = 0;
+    // Readable once the program has ended; -1 where the system has none.
+    int m_exitHandle = -1;
+    std::unique_ptr<QSocketNotifier> m_exitNotifier;
+    Stream m_output;
+    Stream m_error;
+    QString m_startError;
     std::optional<ProgramResult> m_result;
     // The writing end of the program's standard input until feed() takes it.
     int m_input = -1;

@@ -117,6 +117,9 @@ private slots:
         QTest::newRow("conf: a checker reading its input finds it ended")
             << false << QByteArray("read -r -t 5 line; echo \"read ended with $?\"\n") << "ok"
             << "read ended with 1\n";
+        QTest::newRow("zone: a program the checker leaves running holds its pipes, not the verdict")
+            << true << QByteArray("echo fine\nsleep 20 &\n") << "ok"
+            << "fine\n";
         QTest::newRow("conf: missing program is named")
             << false << QByteArray("missing") << "error"
             << "/usr/bin/named-checkconf could not be started: ...";
