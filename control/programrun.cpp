@@ -24,6 +24,8 @@ namespace {
 
 // What one read takes from a pipe at most.
 const int readSize = 1 << 16;
+// What the pipes to and from a program hold; the system's usual limit for one.
+const int pipeSize = 1 << 20;
 
 void closeHandle(int &handle)
 {
@@ -197,9 +199,12 @@ void ProgramRun::launch(bool withInput)
     }
     ::fcntl(m_output.handle, F_SETFL, O_NONBLOCK);
     ::fcntl(m_error.handle, F_SETFL, O_NONBLOCK);
-    // Fewer, larger turns between the feeder and the program.
-    if (m_input >= 0)
-        ::fcntl(m_input, F_SETPIPE_SZ, 1 << 20);
+    // Fewer, larger turns between the program and this one, and room for a moment's delay on
+    // either side.
+    for (int handle : {m_input, m_output.handle}) {
+        if (handle >= 0)
+            ::fcntl(handle, F_SETPIPE_SZ, pipeSize);
+    }
     m_exitHandle = int(::syscall(SYS_pidfd_open, m_pid, 0));
     if (!signalled)
         return;
