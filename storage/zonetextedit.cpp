@@ -257,34 +257,40 @@ void ZoneTextEdit::add(const Record &record)
         splice(position, position, line + m_text.lineEnd());
 }
 
-QByteArray ZoneTextEdit::result() const
+QByteArray ZoneTextEdit::spliced(QByteArray text, std::vector<Splice> splices,
+                                 const QString &fileName)
 {
-    std::vector<Splice> splices = m_splices;
     std::stable_sort(splices.begin(), splices.end(),
                      [](const Splice &a, const Splice &b) { return a.begin < b.begin; });
-    const QByteArray &text = m_text.text();
-    QByteArray changed;
-    changed.reserve(text.size() + 256);
-    int position = 0;
-    for (const Splice &splice : splices) {
-        if (splice.begin < position)
+    for (size_t index = 1; index < splices.size(); ++index) {
+        if (splices[index].begin < splices[index - 1].end)
             throw ErrorStackException(
-                QObject::tr("The changes overlap in the text of file %1.").arg(m_fileName));
-        changed.append(text.constData() + position, splice.begin - position);
-        changed.append(splice.bytes);
-        position = splice.end;
+                QObject::tr("The changes overlap in the text of file %1.").arg(fileName));
     }
-    changed.append(text.constData() + position, text.size() - position);
-    return changed;
+    // From the last to the first, so that every place still counts from the text's start; of two
+    // at one place, the first comes out in front.
+    for (auto splice = splices.crbegin(); splice != splices.crend(); ++splice)
+        text.replace(splice->begin, splice->end - splice->begin, splice->bytes);
+    return text;
+}
+
+QByteArray ZoneTextEdit::apply(QByteArray text, const Zone &zone,
+                               const QVector<PRecord> &previousRecords)
+{
+    std::vector<Splice> splices;
+    {
+        ZoneTextEdit edit(text, zone);
+        edit.walk(zone.records(), previousRecords);
+        splices = std::move(edit.m_splices);
+    }
+    // The read text is gone with the edit: the bytes are changed in place, not copied.
+    return spliced(std::move(text), std::move(splices), zone.filePath());
 }
 
 // The lists are walked side by side: a record in only one of them at a place where the other
 // goes on as before is removed or added, and two that differ at the same place are an edit.
-QByteArray ZoneTextEdit::apply(const QByteArray &text, const Zone &zone,
-                               const QVector<PRecord> &previousRecords)
+void ZoneTextEdit::walk(const QVector<PRecord> &records, const QVector<PRecord> &previousRecords)
 {
-    const QVector<PRecord> records = zone.records();
-    ZoneTextEdit edit(text, zone);
     int before = 0;
     int after = 0;
     while (before < previousRecords.size() && after < records.size()) {
@@ -295,20 +301,19 @@ QByteArray ZoneTextEdit::apply(const QByteArray &text, const Zone &zone,
             ++after;
         } else if (before + 1 < previousRecords.size() &&
                    previousRecords.at(before + 1) == current) {
-            edit.remove(*previous);
+            remove(*previous);
             ++before;
         } else if (after + 1 < records.size() && records.at(after + 1) == previous) {
-            edit.add(*current);
+            add(*current);
             ++after;
         } else {
-            edit.replace(*previous, *current);
+            replace(*previous, *current);
             ++before;
             ++after;
         }
     }
     for (; before < previousRecords.size(); ++before)
-        edit.remove(*previousRecords.at(before));
+        remove(*previousRecords.at(before));
     for (; after < records.size(); ++after)
-        edit.add(*records.at(after));
-    return edit.result();
+        add(*records.at(after));
 }

@@ -17,11 +17,10 @@ public:
     void remove(const Record &record);
     void replace(const Record &record, const Record &replacement);
     void add(const Record &record);
-    QByteArray result() const;
 
     // The text changed from the previous records to the zone's records: a record in the list is
     // the same only as the same object, and one put in another's place edits that one.
-    static QByteArray apply(const QByteArray &text, const Zone &zone,
+    static QByteArray apply(QByteArray text, const Zone &zone,
                             const QVector<PRecord> &previousRecords);
 
 private:
@@ -31,6 +30,10 @@ private:
         int end;
         QByteArray bytes;
     };
+
+    void walk(const QVector<PRecord> &records, const QVector<PRecord> &previousRecords);
+    static QByteArray spliced(QByteArray text, std::vector<Splice> splices,
+                              const QString &fileName);
 
     void splice(int begin, int end, const QByteArray &bytes);
     // Writes the owner into the next record if it leaves the owner blank, since the entry that
