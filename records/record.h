@@ -47,7 +47,7 @@ public:
     QString recordClass() const { return m_recordClass; }
     void setRecordClass(const QString &recordClass) { m_recordClass = recordClass; }
 
-    QString type() const { return m_type; }
+    const QString &type() const { return m_type; }
     void setType(const QString &type) { m_type = type; }
 
     // Where the record comes from when the zone file's own text does not hold it, as a
