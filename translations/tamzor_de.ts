@@ -1769,10 +1769,6 @@ Verwaltung des DNS-Servers BIND</translation>
         <translation>Die Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <source>Can&apos;t write file %1</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>Can&apos;t restore file %1</source>
         <translation>Die Datei %1 kann nicht wiederhergestellt werden</translation>
     </message>
@@ -1787,10 +1783,6 @@ Verwaltung des DNS-Servers BIND</translation>
     <message>
         <source>Can&apos;t create directory %1</source>
         <translation>Der Ordner %1 kann nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>Can&apos;t create temporary file</source>
-        <translation>Die temporäre Datei kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Can&apos;t check zone %1: %2</source>
