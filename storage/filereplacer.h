@@ -6,8 +6,8 @@
 
 // Replaces a file as a whole. The bytes go to a new file beside it, which takes over the old
 // file's owner, group and mode and is renamed over it only when every byte reached the disk, so
-// that a failure leaves the old file whole. Between staging and committing, the staged file can be
-// judged where it lies while its bytes go to the disk.
+// that a failure leaves the old file whole. Between staging and committing, the new bytes can be
+// judged while they go to the disk.
 class FileReplacer
 {
 public:
@@ -20,7 +20,6 @@ public:
     // Writes the bytes into the new file, opened first if it is not; nothing is in its place yet.
     // Staged, the result is Replaced.
     Result stage(const QByteArray &bytes);
-    QString stagedPath() const { return m_staged.fileName(); }
     // Waits until the staged bytes are on the disk.
     bool sync();
     // Renames the staged file over the file; a replacer destroyed before removes what it staged.
