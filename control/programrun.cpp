@@ -255,8 +255,13 @@ bool ProgramRun::waitOnce()
         if (handle >= 0)
             waits[count++] = {handle, POLLIN, 0};
     }
-    if (::poll(waits, count, -1) < 0)
-        return true;
+    if (::poll(waits, count, -1) < 0) {
+        if (errno == EINTR || errno == EAGAIN)
+            return true;
+        // Nothing left to wait with: the program's end is waited for as it comes.
+        onExit();
+        return false;
+    }
     take(m_output);
     take(m_error);
     for (nfds_t index = 0; index < count; ++index) {
