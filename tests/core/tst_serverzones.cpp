@@ -47,15 +47,13 @@ const QByteArray otherZones =
 // A transfer key for the secondaries' primaries.
 const QByteArray transferKey =
     "key \"xfer-key\" { algorithm hmac-sha256; secret \"c2VjcmV0\"; };\n";
-const QStringList newPrimaries = {QStringLiteral("192.0.2.1"),
-                                  QStringLiteral("2001:db8::1 port 5353 key xfer-key")};
 
 PZone newSecondary(const QString &name)
 {
     ZoneBlueprint blueprint;
     blueprint.name = name;
     blueprint.type = QStringLiteral("secondary");
-    blueprint.primaries = newPrimaries;
+    blueprint.primaries = QStringList{"192.0.2.1", "2001:db8::1 port 5353 key xfer-key"};
     return blueprint.build();
 }
 
@@ -63,12 +61,11 @@ PZone newZone(const QString &name)
 {
     const PZone zone = PZone::create();
     zone->setName(name);
-    QVector<PRecord> records;
-    for (const char *line : {" 3600 IN SOA ns.%1 hostmaster.%1 1 7200 3600 1209600 3600",
-                             " 3600 IN NS ns.%1", " 3600 IN A 192.0.2.9"})
-        records.append(parseRecordLine(name + QString::fromLatin1(line).arg(name)));
-    records.last()->setName(QStringLiteral("ns.") + name);
-    zone->setRecords(records);
+    zone->setRecords(TestSupport::parsedRecords(
+        QString("%1 3600 IN SOA ns.%1 hostmaster.%1 1 7200 3600 1209600 3600|%1 3600 IN NS ns.%1|"
+                "ns.%1 3600 IN A 192.0.2.9")
+            .arg(name)
+            .split('|')));
     return zone;
 }
 
@@ -108,13 +105,9 @@ QStringList changedEntries(const QMap<QString, QByteArray> &before,
                            const QMap<QString, QByteArray> &after)
 {
     QStringList paths;
-    for (auto it = before.cbegin(); it != before.cend(); ++it) {
-        if (after.value(it.key(), "gone") != it.value())
-            paths << it.key();
-    }
-    for (auto it = after.cbegin(); it != after.cend(); ++it) {
-        if (!before.contains(it.key()))
-            paths << it.key();
+    for (const QString &path : before.keys() + after.keys()) {
+        if (before.value(path, "gone") != after.value(path, "gone") && !paths.contains(path))
+            paths << path;
     }
     return paths;
 }
@@ -670,14 +663,13 @@ private slots:
         if (background)
             QVERIFY2(order.indexOf(listed.last()) < order.indexOf("zone19"),
                      qPrintable(order.join(' ')));
-        QCOMPARE(problems.count(), 2);
-        QVERIFY2(problems.at(0).at(0).toString().startsWith(
-                     "Zone gone could not be read: Zone compiler failed: "
-                     "/usr/bin/named-compilezone exited with code 1.\n"),
-                 qPrintable(problems.at(0).at(0).toString()));
-        QCOMPARE(problems.at(1).at(0).toString(),
-                 "Zone refused could not be read: Can not parse service, proto and name in srv "
-                 "record name: refused.");
+        QStringList reported;
+        for (const QList<QVariant> &arguments : problems)
+            reported << arguments.at(0).toString().section('\n', 0, 0);
+        QCOMPARE(reported, QStringList({"Zone gone could not be read: Zone compiler failed: "
+                                        "/usr/bin/named-compilezone exited with code 1.",
+                                        "Zone refused could not be read: Can not parse service, "
+                                        "proto and name in srv record name: refused."}));
         QStringList read;
         for (const QString &name : names.mid(0, 7)) {
             const PZone zone = zones.find(name);
