@@ -228,8 +228,11 @@ void ServerZones::editZone(const PZone &zone, const ZoneSettings &wanted)
     const QVector<PRecord> records = zone->records();
     settings.applyTo(*zone);
     try {
-        // The records move with the zone; a secondary's come anew from its primary.
-        if (renamed && !zone->isSecondary()) {
+        // The records move with the zone; a secondary has none until its primary sends the zone
+        // of the new name.
+        if (renamed && zone->isSecondary()) {
+            zone->setRecords({});
+        } else if (renamed) {
             zone->setRecords(ZoneRename(before.name, settings.name).records(records));
             for (const PRecord &record : zone->records())
                 record->setZone(zone.data());

@@ -353,11 +353,14 @@ private slots:
             QFile::remove("/var/cache/bind/db.secondary.test");
             loadNow(zones);
         };
-        row("secondary not yet transferred renamed: its masters kept as written",
-            editingZone("secondary.test", {"secondary.org", "secondary", {"192.0.2.1"}}),
-            notTransferred, {},
-            "zone \"secondary.org\" { type slave; masters { 192.0.2.1; }; file "
-            "\"db.secondary.test\"; };");
+        const Change renameSecondary =
+            editingZone("secondary.test", {"secondary.org", "secondary", {"192.0.2.1"}});
+        const QByteArray renamedSecondary = "zone \"secondary.org\" { type slave; masters { "
+                                            "192.0.2.1; }; file \"db.secondary.test\"; };";
+        row("secondary not yet transferred renamed: its masters kept as written", renameSecondary,
+            notTransferred, {}, renamedSecondary);
+        row("secondary renamed after a transfer: no records until the primary sends them",
+            renameSecondary, none, {}, renamedSecondary);
         const Change managedToSecondary =
             editingZone("managed.test", {"managed.test", "slave", {"192.0.2.1"}});
         row("master made a secondary", managedToSecondary, none, {},
