@@ -275,7 +275,8 @@ void ServerZones::removeZone(const PZone &zone)
     }
     // named serves the zone until it has read the configuration without it: the file stays until
     // then.
-    const Rndc::Result told = running ? Rndc::reconfig() : Rndc::Result{Rndc::Result::Done, {}};
+    const Rndc::Result told =
+        running ? tell(&Rndc::reconfig) : Rndc::Result{Rndc::Result::Done, {}};
     if (deletesFile && told.ok())
         ZoneStorage::removeZoneFile(zone);
     commit(backup);
@@ -388,7 +389,7 @@ void ServerZones::saveRecords(const PZone &zone, const QVector<PRecord> &records
     if (freeze.isFrozen())
         return;
     if (running)
-        report(Rndc::reload(zone->name(), zone->zoneClass(), zone->view()),
+        report(tell([&] { return Rndc::reload(zone->name(), zone->zoneClass(), zone->view()); }),
                tr("named loads zone %1 again").arg(zone->name()));
     else
         reportServerStopped();
@@ -477,6 +478,13 @@ bool ServerZones::serverRuns() const
     return running;
 }
 
+Rndc::Result ServerZones::tell(const std::function<Rndc::Result()> &command) const
+{
+    Rndc::Result result{Rndc::Result::NotRun, {}};
+    store([&] { result = command(); });
+    return result;
+}
+
 void ServerZones::report(const Rndc::Result &result, const QString &done)
 {
     if (result.ok()) {
@@ -503,7 +511,7 @@ void ServerZones::reportServerStopped()
 void ServerZones::reconfigure(bool running)
 {
     if (running)
-        report(Rndc::reconfig(), tr("named read the configuration again"));
+        report(tell(&Rndc::reconfig), tr("named read the configuration again"));
     else
         reportServerStopped();
 }
@@ -675,7 +683,8 @@ void ServerZones::undo()
     ChangeBackup::discard(folder);
     load();
     if (serverRuns())
-        report(Rndc::reload(), tr("named loads the configuration and the changed zones again"));
+        report(tell([] { return Rndc::reload(); }),
+               tr("named loads the configuration and the changed zones again"));
     else
         reportServerStopped();
 }

@@ -124,6 +124,8 @@ private:
     void refuseUpdatedSinceRead(const PZone &zone);
     static void dropJournal(const Zone &zone);
     bool serverRuns() const;
+    // Runs an rndc command the way store() runs a step: named may take long to answer, or never.
+    Rndc::Result tell(const std::function<Rndc::Result()> &command) const;
     // Reports what named answered; `done` says what it did.
     void report(const Rndc::Result &result, const QString &done);
     void reportServerStopped();

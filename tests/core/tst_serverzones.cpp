@@ -9,8 +9,10 @@
 #include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -520,6 +522,35 @@ private slots:
         const PZone zone = reread->find(failure.isEmpty() ? "example.org" : "example.com");
         QVERIFY(zone && zone->readProblem().isEmpty());
         QCOMPARE(held(*reread, false), held(zones, false));
+    }
+
+    // named may be slow to answer rndc, or never answer: meanwhile the window's event loop goes
+    // on, as it does while the files are written.
+    void recordChange_namedSlowToAnswer_eventLoopGoesOn()
+    {
+        Sandbox::Systemctl::setActive(true);
+        Sandbox::replaceProgram(QStringLiteral("/usr/sbin/rndc"),
+                                "#!/bin/sh\nsleep 0.5\necho 'zone reload queued'\n");
+        ServerZones zones;
+        zones.load();
+        zones.setBackgroundWork(true);
+        QSignalSpy told(&zones, &ServerZones::serverNotified);
+        QElapsedTimer clock;
+        qint64 longestStall = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, this,
+                [&] { longestStall = qMax(longestStall, clock.restart()); });
+        tick.start(10);
+        clock.start();
+
+        addingMail("example.com")(zones);
+
+        tick.stop();
+        longestStall = qMax(longestStall, clock.elapsed());
+        QVERIFY2(longestStall < 100, qPrintable(QString::number(longestStall)));
+        QCOMPARE(told.count(), 1);
+        QVERIFY2(told.at(0).at(0).toString().contains("zone reload queued"),
+                 qPrintable(told.at(0).at(0).toString()));
     }
 
     void recordChange_serialOnDisk()
