@@ -362,9 +362,11 @@ void ServerZones::saveRecords(const PZone &zone, const QVector<PRecord> &records
     const bool running = serverRuns();
     ChangeBackup backup(tr("Change the records of zone %1").arg(zone->name()));
     const QVector<PRecord> before = zone->records();
-    const ZoneFreeze freeze(zone, running && zone->isDynamic(), [this, zone](const auto &result) {
-        report(result, tr("named thawed zone %1 and loads it again").arg(zone->name()));
-    });
+    const ZoneFreeze freeze(
+        zone, running && zone->isDynamic(), [this](const auto &command) { return tell(command); },
+        [this, zone](const auto &result) {
+            report(result, tr("named thawed zone %1 and loads it again").arg(zone->name()));
+        });
     if (freeze.isFrozen())
         refuseUpdatedSinceRead(zone);
     else

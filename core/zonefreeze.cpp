@@ -2,12 +2,13 @@
 
 #include "common/errorstackexception.h"
 
-ZoneFreeze::ZoneFreeze(const PZone &zone, bool freeze, const Thawed &thawed)
-    : m_zone(zone), m_thawed(thawed)
+ZoneFreeze::ZoneFreeze(const PZone &zone, bool freeze, const Tell &tell, const Thawed &thawed)
+    : m_zone(zone), m_tell(tell), m_thawed(thawed)
 {
     if (!freeze)
         return;
-    const Rndc::Result result = Rndc::freeze(zone->name(), zone->zoneClass(), zone->view());
+    const Rndc::Result result =
+        tell([&] { return Rndc::freeze(zone->name(), zone->zoneClass(), zone->view()); });
     if (!result.ok())
         throw ErrorStackException(
             tr("named did not freeze dynamic zone %1 for the change, so nothing was written: %2")
@@ -18,5 +19,6 @@ ZoneFreeze::ZoneFreeze(const PZone &zone, bool freeze, const Thawed &thawed)
 ZoneFreeze::~ZoneFreeze()
 {
     if (m_frozen)
-        m_thawed(Rndc::thaw(m_zone->name(), m_zone->zoneClass(), m_zone->view()));
+        m_thawed(m_tell(
+            [this] { return Rndc::thaw(m_zone->name(), m_zone->zoneClass(), m_zone->view()); }));
 }

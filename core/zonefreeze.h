@@ -17,10 +17,12 @@ class ZoneFreeze
 
 public:
     using Thawed = std::function<void(const Rndc::Result &)>;
+    // Runs an rndc command and gives named's answer.
+    using Tell = std::function<Rndc::Result(const std::function<Rndc::Result()> &)>;
 
     // Freezes the zone when `freeze` holds; throws ErrorStackException when named does not.
-    // `thawed` gets named's answer to the thaw.
-    ZoneFreeze(const PZone &zone, bool freeze, const Thawed &thawed);
+    // Both commands go through `tell`; `thawed` gets named's answer to the thaw.
+    ZoneFreeze(const PZone &zone, bool freeze, const Tell &tell, const Thawed &thawed);
     ~ZoneFreeze();
     ZoneFreeze(const ZoneFreeze &) = delete;
     ZoneFreeze &operator=(const ZoneFreeze &) = delete;
@@ -29,6 +31,7 @@ public:
 
 private:
     PZone m_zone;
+    Tell m_tell;
     Thawed m_thawed;
     bool m_frozen = false;
 };
