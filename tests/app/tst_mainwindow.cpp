@@ -1,14 +1,15 @@
 #include "control/compilezone.h"
+#include "tests/support/stallwatch.h"
 #include "tests/support/testmain.h"
 #include "windowdriver.h"
 
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include <cstdio>
@@ -299,13 +300,7 @@ private slots:
             if (fails)
                 Sandbox::Systemctl::setAnswer(command.toLower(), 5, "Job failed.\n");
             ModalScript script(fails ? QList<Answer>{press(QMessageBox::Ok)} : QList<Answer>{});
-            QElapsedTimer clock;
-            qint64 longestStall = 0;
-            QTimer tick;
-            connect(&tick, &QTimer::timeout, this,
-                    [&] { longestStall = qMax(longestStall, clock.restart()); });
-            tick.start(10);
-            clock.start();
+            StallWatch stalls;
 
             window->findChild<QAction *>("action" + command)->trigger();
             QStringList onWhileRunning;
@@ -317,7 +312,7 @@ private slots:
                      QStringLiteral("BIND server: command running..."));
             QTRY_VERIFY_WITH_TIMEOUT(
                 window->findChild<QAction *>(QStringLiteral("actionRestart"))->isEnabled(), 10000);
-            tick.stop();
+            const qint64 longestStall = stalls.longest();
             QVERIFY(waitForRecords(*window));
 
             QCOMPARE(onWhileRunning, QStringList());
