@@ -222,9 +222,9 @@ double benchEdit(const Options &options, const QString &file)
     // BIND's verdict alone: the compiler loads the text as named would and prints the records,
     // which are read and dropped. No edit that BIND judges can cost less.
     const auto verdict = [&] {
-        const CheckResult result = ZoneJudge::judge(
-            bigOrigin, Sandbox::readFile(editedZoneFile), QString(), QStringLiteral("fail"), [] {},
-            [](const QString &) {});
+        ZoneJudge judge(bigOrigin, QString(), QStringLiteral("fail"));
+        const CheckResult result = judge.judge(
+            Sandbox::readFile(editedZoneFile), [] {}, [](const QString &) {});
         if (!result.ok)
             qFatal("the compiler refuses the edited zone: %s", qPrintable(result.report));
     };

@@ -141,10 +141,3 @@ CheckResult ZoneJudge::judge(const QByteArray &text, const std::function<void()>
     result.report = result.completed ? compiled.errorText() : compiled.failure();
     return result;
 }
-
-CheckResult ZoneJudge::judge(const QString &zoneName, const QByteArray &text,
-                             const QString &workingDirectory, const QString &checkNames,
-                             const std::function<void()> &meanwhile, const LineSink &takeLine)
-{
-    return ZoneJudge(zoneName, workingDirectory, checkNames).judge(text, meanwhile, takeLine);
-}

@@ -27,9 +27,6 @@ public:
     // while the compiler loads the zone, before it prints a line. Once for a judge.
     CheckResult judge(const QByteArray &text, const std::function<void()> &meanwhile,
                       const LineSink &takeLine);
-    static CheckResult judge(const QString &zoneName, const QByteArray &text,
-                             const QString &workingDirectory, const QString &checkNames,
-                             const std::function<void()> &meanwhile, const LineSink &takeLine);
 
 private:
     ProgramRun m_compiler;
